@@ -1,0 +1,199 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The product data: record kinds, the catalogue's containers and the candidate kinds.
+// Records are plain values with fixed-capacity arrays followed by counts; copying a record
+// copies every slot. A full list or container ignores further appends.
+namespace selvio {
+
+inline constexpr int kCatalogueCapacity = 1024;
+inline constexpr int kListCapacity = 100;
+
+using Flag = std::uint8_t;  // 0 false, 1 true
+
+enum ConnectionKind : int { kConnectionNotGiven = 0, kFlanged = 1, kThreaded = 2 };
+enum ValveKind : int { kValveKindNotGiven = 0, kTwoWay = 1, kThreeWay = 2 };
+enum ControlKind : int { kControlNotGiven = 0, kThreePoint = 1, kAnalogue = 2 };
+enum CapillaryMaterial : int { kCopper = 1, kCopperPvc = 2, kStainless = 3 };
+
+template <class T, std::size_t N>
+using Slots = std::array<T, N>;
+
+// Copies `value` into slot `count` and counts it; a full array is left as it is.
+template <class T, std::size_t N>
+bool AppendBounded(Slots<T, N>& array, int& count, const T& value) {
+  if (count < 0 || count >= static_cast<int>(N)) return false;
+  array[static_cast<std::size_t>(count)] = value;
+  ++count;
+  return true;
+}
+
+struct ActuatorLink {
+  QString name;
+  Flag forWater = 0;
+  Flag forGlycol = 0;
+  Flag forSteam = 0;
+  float maxPressureDrop = 0;  // bar
+};
+
+struct ValveRecord {
+  QString name;
+  QString dnText;
+  float dn = 0;  // mm
+  int connection = kConnectionNotGiven;
+  int valveKind = kValveKindNotGiven;
+  float kvs = 0;            // m³/h
+  int maxTemperature = 0;   // °C
+  int maxPressure = 0;      // bar
+  Slots<float, kListCapacity> ratingTemperature{};  // °C
+  Slots<float, kListCapacity> ratingPressure{};     // bar, permitted at the same slot's temperature
+  int ratingCount = 0;
+  float z = 0;
+  QString characteristic;
+  QString construction;
+  double leakage = 0;  // % of Kvs
+  QString descriptionFile;
+  QString drawing2d;
+  QString drawing3d;
+  Flag mixing = 0;
+  Flag diverting = 0;
+  Flag forWater = 0;
+  Flag forGlycol = 0;
+  Flag forSteam = 0;
+  Flag pressureBalanced = 0;
+  Slots<ActuatorLink, kListCapacity> electricLinks{};
+  int electricLinkCount = 0;
+  Slots<ActuatorLink, kListCapacity> pneumaticLinks{};
+  int pneumaticLinkCount = 0;
+  Slots<ActuatorLink, kListCapacity> thermostatLinks{};
+  int thermostatLinkCount = 0;
+};
+
+struct RegulatorRecord {
+  QString name;
+  QString dnText;
+  float dn = 0;
+  int connection = kConnectionNotGiven;
+  float kvs = 0;
+  int maxTemperature = 0;
+  int maxPressure = 0;
+  float z = 0;
+  float maxPressureDrop = 100000;  // bar; a regulator without a limit accepts any P1-P2
+  double leakage = 0;
+  QString descriptionFile;
+  QString drawing2d;
+  QString drawing3d;
+  Flag forWater = 0;
+  Flag forGlycol = 0;
+  Flag forSteam = 0;
+  Slots<float, kListCapacity> rangeLow{};   // bar
+  Slots<float, kListCapacity> rangeHigh{};  // bar
+  int rangeCount = 0;
+  Slots<float, kListCapacity> ratingTemperature{};
+  Slots<float, kListCapacity> ratingPressure{};
+  int ratingCount = 0;
+};
+
+struct ElectricActuatorRecord {
+  QString name;
+  QString variant;
+  QString descriptionFile;
+  QString drawing2d;
+  QString drawing3d;
+  Flag signal0to10V = 0;
+  Flag signal2to10V = 0;
+  Flag signal0to20mA = 0;
+  Flag signal4to20mA = 0;
+  int voltage = 0;  // V
+  int control = kControlNotGiven;
+  Flag potentiometer = 0;
+  Flag springReturn = 0;
+  Flag heater = 0;
+  Flag limitSwitches = 0;
+};
+
+struct PneumaticActuatorRecord {
+  QString name;
+  QString descriptionFile;
+  QString drawing2d;
+  QString drawing3d;
+  Flag positionerPZ1 = 0;
+  Flag positionerPZ2 = 0;
+  Flag normallyOpen = 0;
+  Flag normallyClosed = 0;
+};
+
+struct ThermostatRecord {
+  QString name;
+  QString descriptionFile;
+  QString rodDrawing2d;
+  QString rodDrawing3d;
+  QString spiralDrawing2d;
+  QString spiralDrawing3d;
+  Flag stainlessSensor = 0;
+  int temperatureMin = 0;  // °C
+  int temperatureMax = 0;  // °C
+};
+
+struct CapillaryRecord {
+  float length = 0;  // m
+  int material = 0;  // CapillaryMaterial
+};
+
+struct ControllerRecord {
+  QString name;
+  QString descriptionFile;
+  QString drawing2d;
+  QString drawing3d;
+};
+
+// A catalogue container: allocated once at full capacity, only appended to.
+template <class Record>
+struct RecordContainer {
+  std::vector<Record> records = std::vector<Record>(kCatalogueCapacity);
+  int count = 0;
+
+  bool Append(const Record& record) {
+    if (count >= kCatalogueCapacity) return false;
+    records[static_cast<std::size_t>(count)] = record;
+    ++count;
+    return true;
+  }
+  const Record& operator[](int i) const { return records[static_cast<std::size_t>(i)]; }
+  Record& operator[](int i) { return records[static_cast<std::size_t>(i)]; }
+};
+
+struct Catalogue {
+  RecordContainer<ValveRecord> valves;
+  RecordContainer<RegulatorRecord> dpRegulators;     // "РПД"
+  RecordContainer<RegulatorRecord> reducingValves;   // "РК"
+  RecordContainer<ElectricActuatorRecord> electricActuators;
+  RecordContainer<PneumaticActuatorRecord> pneumaticActuators;
+  RecordContainer<ThermostatRecord> thermostats;
+  RecordContainer<CapillaryRecord> capillaries;
+  ControllerRecord controller;
+  QString catalogueDate;
+};
+
+struct ValveCandidate {
+  ValveRecord valve;
+  Slots<ElectricActuatorRecord, kListCapacity> electricActuators{};
+  int electricActuatorCount = 0;
+  Slots<PneumaticActuatorRecord, kListCapacity> pneumaticActuators{};
+  int pneumaticActuatorCount = 0;
+  Slots<ThermostatRecord, kListCapacity> thermostats{};
+  int thermostatCount = 0;
+};
+
+struct RegulatorCandidate {
+  RegulatorRecord regulator;
+  float settingLow = 0;
+  float settingHigh = 0;
+};
+
+}  // namespace selvio

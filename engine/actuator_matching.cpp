@@ -1,0 +1,155 @@
+#include "engine/actuator_matching.h"
+
+#include "platform/c_numbers.h"
+#include "platform/control_ids.h"
+
+#include <cmath>
+
+namespace selvio {
+namespace {
+
+// The request's own medium must be allowed by the link, and the actuator must close against
+// more than the pressure difference.
+bool LinkUsable(const ActuatorLink& link, const SelectionRequest& request, float drop) {
+  const bool medium = request.isWater    ? link.forWater != 0
+                      : request.isGlycol ? link.forGlycol != 0
+                      : request.isSteam  ? link.forSteam != 0
+                                         : false;
+  return medium && link.maxPressureDrop > drop;
+}
+
+void CaptureRequestedSignal(const FormControls& controls, ActuatorPreferences& prefs) {
+  prefs.requestedSignal0to10V = false;
+  prefs.requestedSignal2to10V = false;
+  prefs.requestedSignal0to20mA = false;
+  prefs.requestedSignal4to20mA = false;
+  switch (controls.SelectedIndex(ids::kSignalType)) {
+    case 0: prefs.requestedSignal0to10V = true; break;
+    case 1: prefs.requestedSignal2to10V = true; break;
+    case 2: prefs.requestedSignal0to20mA = true; break;
+    case 3: prefs.requestedSignal4to20mA = true; break;
+    default: break;
+  }
+}
+
+void CaptureThermostatInputs(const FormControls& controls, ActuatorPreferences& prefs) {
+  prefs.maintainedTemperature = ScanInt(controls.Text(ids::kMaintainedTemperature)).value_or(0);
+  if (controls.IsChecked(ids::kRodElement)) prefs.spiralElement = false;
+  if (controls.IsChecked(ids::kSpiralElement)) prefs.spiralElement = true;
+  prefs.copperElement = controls.IsChecked(ids::kCopperElement);
+  prefs.copperCapillary = controls.IsChecked(ids::kCopperCapillary);
+  prefs.pvcCapillary = controls.IsChecked(ids::kPvcCapillary);
+}
+
+bool ElectricFits(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
+  if (e.heater != p.wantHeater || e.potentiometer != p.wantPotentiometer ||
+      e.springReturn != p.wantSpringReturn || e.limitSwitches != p.wantLimitSwitches) {
+    return false;
+  }
+  if (e.control != p.controlSignal || e.voltage != p.supplyVoltage) return false;
+  if (p.controlSignal == kAnalogue) {
+    if ((p.requestedSignal0to10V && !e.signal0to10V) ||
+        (p.requestedSignal2to10V && !e.signal2to10V) ||
+        (p.requestedSignal0to20mA && !e.signal0to20mA) ||
+        (p.requestedSignal4to20mA && !e.signal4to20mA)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool PneumaticFits(const PneumaticActuatorRecord& a, const ActuatorPreferences& p) {
+  return (!p.wantPZ1 || a.positionerPZ1) && (!p.wantPZ2 || a.positionerPZ2) &&
+         (!p.wantNormallyOpen || a.normallyOpen) && (!p.wantNormallyClosed || a.normallyClosed);
+}
+
+bool HoldsThermostatNamed(const ValveCandidate& candidate, const QString& name) {
+  for (int i = 0; i < candidate.thermostatCount; ++i) {
+    if (candidate.thermostats[static_cast<std::size_t>(i)].name == name) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void CaptureActuatorPreferences(const FormControls& controls, ActuatorPreferences& prefs) {
+  prefs.actuatorKind = controls.IsChecked(ids::kElectric)     ? ActuatorKind::Electric
+                       : controls.IsChecked(ids::kThermostat) ? ActuatorKind::Thermostat
+                       : controls.IsChecked(ids::kPneumatic)  ? ActuatorKind::Pneumatic
+                                                               : ActuatorKind::None;
+  prefs.controlSignal = 0;
+  if (controls.IsChecked(ids::kThreePoint)) prefs.controlSignal = kThreePoint;
+  if (controls.IsChecked(ids::kAnalogue)) prefs.controlSignal = kAnalogue;
+  prefs.supplyVoltage = 0;
+  if (controls.IsChecked(ids::kVoltage24)) prefs.supplyVoltage = 24;
+  if (controls.IsChecked(ids::kVoltage220)) prefs.supplyVoltage = 220;
+  prefs.wantLimitSwitches = controls.IsChecked(ids::kLimitSwitches);
+  prefs.wantPotentiometer = controls.IsChecked(ids::kPotentiometer);
+  prefs.wantSpringReturn = controls.IsChecked(ids::kSpringReturn);
+  prefs.wantHeater = controls.IsChecked(ids::kHeater);
+  prefs.wantPZ1 = controls.IsChecked(ids::kPositionerPZ1);
+  prefs.wantPZ2 = controls.IsChecked(ids::kPositionerPZ2);
+  prefs.wantNormallyOpen = controls.IsChecked(ids::kNormallyOpen);
+  prefs.wantNormallyClosed = controls.IsChecked(ids::kNormallyClosed);
+}
+
+bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
+  SelectionRequest& request = form.request;
+  ActuatorPreferences& prefs = request.actuator;
+  CaptureActuatorPreferences(form.controls, prefs);
+  const float drop = std::fabs(request.p1 - request.p2);
+  const ValveRecord& valve = candidate.valve;
+  const Catalogue& catalogue = form.catalogue;
+  bool found = false;
+
+  if (prefs.actuatorKind == ActuatorKind::Electric) {
+    CaptureRequestedSignal(form.controls, prefs);
+    for (int a = 0; a < catalogue.electricActuators.count; ++a) {
+      const ElectricActuatorRecord& e = catalogue.electricActuators[a];
+      for (int l = 0; l < valve.electricLinkCount; ++l) {
+        const ActuatorLink& link = valve.electricLinks[static_cast<std::size_t>(l)];
+        if (link.name != e.name || !LinkUsable(link, request, drop) || !ElectricFits(e, prefs)) {
+          continue;
+        }
+        found |= AppendBounded(candidate.electricActuators, candidate.electricActuatorCount, e);
+      }
+    }
+  }
+  if (prefs.actuatorKind == ActuatorKind::Pneumatic) {
+    for (int a = 0; a < catalogue.pneumaticActuators.count; ++a) {
+      const PneumaticActuatorRecord& p = catalogue.pneumaticActuators[a];
+      for (int l = 0; l < valve.pneumaticLinkCount; ++l) {
+        const ActuatorLink& link = valve.pneumaticLinks[static_cast<std::size_t>(l)];
+        if (link.name != p.name || !LinkUsable(link, request, drop) || !PneumaticFits(p, prefs)) {
+          continue;
+        }
+        found |= AppendBounded(candidate.pneumaticActuators, candidate.pneumaticActuatorCount, p);
+      }
+    }
+  }
+  if (prefs.actuatorKind == ActuatorKind::Thermostat) {
+    CaptureThermostatInputs(form.controls, prefs);
+    const bool copperChosen = prefs.copperElement || prefs.copperCapillary || prefs.pvcCapillary;
+    for (int a = 0; a < catalogue.thermostats.count; ++a) {
+      const ThermostatRecord& t = catalogue.thermostats[a];
+      for (int l = 0; l < valve.thermostatLinkCount; ++l) {
+        const ActuatorLink& link = valve.thermostatLinks[static_cast<std::size_t>(l)];
+        if (link.name != t.name || !LinkUsable(link, request, drop)) continue;
+        if (t.temperatureMin > prefs.maintainedTemperature ||
+            prefs.maintainedTemperature > t.temperatureMax) {
+          continue;
+        }
+        if (HoldsThermostatNamed(candidate, t.name)) continue;
+        if (t.stainlessSensor && copperChosen) {
+          form.result.stainlessHint = true;
+          continue;
+        }
+        found |= AppendBounded(candidate.thermostats, candidate.thermostatCount, t);
+      }
+    }
+  }
+  return found;
+}
+
+}  // namespace selvio
+

@@ -1,0 +1,98 @@
+#include "engine/regulator_sizing.h"
+
+#include "engine/rating.h"
+#include "engine/required_kv.h"
+
+#include <cmath>
+
+namespace selvio {
+namespace {
+
+struct RegulatorKindTraits {
+  double settingMin;
+  double settingMax;
+  const char* settingMessage;
+};
+
+RegulatorKindTraits TraitsOf(ProductKind kind) {
+  if (kind == ProductKind::DpRegulator) {
+    return {0.2, 8.0, "Значение настройки может быть 0.2<P<8"};
+  }
+  return {0.4, 16.0, "Значение настройки может быть 0.4<P<16"};
+}
+
+bool MediumFits(const RegulatorRecord& r, const SelectionRequest& request) {
+  if (request.isWater) return r.forWater;
+  if (request.isGlycol) return r.forGlycol;
+  if (request.isSteam) return r.forSteam;
+  return false;
+}
+
+// Index of the first setting range that holds the setting, or -1.
+int SettingRangeOf(const RegulatorRecord& r, float setting) {
+  for (int i = 0; i < r.rangeCount && i < kListCapacity; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (r.rangeLow[slot] <= setting && setting <= r.rangeHigh[slot]) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool SizeRegulator(SelectionForm& form, ProductKind kind) {
+  SelectionRequest& request = form.request;
+  const RegulatorKindTraits traits = TraitsOf(kind);
+  const double setting = request.setting;
+  if (setting < traits.settingMin || setting > traits.settingMax) {
+    form.controls.ShowMessage(QString::fromUtf8(traits.settingMessage));
+    return false;
+  }
+  const std::optional<float> kv = ComputeRequiredKv(form);
+  if (!kv) return false;
+  SelectionResult& result = form.result;
+  result.kv = *kv;
+
+  const bool dp = kind == ProductKind::DpRegulator;
+  const RecordContainer<RegulatorRecord>& container =
+      dp ? form.catalogue.dpRegulators : form.catalogue.reducingValves;
+  std::vector<RegulatorCandidate>& list =
+      dp ? result.dpRegulatorCandidates : result.reducingValveCandidates;
+  int& count = dp ? result.dpRegulatorCandidateCount : result.reducingValveCandidateCount;
+  const float drop = std::fabs(request.p1 - request.p2);
+
+  for (int i = 0; i < container.count; ++i) {
+    const RegulatorRecord& r = container[i];
+    if (r.connection != request.connection || !MediumFits(r, request) ||
+        !RegulatorRatingAllows(r, request.p1, request.p2,
+                               static_cast<float>(request.temperature)) ||
+        !(*kv <= r.kvs) || !(drop < r.maxPressureDrop)) {
+      continue;
+    }
+    const int range = SettingRangeOf(r, request.setting);
+    if (range < 0 || count >= kListCapacity) continue;
+
+    int sameName = 0;
+    for (int c = 0; c < count; ++c) {
+      if (list[static_cast<std::size_t>(c)].regulator.name == r.name) ++sameName;
+    }
+    if (sameName >= 2) continue;
+    RegulatorCandidate& candidate = list[static_cast<std::size_t>(count)];
+    candidate.regulator = r;
+    candidate.settingLow = r.rangeLow[static_cast<std::size_t>(range)];
+    candidate.settingHigh = r.rangeHigh[static_cast<std::size_t>(range)];
+    ++count;
+    if (count > 1 && !IsNearDn(list[0].regulator.dn, candidate.regulator.dn)) --count;
+  }
+
+  result.shownCandidate = 0;
+  if (form.panels) {
+    if (dp) {
+      form.panels->ShowDpRegulatorResult();
+    } else {
+      form.panels->ShowReducingValveResult();
+    }
+  }
+  return true;
+}
+
+}  // namespace selvio

@@ -1,0 +1,59 @@
+#pragma once
+
+namespace selvio {
+
+enum class ProductKind { ControlValve, DpRegulator, ReducingValve };
+enum class ActuatorKind { None, Electric, Thermostat, Pneumatic };
+
+enum SelectionOutcome : int { Found = 1, NothingFound = 0, NoActuator = -1, InvalidInput = -2 };
+
+// The actuator inputs of the form, read while actuators are matched.
+struct ActuatorPreferences {
+  ActuatorKind actuatorKind = ActuatorKind::None;
+  int controlSignal = 0;  // ControlKind: 1 three-point, 2 analogue
+  int supplyVoltage = 0;  // V
+  bool requestedSignal0to10V = false;
+  bool requestedSignal2to10V = false;
+  bool requestedSignal0to20mA = false;
+  bool requestedSignal4to20mA = false;
+  bool wantLimitSwitches = false;
+  bool wantPotentiometer = false;
+  bool wantSpringReturn = false;
+  bool wantHeater = false;
+  int maintainedTemperature = 0;  // °C
+  bool spiralElement = false;
+  bool copperElement = false;
+  bool copperCapillary = false;
+  bool pvcCapillary = false;
+  bool wantPZ1 = false;
+  bool wantPZ2 = false;
+  bool wantNormallyOpen = false;
+  bool wantNormallyClosed = false;
+};
+
+// Every input of one calculation. Kept between calculations: a field whose text cannot be read
+// keeps its previous value, already converted to base units.
+struct SelectionRequest {
+  ProductKind product = ProductKind::ControlValve;
+  bool isWater = false;
+  bool isGlycol = false;
+  bool isSteam = false;
+  int connection = 0;  // ConnectionKind
+  int valveKind = 0;   // ValveKind
+  bool wantMixing = false;
+  bool wantDiverting = false;
+  bool wantBalanced = false;
+  bool useSafetyFactor = false;
+  bool checkCavitation = false;
+  float p1 = 0;        // bar
+  float p2 = 0;        // bar
+  int temperature = 0; // °C
+  float drop = 0;      // ΔP in bar (water, glycol) or the relative drop δ (steam)
+  float setting = 0;   // bar
+  float flow = 0;      // m³/h (water, glycol) or kg/h (steam) once converted
+  float safetyFactor = 0;
+  float density = 0;   // kg/m³
+  ActuatorPreferences actuator;
+};
+
+}  // namespace selvio

@@ -1,0 +1,78 @@
+#include "engine/valve_sizing.h"
+
+#include "engine/actuator_matching.h"
+#include "engine/rating.h"
+#include "engine/required_kv.h"
+
+namespace selvio {
+namespace {
+
+bool DesignFits(const ValveRecord& valve, const SelectionRequest& request) {
+  if (request.valveKind == kTwoWay) return true;
+  if (request.valveKind == kThreeWay) {
+    return (request.wantDiverting && valve.diverting) || (request.wantMixing && valve.mixing);
+  }
+  return false;
+}
+
+bool MediumFits(const ValveRecord& valve, const SelectionRequest& request) {
+  if (request.isWater) return valve.forWater;
+  if (request.isGlycol) return valve.forGlycol;
+  if (request.isSteam) return valve.forSteam;
+  return false;
+}
+
+}  // namespace
+
+bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv) {
+  return valve.connection == request.connection && valve.valveKind == request.valveKind &&
+         DesignFits(valve, request) && (!request.wantBalanced || valve.pressureBalanced) &&
+         MediumFits(valve, request) &&
+         RatingAllows(valve, request.p1, request.p2, static_cast<float>(request.temperature)) &&
+         kv <= valve.kvs;
+}
+
+void PruneValveCandidates(SelectionResult& result) {
+  const int n = result.valveCandidateCount;
+  if (n < 2) return;
+  const ValveRecord& newest = result.valveCandidates[static_cast<std::size_t>(n - 1)].valve;
+  int sameName = 0;
+  for (int i = 0; i < n - 1; ++i) {
+    if (result.valveCandidates[static_cast<std::size_t>(i)].valve.name == newest.name) ++sameName;
+  }
+  if (sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn)) {
+    result.valveCandidateCount = n - 1;
+  }
+}
+
+std::optional<bool> SizeControlValve(SelectionForm& form) {
+  const std::optional<float> kv = ComputeRequiredKv(form);
+  if (!kv) return std::nullopt;
+  SelectionResult& result = form.result;
+  result.kv = *kv;
+
+  bool valveFound = false;
+  const RecordContainer<ValveRecord>& valves = form.catalogue.valves;
+  for (int i = 0; i < valves.count; ++i) {
+    if (!ValveFits(valves[i], form.request, *kv)) continue;
+    valveFound = true;
+    // A full list takes no further candidates.
+    if (result.valveCandidateCount >= kListCapacity) continue;
+    ValveCandidate& candidate =
+        result.valveCandidates[static_cast<std::size_t>(result.valveCandidateCount)];
+    candidate.valve = valves[i];
+    candidate.electricActuatorCount = 0;
+    candidate.pneumaticActuatorCount = 0;
+    candidate.thermostatCount = 0;
+    if (form.actuatorSectionOn && !MatchActuators(form, candidate)) continue;
+    ++result.valveCandidateCount;
+    PruneValveCandidates(result);
+  }
+
+  result.shownCandidate = 0;
+  result.shownActuator = 0;
+  if (form.panels) form.panels->ShowValveResult();
+  return valveFound;
+}
+
+}  // namespace selvio

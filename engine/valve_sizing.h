@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/selection_form.h"
+
+namespace selvio {
+
+// The control-valve branch of a calculation: Kv for the medium, then every catalogue valve that
+// fits becomes a candidate (with its actuators while the actuator section is on), thinned to
+// close alternatives of the first one; finally the valve panel is shown. Returns whether any
+// valve passed the hydraulic tests, or nothing when an input was refused.
+std::optional<bool> SizeControlValve(SelectionForm& form);
+
+// Whether valve v passes the seven hydraulic tests of the request with Kv `kv`.
+bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv);
+
+// Applied after a candidate was added: drops the newest candidate when two earlier ones share
+// its name, or when its diameter is not near the first candidate's.
+void PruneValveCandidates(SelectionResult& result);
+
+}  // namespace selvio

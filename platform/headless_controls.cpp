@@ -1,0 +1,99 @@
+#include "platform/headless_controls.h"
+
+namespace selvio {
+
+void HeadlessControls::Define(int id, ControlKind kind, const QString& text) {
+  ControlState& state = Mutable(id);
+  state.kind = kind;
+  state.text = text;
+}
+
+void HeadlessControls::DefineRadioGroup(std::vector<int> ids) {
+  for (int id : ids) {
+    Mutable(id).kind = ControlKind::Radio;
+    radioGroups_[id] = ids;
+  }
+}
+
+HeadlessControls::ControlState& HeadlessControls::Mutable(int id) { return controls_[id]; }
+
+const HeadlessControls::ControlState& HeadlessControls::State(int id) const {
+  static const ControlState kUndefined;
+  auto it = controls_.find(id);
+  return it == controls_.end() ? kUndefined : it->second;
+}
+
+void HeadlessControls::Show(int id, bool shown) { Mutable(id).shown = shown; }
+void HeadlessControls::Enable(int id, bool enabled) { Mutable(id).enabled = enabled; }
+void HeadlessControls::SetChecked(int id, bool checked) { Mutable(id).checked = checked; }
+bool HeadlessControls::IsChecked(int id) const { return State(id).checked; }
+void HeadlessControls::SetText(int id, const QString& text) { Mutable(id).text = text; }
+QString HeadlessControls::Text(int id) const { return State(id).text; }
+
+void HeadlessControls::ClearList(int id) {
+  ControlState& state = Mutable(id);
+  state.entries.clear();
+  state.selected = -1;
+}
+
+void HeadlessControls::AppendListEntry(int id, const QString& text) {
+  Mutable(id).entries.append(text);
+}
+
+void HeadlessControls::SelectListEntry(int id, int index) {
+  ControlState& state = Mutable(id);
+  state.selected = (index >= 0 && index < state.entries.size()) ? index : -1;
+}
+
+int HeadlessControls::SelectedIndex(int id) const { return State(id).selected; }
+
+void HeadlessControls::ShowMessage(const QString& text) { messages_.append(text); }
+
+bool HeadlessControls::RunModalDialog(int templateId) {
+  dialogsRun_.push_back(templateId);
+  if (dialogAnswers_.empty()) return false;
+  bool accepted = dialogAnswers_.front();
+  dialogAnswers_.pop_front();
+  return accepted;
+}
+
+std::optional<QString> HeadlessControls::NextFileAnswer(const FileDialogRequest& request) {
+  fileDialogs_.push_back(request);
+  if (fileAnswers_.empty()) return std::nullopt;
+  const FileAnswer answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  if (!answer.chosen) return std::nullopt;
+  return answer.path;
+}
+
+std::optional<QString> HeadlessControls::ChooseFileToOpen(const FileDialogRequest& request) {
+  return NextFileAnswer(request);
+}
+
+std::optional<QString> HeadlessControls::ChooseFileToSave(const FileDialogRequest& request) {
+  return NextFileAnswer(request);
+}
+
+void HeadlessControls::SetCaption(const QString& caption) { caption_ = caption; }
+
+void HeadlessControls::Bind(int id, Handler handler) { handlers_[id] = std::move(handler); }
+
+bool HeadlessControls::Click(int id) {
+  ControlState& state = Mutable(id);
+  if (!state.shown || !state.enabled) return false;  // the user cannot reach it
+  if (state.kind == ControlKind::Radio) {
+    auto group = radioGroups_.find(id);
+    if (group != radioGroups_.end()) {
+      for (int other : group->second) Mutable(other).checked = false;
+    }
+    Mutable(id).checked = true;
+  } else if (state.kind == ControlKind::CheckBox) {
+    state.checked = !state.checked;
+  }
+  auto handler = handlers_.find(id);
+  if (handler == handlers_.end() || !handler->second) return false;
+  handler->second();
+  return true;
+}
+
+}  // namespace selvio
