@@ -1,0 +1,29 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing (only those, so a
+# machine that has everything needs no network) and makes the ru_RU.UTF-8 locale available.
+selvio_packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
+  libcurl4-openssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales
+)
+
+selvio_missing=()
+for package in "${selvio_packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    selvio_missing+=("$package")
+  fi
+done
+if ((${#selvio_missing[@]})); then
+  echo "Installing: ${selvio_missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${selvio_missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  if [ -f /etc/locale.gen ] && ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+  fi
+  locale-gen >/dev/null
+fi
