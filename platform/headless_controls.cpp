@@ -2,7 +2,7 @@
 
 namespace selvio {
 
-void HeadlessControls::Define(int id, ControlKind kind, const QString& text) {
+void HeadlessControls::Define(int id, ControlType kind, const QString& text) {
   ControlState& state = Mutable(id);
   state.kind = kind;
   state.text = text;
@@ -10,7 +10,7 @@ void HeadlessControls::Define(int id, ControlKind kind, const QString& text) {
 
 void HeadlessControls::DefineRadioGroup(std::vector<int> ids) {
   for (int id : ids) {
-    Mutable(id).kind = ControlKind::Radio;
+    Mutable(id).kind = ControlType::Radio;
     radioGroups_[id] = ids;
   }
 }
@@ -81,13 +81,13 @@ void HeadlessControls::Bind(int id, Handler handler) { handlers_[id] = std::move
 bool HeadlessControls::Click(int id) {
   ControlState& state = Mutable(id);
   if (!state.shown || !state.enabled) return false;  // the user cannot reach it
-  if (state.kind == ControlKind::Radio) {
+  if (state.kind == ControlType::Radio) {
     auto group = radioGroups_.find(id);
     if (group != radioGroups_.end()) {
       for (int other : group->second) Mutable(other).checked = false;
     }
     Mutable(id).checked = true;
-  } else if (state.kind == ControlKind::CheckBox) {
+  } else if (state.kind == ControlType::CheckBox) {
     state.checked = !state.checked;
   }
   auto handler = handlers_.find(id);

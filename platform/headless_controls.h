@@ -10,7 +10,7 @@
 
 namespace selvio {
 
-enum class ControlKind { Radio, CheckBox, Edit, List, Label, Picture, Button };
+enum class ControlType { Radio, CheckBox, Edit, List, Label, Picture, Button };
 
 // In-memory model of a window's controls. Every operation's effect is recorded per id;
 // message boxes, dialogs and the caption are recorded in order. Dialog answers are scripted
@@ -18,7 +18,7 @@ enum class ControlKind { Radio, CheckBox, Edit, List, Label, Picture, Button };
 class HeadlessControls : public FormControls {
  public:
   struct ControlState {
-    ControlKind kind = ControlKind::Label;
+    ControlType kind = ControlType::Label;
     bool shown = true;
     bool enabled = true;
     bool checked = false;
@@ -28,7 +28,7 @@ class HeadlessControls : public FormControls {
   };
 
   // Declares a control; an undeclared id is created as a label on first use.
-  void Define(int id, ControlKind kind, const QString& text = {});
+  void Define(int id, ControlType kind, const QString& text = {});
   // Radios of one group: a user's click on one unchecks the others.
   void DefineRadioGroup(std::vector<int> ids);
 
