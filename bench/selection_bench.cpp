@@ -1,0 +1,61 @@
+#include "engine/selection.h"
+
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace selvio {
+namespace {
+
+// A catalogue of 1024 valves for water, every one of which passes the hydraulic tests of the
+// request below; names repeat in pairs and diameters alternate within one step, so the list
+// fills to its 100 slots and later valves are pruned.
+std::unique_ptr<Catalogue> FullValveCatalogue() {
+  auto catalogue = std::make_unique<Catalogue>();
+  ValveRecord v;
+  v.connection = kFlanged;
+  v.valveKind = kTwoWay;
+  v.forWater = 1;
+  v.maxPressure = 16;
+  v.maxTemperature = 150;
+  v.kvs = 40;
+  for (int i = 0; i < kCatalogueCapacity; ++i) {
+    v.name = QStringLiteral("VB-%1").arg(i / 2);
+    v.dn = (i % 2) ? 50.0f : 65.0f;
+    catalogue->valves.Append(v);
+  }
+  return catalogue;
+}
+
+void RunSelectionOn1024Valves(benchmark::State& state) {
+  const std::unique_ptr<Catalogue> catalogue = FullValveCatalogue();
+  HeadlessControls controls;
+  for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit,
+                   ids::kFlowUnit}) {
+    controls.AppendListEntry(list, "unit");
+    controls.SelectListEntry(list, 0);
+  }
+  for (int id : {ids::kControlValve, ids::kWater, ids::kFlanged, ids::kTwoWay}) {
+    controls.SetChecked(id, true);
+  }
+  controls.SetText(ids::kP1, "6");
+  controls.SetText(ids::kP2, "3");
+  controls.SetText(ids::kTemperature, "90");
+  controls.SetText(ids::kDrop, "0.25");
+  controls.SetText(ids::kFlow, "10");
+  SaturationTable saturation;
+  SelectionRequest request;
+  auto result = std::make_unique<SelectionResult>();
+  SelectionForm form{controls, *catalogue, saturation, request, *result, false, nullptr};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RunSelection(form));
+  }
+  state.counters["candidates"] = result->valveCandidateCount;
+}
+BENCHMARK(RunSelectionOn1024Valves)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace selvio
