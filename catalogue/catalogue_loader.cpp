@@ -1,0 +1,534 @@
+#include "catalogue/catalogue_loader.h"
+
+#include "catalogue/value_syntax.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QHash>
+
+#include <cstdint>
+#include <memory>
+
+namespace selvio {
+namespace {
+
+// Every element name the catalogue file uses. A product element's children are walked once and
+// dispatched on their name; the product kind decides which names count.
+enum class Tag : std::uint8_t {
+  Unknown,
+  Name,
+  Description,
+  Drawing2d,
+  Drawing3d,
+  Balanced,
+  Construction,
+  Characteristic,
+  Water,
+  Glycol,
+  Steam,
+  Leakage,
+  Temperature,
+  Pressure,
+  Connection,
+  ValveKind,
+  Mixing,
+  Diverting,
+  DnText,
+  Dn,
+  Kvs,
+  Z,
+  Rating,
+  Electric,
+  Pneumatic,
+  Thermostat,
+  Variant,
+  Drop,
+  DropOverride,
+  SettingRange,
+  Voltage,
+  Control,
+  Spring,
+  Heater,
+  Potentiometer,
+  LimitSwitches,
+  Signal,
+  StainlessSensor,
+  RodElement,
+  SpiralElement,
+  Length,
+  Copper,
+  CopperPvc,
+  StainlessCapillary,
+  NormallyOpen,
+  NormallyClosed,
+  PositionerPZ1,
+  PositionerPZ2,
+  Update,
+  Valve,
+  DpRegulator,
+  ReducingValve,
+  Controller,
+  Capillary,
+};
+
+Tag TagOf(const QString& name) {
+  static const QHash<QString, Tag> tags = {
+      {QStringLiteral("название"), Tag::Name},
+      {QStringLiteral("описание"), Tag::Description},
+      {QStringLiteral("чертеж2"), Tag::Drawing2d},
+      {QStringLiteral("чертеж3"), Tag::Drawing3d},
+      {QStringLiteral("сбалансированный"), Tag::Balanced},
+      {QStringLiteral("конструкция"), Tag::Construction},
+      {QStringLiteral("характеристика"), Tag::Characteristic},
+      {QStringLiteral("вода"), Tag::Water},
+      {QStringLiteral("гликоль"), Tag::Glycol},
+      {QStringLiteral("пар"), Tag::Steam},
+      {QStringLiteral("протечка"), Tag::Leakage},
+      {QStringLiteral("температура"), Tag::Temperature},
+      {QStringLiteral("давление"), Tag::Pressure},
+      {QStringLiteral("присоединение"), Tag::Connection},
+      {QStringLiteral("тип"), Tag::ValveKind},
+      {QStringLiteral("смешение"), Tag::Mixing},
+      {QStringLiteral("разделение"), Tag::Diverting},
+      {QStringLiteral("Ду"), Tag::DnText},
+      {QStringLiteral("D"), Tag::Dn},
+      {QStringLiteral("Kvs"), Tag::Kvs},
+      {QStringLiteral("Z"), Tag::Z},
+      {QStringLiteral("Р_T"), Tag::Rating},
+      {QStringLiteral("электропривод"), Tag::Electric},
+      {QStringLiteral("пневмопривод"), Tag::Pneumatic},
+      {QStringLiteral("термостат"), Tag::Thermostat},
+      {QStringLiteral("исполнение"), Tag::Variant},
+      {QStringLiteral("перепад"), Tag::Drop},
+      {QStringLiteral("dP"), Tag::DropOverride},
+      {QStringLiteral("диапазон"), Tag::SettingRange},
+      {QStringLiteral("напряжение"), Tag::Voltage},
+      {QStringLiteral("управление"), Tag::Control},
+      {QStringLiteral("пружина"), Tag::Spring},
+      {QStringLiteral("нагреватель"), Tag::Heater},
+      {QStringLiteral("потенциометр"), Tag::Potentiometer},
+      {QStringLiteral("концевики"), Tag::LimitSwitches},
+      {QStringLiteral("сигнал"), Tag::Signal},
+      {QStringLiteral("сталь"), Tag::StainlessSensor},
+      {QStringLiteral("стержневой"), Tag::RodElement},
+      {QStringLiteral("спиральный"), Tag::SpiralElement},
+      {QStringLiteral("длина"), Tag::Length},
+      {QStringLiteral("медь"), Tag::Copper},
+      {QStringLiteral("пвх"), Tag::CopperPvc},
+      {QStringLiteral("нерж"), Tag::StainlessCapillary},
+      {QStringLiteral("открытый"), Tag::NormallyOpen},
+      {QStringLiteral("закрытый"), Tag::NormallyClosed},
+      {QStringLiteral("PZ1"), Tag::PositionerPZ1},
+      {QStringLiteral("PZ2"), Tag::PositionerPZ2},
+      {QStringLiteral("обновление"), Tag::Update},
+      {QStringLiteral("клапан"), Tag::Valve},
+      {QStringLiteral("РПД"), Tag::DpRegulator},
+      {QStringLiteral("РК"), Tag::ReducingValve},
+      {QStringLiteral("контроллер"), Tag::Controller},
+      {QStringLiteral("капиляр"), Tag::Capillary},
+  };
+  return tags.value(name, Tag::Unknown);
+}
+
+// A single-valued property is taken from the first child of its name, as a select-one on the
+// element's children would find it.
+class FirstOnly {
+ public:
+  bool First(Tag tag) {
+    const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(tag);
+    if (seen_ & bit) return false;
+    seen_ |= bit;
+    return true;
+  }
+
+ private:
+  std::uint64_t seen_ = 0;
+};
+
+// First-letter codes; any other first character leaves the field as it was.
+void ReadConnection(const QString& text, int& field) {
+  if (text.isEmpty()) return;
+  switch (text.front().unicode()) {
+    case 0x0424: case 0x0444: field = kFlanged; break;   // Ф ф
+    case 0x0420: case 0x0440: field = kThreaded; break;  // Р р
+    default: break;
+  }
+}
+
+void ReadValveKind(const QString& text, int& field) {
+  if (text.isEmpty()) return;
+  switch (text.front().unicode()) {
+    case 0x0414: case 0x0434: field = kTwoWay; break;    // Д д
+    case 0x0422: case 0x0442: field = kThreeWay; break;  // Т т
+    default: break;
+  }
+}
+
+void ReadControl(const QString& text, int& field) {
+  if (text.isEmpty()) return;
+  switch (text.front().unicode()) {
+    case 0x0410: case 0x0430: field = kAnalogue; break;    // А а
+    case 0x0422: case 0x0442: field = kThreePoint; break;  // Т т
+    default: break;
+  }
+}
+
+// Appends a pair or range into parallel slots; only the numbers read are set.
+void AppendPair(const NumberPair<float>& pair, Slots<float, kListCapacity>& first,
+                Slots<float, kListCapacity>& second, int& count) {
+  if (count < 0 || count >= kListCapacity) return;
+  const auto slot = static_cast<std::size_t>(count);
+  if (pair.first) first[slot] = *pair.first;
+  if (pair.second) second[slot] = *pair.second;
+  ++count;
+}
+
+ActuatorLink ReadLink(const QDomElement& element) {
+  ActuatorLink link;
+  FirstOnly once;
+  bool overridden = false;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: link.name = c.text(); break;
+      case Tag::Water: link.forWater = 1; break;
+      case Tag::Glycol: link.forGlycol = 1; break;
+      case Tag::Steam: link.forSteam = 1; break;
+      case Tag::Drop:
+        if (!overridden) link.maxPressureDrop = FloatValue(c.text());
+        break;
+      case Tag::DropOverride:
+        link.maxPressureDrop = FloatValue(c.text());
+        overridden = true;
+        break;
+      default: break;
+    }
+  }
+  if (!link.forWater && !link.forGlycol && !link.forSteam) {
+    link.forWater = 1;
+    link.forGlycol = 1;
+    link.forSteam = 1;
+  }
+  return link;
+}
+
+// Reads the valve properties of a "клапан" or "исполнение" element into `r`; the first
+// "исполнение" child, if any, is handed back through `firstVariant`.
+void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement* firstVariant) {
+  FirstOnly once;
+  bool haveD = false;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    switch (tag) {
+      case Tag::Rating:
+        AppendPair(PairValue(c.text()), r.ratingPressure, r.ratingTemperature, r.ratingCount);
+        continue;
+      case Tag::Electric:
+        AppendBounded(r.electricLinks, r.electricLinkCount, ReadLink(c));
+        continue;
+      case Tag::Pneumatic:
+        AppendBounded(r.pneumaticLinks, r.pneumaticLinkCount, ReadLink(c));
+        continue;
+      case Tag::Thermostat:
+        AppendBounded(r.thermostatLinks, r.thermostatLinkCount, ReadLink(c));
+        continue;
+      case Tag::Variant:
+        if (firstVariant && firstVariant->isNull()) *firstVariant = c;
+        continue;
+      default: break;
+    }
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      case Tag::Balanced: r.pressureBalanced = 1; break;
+      case Tag::Construction: r.construction = c.text(); break;
+      case Tag::Characteristic: r.characteristic = c.text(); break;
+      case Tag::Water: r.forWater = 1; break;
+      case Tag::Glycol: r.forGlycol = 1; break;
+      case Tag::Steam: r.forSteam = 1; break;
+      case Tag::Leakage: r.leakage = DoubleValue(c.text()); break;
+      case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); break;
+      case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); break;
+      case Tag::Connection: ReadConnection(c.text(), r.connection); break;
+      case Tag::ValveKind: ReadValveKind(c.text(), r.valveKind); break;
+      case Tag::Mixing: r.mixing = 1; break;
+      case Tag::Diverting: r.diverting = 1; break;
+      case Tag::DnText:
+        r.dnText = c.text();
+        if (!haveD) r.dn = FloatValue(r.dnText);
+        break;
+      case Tag::Dn:
+        r.dn = FloatValue(c.text());
+        haveD = true;
+        break;
+      case Tag::Kvs: r.kvs = FloatValue(c.text()); break;
+      case Tag::Z: r.z = FloatValue(c.text()); break;
+      default: break;
+    }
+  }
+}
+
+void ReadRegulatorProperties(const QDomElement& element, RegulatorRecord& r,
+                             QDomElement* firstVariant) {
+  FirstOnly once;
+  bool haveD = false;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    switch (tag) {
+      case Tag::Rating:
+        AppendPair(PairValue(c.text()), r.ratingPressure, r.ratingTemperature, r.ratingCount);
+        continue;
+      case Tag::SettingRange:
+        AppendPair(FloatRangeValue(c.text()), r.rangeLow, r.rangeHigh, r.rangeCount);
+        continue;
+      case Tag::Variant:
+        if (firstVariant && firstVariant->isNull()) *firstVariant = c;
+        continue;
+      default: break;
+    }
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      case Tag::Water: r.forWater = 1; break;
+      case Tag::Glycol: r.forGlycol = 1; break;
+      case Tag::Steam: r.forSteam = 1; break;
+      // Regulators state their leakage as valves do, so the result panel can show it.
+      case Tag::Leakage: r.leakage = DoubleValue(c.text()); break;
+      case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); break;
+      case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); break;
+      case Tag::Connection: ReadConnection(c.text(), r.connection); break;
+      case Tag::DnText:
+        r.dnText = c.text();
+        if (!haveD) r.dn = FloatValue(r.dnText);
+        break;
+      case Tag::Dn:
+        r.dn = FloatValue(c.text());
+        haveD = true;
+        break;
+      case Tag::Kvs: r.kvs = FloatValue(c.text()); break;
+      case Tag::Z: r.z = FloatValue(c.text()); break;
+      case Tag::Drop: r.maxPressureDrop = FloatValue(c.text()); break;
+      default: break;
+    }
+  }
+}
+
+// One record per "исполнение" child, each a copy of the product's record with the variant's
+// own properties read over it; written straight into the container's next slot.
+template <class Record, class ReadProperties>
+void ReadProductWithVariants(const QDomElement& product, RecordContainer<Record>& container,
+                             ReadProperties read) {
+  Record base;
+  QDomElement variant;
+  read(product, base, &variant);
+  const QString variantName = variant.tagName();
+  for (; !variant.isNull(); variant = variant.nextSiblingElement(variantName)) {
+    if (container.count >= kCatalogueCapacity) return;
+    Record& slot = container[container.count];
+    slot = base;
+    read(variant, slot, nullptr);
+    ++container.count;
+  }
+}
+
+void ReadSignal(const QString& text, ElectricActuatorRecord& r) {
+  if (text == QStringLiteral("0-10В")) r.signal0to10V = 1;
+  if (text == QStringLiteral("2-10В")) r.signal2to10V = 1;
+  if (text == QStringLiteral("0-20мА")) r.signal0to20mA = 1;
+  if (text == QStringLiteral("4-20мА")) r.signal4to20mA = 1;
+}
+
+ElectricActuatorRecord ReadElectricActuator(const QDomElement& element) {
+  ElectricActuatorRecord r;
+  FirstOnly once;
+  bool haveVariant = false;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (tag == Tag::Signal) {
+      ReadSignal(c.text(), r);
+      continue;
+    }
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::Variant:
+        r.variant = c.text();
+        haveVariant = true;
+        break;
+      case Tag::Voltage: r.voltage = IntValue(c.text()); break;
+      case Tag::Control: ReadControl(c.text(), r.control); break;
+      case Tag::Spring: r.springReturn = 1; break;
+      case Tag::Heater: r.heater = 1; break;
+      case Tag::Potentiometer: r.potentiometer = 1; break;
+      case Tag::LimitSwitches: r.limitSwitches = 1; break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      default: break;
+    }
+  }
+  if (!haveVariant) r.variant = r.name;
+  return r;
+}
+
+// The drawings inside the "стержневой" and "спиральный" elements: the first "чертеж2" and
+// "чертеж3" found under any element of that name.
+void ReadElementDrawings(const QDomElement& element, QString& drawing2d, bool& have2d,
+                         QString& drawing3d, bool& have3d) {
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (tag == Tag::Drawing2d && !have2d) {
+      drawing2d = c.text();
+      have2d = true;
+    } else if (tag == Tag::Drawing3d && !have3d) {
+      drawing3d = c.text();
+      have3d = true;
+    }
+  }
+}
+
+void ReadThermostat(const QDomElement& element, RecordContainer<ThermostatRecord>& thermostats) {
+  ThermostatRecord base;
+  FirstOnly once;
+  bool rod2d = false, rod3d = false, spiral2d = false, spiral3d = false;
+  QDomElement firstRange;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (tag == Tag::RodElement) {
+      ReadElementDrawings(c, base.rodDrawing2d, rod2d, base.rodDrawing3d, rod3d);
+      continue;
+    }
+    if (tag == Tag::SpiralElement) {
+      ReadElementDrawings(c, base.spiralDrawing2d, spiral2d, base.spiralDrawing3d, spiral3d);
+      continue;
+    }
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: base.name = c.text(); break;
+      case Tag::StainlessSensor: base.stainlessSensor = 1; break;
+      case Tag::Description: base.descriptionFile = c.text(); break;
+      case Tag::Temperature: firstRange = c; break;
+      default: break;
+    }
+  }
+  const QString rangeName = firstRange.tagName();
+  for (QDomElement c = firstRange; !c.isNull(); c = c.nextSiblingElement(rangeName)) {
+    ThermostatRecord record = base;
+    const NumberPair<int> range = IntRangeValue(c.text());
+    if (range.first) record.temperatureMin = *range.first;
+    if (range.second) record.temperatureMax = *range.second;
+    thermostats.Append(record);
+  }
+}
+
+void ReadController(const QDomElement& element, ControllerRecord& r) {
+  FirstOnly once;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      default: break;
+    }
+  }
+}
+
+void ReadCapillary(const QDomElement& element, RecordContainer<CapillaryRecord>& capillaries) {
+  FirstOnly once;
+  float length = 0;
+  bool copper = false, pvc = false, stainless = false;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Length: length = FloatValue(c.text()); break;
+      case Tag::Copper: copper = true; break;
+      case Tag::CopperPvc: pvc = true; break;
+      case Tag::StainlessCapillary: stainless = true; break;
+      default: break;
+    }
+  }
+  if (copper) capillaries.Append({length, kCopper});
+  if (pvc) capillaries.Append({length, kCopperPvc});
+  if (stainless) capillaries.Append({length, kStainless});
+}
+
+PneumaticActuatorRecord ReadPneumaticActuator(const QDomElement& element) {
+  PneumaticActuatorRecord r;
+  FirstOnly once;
+  for (QDomElement c = element.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+    const Tag tag = TagOf(c.tagName());
+    if (!once.First(tag)) continue;
+    switch (tag) {
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::NormallyOpen: r.normallyOpen = 1; break;
+      case Tag::NormallyClosed: r.normallyClosed = 1; break;
+      case Tag::PositionerPZ1: r.positionerPZ1 = 1; break;
+      case Tag::PositionerPZ2: r.positionerPZ2 = 1; break;
+      default: break;
+    }
+  }
+  return r;
+}
+
+// Every section is read in one walk over the document element's children: records of one kind
+// still land in document order, which is all that reading each kind in a pass of its own gives.
+void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
+  const QDomElement root = document.documentElement();
+  if (root.tagName() != QStringLiteral("xmldata")) return;
+  bool haveDate = false;
+  bool haveController = false;
+  for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+    switch (TagOf(e.tagName())) {
+      case Tag::Update:
+        if (!haveDate) catalogue.catalogueDate = e.text();
+        haveDate = true;
+        break;
+      case Tag::Valve:
+        ReadProductWithVariants(e, catalogue.valves, ReadValveProperties);
+        break;
+      case Tag::DpRegulator:
+        ReadProductWithVariants(e, catalogue.dpRegulators, ReadRegulatorProperties);
+        break;
+      case Tag::ReducingValve:
+        ReadProductWithVariants(e, catalogue.reducingValves, ReadRegulatorProperties);
+        break;
+      case Tag::Electric: catalogue.electricActuators.Append(ReadElectricActuator(e)); break;
+      case Tag::Thermostat: ReadThermostat(e, catalogue.thermostats); break;
+      case Tag::Controller:
+        if (!haveController) ReadController(e, catalogue.controller);
+        haveController = true;
+        break;
+      case Tag::Capillary: ReadCapillary(e, catalogue.capillaries); break;
+      case Tag::Pneumatic: catalogue.pneumaticActuators.Append(ReadPneumaticActuator(e)); break;
+      default: break;
+    }
+  }
+}
+
+}  // namespace
+
+bool LoadCatalogue(const QString& fileName, Catalogue& catalogue, FormControls& controls) {
+  QDomDocument document;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly) || !document.setContent(file.readAll())) {
+    controls.ShowMessage(QStringLiteral("Unable to load XML document into the parser"));
+    return false;
+  }
+  auto fresh = std::make_unique<Catalogue>();
+  ReadDocument(document, *fresh);
+  catalogue = std::move(*fresh);
+  return true;
+}
+
+}  // namespace selvio

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/saturation_table.h"
+#include "platform/form_controls.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace selvio {
+
+// A property tabulated over two axes (for the glycol tables: density in t/m³ over the glycol
+// concentration in % and the temperature in °C). The value at first-axis index i and
+// second-axis index j is values[i + j·N]. An unloaded table has N = M = 0.
+struct PropertyTable {
+  std::vector<float> values;
+  std::vector<float> firstAxis;   // N entries, ascending
+  std::vector<float> secondAxis;  // M entries, ascending
+  int firstCount = 0;             // N
+  int secondCount = 0;            // M
+};
+
+// Largest N or M a property table file may declare; more is taken as a damaged file.
+inline constexpr int kPropertyAxisLimit = 1000;
+
+// Fills `table` from "Рнас.dat" in the working directory: white-space separated pairs of the
+// pressure in bar and the temperature in °C. A pair counts only when the end of the file lies
+// after its temperature; reading stops at 1000 pairs or at the first item that is not a number,
+// keeping the pairs counted before it. A file that cannot be opened shows "Не хватает файла
+// данных Рнас! Пожалуйста, переустановите программу." and leaves the table unchanged.
+void LoadSaturationTable(SaturationTable& table, FormControls& controls);
+
+// Fills `table` from the file `fileName`: N, M, the N first-axis values, the M second-axis values
+// and the N·M grid values, for each second-axis point the N values of the first axis. A file
+// that cannot be opened, declares N or M outside 1..1000, holds an item that is not a number or
+// ends early leaves the table unloaded. No message is shown.
+void LoadPropertyTable(const QString& fileName, PropertyTable& table);
+
+// Value at (a, b) from the two edges that meet at the lower corner (i, j) of the enclosing cell:
+//   r = c + (ca − c)·(a − x_i)/(x_k − x_i) + (cb − c)·(b − y_j)/(y_l − y_j),
+// c = value(i, j), ca = value(k, j), cb = value(i, l); a term is left out when its two axis
+// values are equal. 0 when a or b lies outside its axis or the table is unloaded.
+float InterpolatePropertyTable(const PropertyTable& table, float a, float b);
+
+// The last first-axis value, or 0 when N < 1.
+float FirstAxisMaximum(const PropertyTable& table);
+
+}  // namespace selvio
