@@ -1,0 +1,93 @@
+#include "output/panel_texts.h"
+
+#include <QStringList>
+
+#include "output/value_text.h"
+#include "platform/c_numbers.h"
+
+namespace selvio {
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+QString JoinLines(const QStringList& lines) { return FitTextBuffer(lines.join(kLineBreak)); }
+
+QString Integer(int value) { return FormatC("%d", value); }
+
+QString YesNoLine(Flag option) {
+  return option ? QStringLiteral("да\r\n") : QStringLiteral("нет\r\n");
+}
+
+QString ElectricControlText(int control) {
+  if (control == kThreePoint) return QStringLiteral("Трехпозиц.");
+  if (control == kAnalogue) return QStringLiteral("Аналоговый");
+  return {};
+}
+
+// The requested signals the actuator supports, each ending its line; one empty line when none
+// is, so that the option lines stay beside their labels.
+QString SignalBlock(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
+  QString block;
+  if (e.signal0to10V && p.requestedSignal0to10V) block += QStringLiteral("0-10 В\r\n");
+  if (e.signal2to10V && p.requestedSignal2to10V) block += QStringLiteral("2-10 В\r\n");
+  if (e.signal0to20mA && p.requestedSignal0to20mA) block += QStringLiteral("0-20 мА\r\n");
+  if (e.signal4to20mA && p.requestedSignal4to20mA) block += QStringLiteral("4-20 мА\r\n");
+  return block.isEmpty() ? kLineBreak : block;
+}
+
+// "%.2f" for the velocity, or "%f" when it is at most 0.1 m/s (V·10 ≤ 1, tested on the float
+// widened to double).
+QString VelocityText(float velocity) {
+  const double v = static_cast<double>(velocity);
+  return FormatNumber(v * 10 <= 1 ? "%f" : "%.2f", v);
+}
+
+}  // namespace
+
+QString ValveValueText(const ValveRecord& v) {
+  return JoinLines({v.name, v.dnText, ConnectionText(v.connection), Integer(v.maxPressure),
+                    Integer(v.maxTemperature), FormatNumber("%.1f", static_cast<double>(v.kvs)),
+                    v.characteristic, v.construction, FormatNumber("%.2f", v.leakage)});
+}
+
+QString RegulatorValueText(const RegulatorCandidate& candidate, bool reducingValve) {
+  const RegulatorRecord& r = candidate.regulator;
+  const QString range = FormatNumber("%.1f", static_cast<double>(candidate.settingLow)) + "-" +
+                        FormatNumber("%.1f", static_cast<double>(candidate.settingHigh));
+  return JoinLines({r.name, r.dnText, ConnectionText(r.connection), Integer(r.maxPressure),
+                    Integer(r.maxTemperature), FormatNumber("%.1f", static_cast<double>(r.kvs)),
+                    FormatNumber(reducingValve ? "%.f" : "%.2f", r.leakage), range});
+}
+
+QString ElectricActuatorValueText(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
+  const QString options = YesNoLine(e.potentiometer) + YesNoLine(e.limitSwitches) +
+                          YesNoLine(e.springReturn) + YesNoLine(e.heater);
+  return FitTextBuffer(e.variant + kLineBreak + ElectricControlText(e.control) + kLineBreak +
+                       Integer(e.voltage) + kLineBreak + SignalBlock(e, p) + options);
+}
+
+QString PneumaticActuatorValueText(const PneumaticActuatorRecord& p, const ResultTexts& texts) {
+  return JoinLines({p.name, texts.positionerText, texts.normalPositionText});
+}
+
+QString ThermostatValueText(const ThermostatRecord& t, const ResultTexts& texts) {
+  return JoinLines({t.name, texts.capillaryLengthText, texts.elementMetalText,
+                    texts.capillaryMetalText, texts.elementTypeText,
+                    Integer(t.temperatureMin) + "-" + Integer(t.temperatureMax)});
+}
+
+QString ControllerValueText(const ResultTexts& texts) {
+  return JoinLines({QStringLiteral("ZR310"), texts.controllerVariantText, QString(),
+                    texts.heatCarrierSensorCount, texts.outdoorSensorCount, texts.roomSensorCount});
+}
+
+QString CalculatedDataText(const CalculatedData& d) {
+  QString kv = FormatNumber("%.2f", static_cast<double>(d.kv));
+  if (d.safetyFactor != 1.0f) {
+    kv = FormatNumber("%.2f", static_cast<double>(d.kv / d.safetyFactor)) + "(" + kv + ")";
+  }
+  return JoinLines({kv, FormatNumber("%.2f", static_cast<double>(d.dpv)), VelocityText(d.velocity),
+                    FormatNumber("%.2f", static_cast<double>(d.psat))});
+}
+
+}  // namespace selvio

@@ -1,0 +1,128 @@
+#include "output/selection_report.h"
+
+#include <QStringList>
+
+#include "output/value_text.h"
+#include "platform/c_numbers.h"
+
+namespace selvio {
+namespace {
+
+QString TwoDecimals(double value) { return FormatNumber("%.2f", value); }
+QString OneDecimal(float value) { return FormatNumber("%.1f", static_cast<double>(value)); }
+QString Integer(int value) { return FormatC("%d", value); }
+
+// Lines 2 to 6 of a product: DN, connection, max pressure, max temperature, Kvs.
+template <class Record>
+QString ProductLines(const Record& r) {
+  return "\nУсловный проход ДУ, мм: " + r.dnText +
+         "\nТип присоединения: " + ConnectionText(r.connection) +
+         "\nМаксимальное рабочее давление, бар: " + Integer(r.maxPressure) +
+         "\nМаксимальная рабочая температура, °С: " + Integer(r.maxTemperature) +
+         "\nПропускная способность Kvs, м³/ч: " + TwoDecimals(static_cast<double>(r.kvs));
+}
+
+// The leakage line, followed by an empty line.
+QString LeakageLine(double leakage) {
+  return "\nПротечка относительно Kvs,%: " + TwoDecimals(leakage) + "\n";
+}
+
+QString ElectricActuatorBlock(const ElectricActuatorRecord& e) {
+  QString text = "\nЭлектропривод: " + e.variant;
+  text += "\nТип исполнения: " + (e.control == kThreePoint ? QStringLiteral("Трехпозиционный")
+                                                           : QStringLiteral("Аналоговый"));
+  text += "\nНапряжение,В: " + Integer(e.voltage);
+  // Every signal the actuator supports, not only the requested one.
+  QStringList signalNames;
+  if (e.signal0to10V) signalNames << QStringLiteral("0-10 В");
+  if (e.signal2to10V) signalNames << QStringLiteral("2-10 В");
+  if (e.signal0to20mA) signalNames << QStringLiteral("0-20 мА");
+  if (e.signal4to20mA) signalNames << QStringLiteral("4-20 мА");
+  if (!signalNames.isEmpty()) text += "\nВходной сигнал: " + signalNames.join(", ");
+  text += "\nДополнительные опции:";
+  if (e.potentiometer) text += "\n\tПотенциометр";
+  if (e.limitSwitches) text += "\n\tКонцевые выключатели";
+  if (e.springReturn) text += "\n\tВозвратная пружина";
+  if (e.heater) text += "\n\tНагревательный элемент";
+  if (!e.potentiometer && !e.limitSwitches && !e.springReturn && !e.heater) {
+    text += " отсутствуют";
+  }
+  return text;
+}
+
+QString PneumaticActuatorBlock(const PneumaticActuatorRecord& p, const ResultTexts& texts) {
+  return "\nПревмопривод: " + p.name + "\nТип позиционера: " + texts.positionerText +
+         "\nИсполнение: " + texts.normalPositionText;
+}
+
+QString ThermostatBlock(const ThermostatRecord& t, const ResultTexts& texts) {
+  return "\nТермостат: " + t.name + "\nДлина капилляра,м: " + texts.capillaryLengthText +
+         "\nМеталл чувств.эл-та: " + texts.elementMetalText +
+         "\nМеталл капилляра: " + texts.capillaryMetalText +
+         "\nДиапазон темп-р,°С: " + Integer(t.temperatureMin) + "-" + Integer(t.temperatureMax);
+}
+
+// The shown actuator; none when the candidate has no actuators or the index is past them.
+QString ActuatorBlock(const ValveCandidate& c, int i, const ResultTexts& texts) {
+  const int nE = c.electricActuatorCount;
+  const int nP = c.pneumaticActuatorCount;
+  const int nT = c.thermostatCount;
+  if (i < 0 || i >= nE + nP + nT) return {};
+  if (i < nE) return ElectricActuatorBlock(c.electricActuators[static_cast<std::size_t>(i)]);
+  if (i < nE + nP) {
+    return PneumaticActuatorBlock(c.pneumaticActuators[static_cast<std::size_t>(i - nE)], texts);
+  }
+  return ThermostatBlock(c.thermostats[static_cast<std::size_t>(i - nE - nP)], texts);
+}
+
+QString ControllerBlock(const ResultTexts& texts) {
+  return "\n\nКонтроллер: ZR310\nТип исполнения: " + texts.controllerVariantText +
+         "\nДатчики температуры (шт):" + "\n\t- теплоносителя (SX40): " +
+         texts.heatCarrierSensorCount +
+         "\n\t- наружного воздуха (SX50): " + texts.outdoorSensorCount +
+         "\n\t- воздуха в помещении (SX60): " + texts.roomSensorCount;
+}
+
+QString ValveReport(const ValveCandidate& c, int shownActuator, const ResultTexts& texts,
+                    const FormState& state) {
+  const ValveRecord& v = c.valve;
+  QString text = "Клапан: " + v.name + ProductLines(v) +
+                 "\nРегулировочная характеристика: " + v.characteristic +
+                 "\nТип конструкции: " + v.construction + LeakageLine(v.leakage);
+  text += ActuatorBlock(c, shownActuator, texts);
+  if (state.controllerSectionOn && state.actuatorSectionOn) text += ControllerBlock(texts);
+  return text;
+}
+
+// `title` is "РПД: " or "РK: " (with a Latin K).
+QString RegulatorReport(const QString& title, const RegulatorCandidate& c) {
+  const RegulatorRecord& r = c.regulator;
+  return title + r.name + ProductLines(r) + LeakageLine(r.leakage) +
+         "\nДиапазон давления, бар: " + OneDecimal(c.settingLow) + "-" + OneDecimal(c.settingHigh) +
+         "\n";
+}
+
+}  // namespace
+
+QString ComposeSelectionReport(const SelectionResult& result, const ResultTexts& texts,
+                               const FormState& state) {
+  const int shown = result.shownCandidate;
+  QString text;
+  if (result.valveCandidateCount != 0) {
+    if (const ValveCandidate* c =
+            ShownEntry(result.valveCandidates, result.valveCandidateCount, shown)) {
+      text = ValveReport(*c, result.shownActuator, texts, state);
+    }
+  } else if (result.dpRegulatorCandidateCount != 0) {
+    if (const RegulatorCandidate* c =
+            ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount, shown)) {
+      text = RegulatorReport(QStringLiteral("РПД: "), *c);
+    }
+  } else if (const RegulatorCandidate* c = ShownEntry(result.reducingValveCandidates,
+                                                      result.reducingValveCandidateCount, shown)) {
+    text = RegulatorReport(QStringLiteral("РK: "), *c);
+  }
+  return FitTextBuffer(text);
+}
+
+}  // namespace selvio
