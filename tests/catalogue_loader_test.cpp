@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 #include <memory>
 
@@ -270,6 +271,18 @@ TEST_F(LoaderTest, TheThreeEncodingsGiveTheSameCatalogue) {
     EXPECT_EQ(Describe(*other), utf8) << name;
   }
   EXPECT_TRUE(controls.Messages().isEmpty());
+}
+
+TEST_F(LoaderTest, ARussianLocaleReadsTheSameNumbers) {
+  ASSERT_TRUE(Load(Fixture("rules.xml")));
+  const QString inC = Describe(*catalogue);
+  if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
+  auto russian = std::make_unique<Catalogue>();
+  const bool loaded = LoadCatalogue(Fixture("rules.xml"), *russian, controls);
+  std::setlocale(LC_ALL, "C");
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(Describe(*russian), inC);
+  EXPECT_EQ(russian->valves[0].z, 0.6f);
 }
 
 TEST_F(LoaderTest, AFailedLoadShowsTheMessageAndKeepsTheCatalogue) {
