@@ -1,9 +1,12 @@
 #pragma once
 
+#include "catalogue/record_name_index.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // The product data: record kinds, the catalogue's containers and the candidate kinds.
@@ -162,10 +165,28 @@ struct RecordContainer {
     if (count >= kCatalogueCapacity) return false;
     records[static_cast<std::size_t>(count)] = record;
     ++count;
+    nameIndex_.reset();
     return true;
   }
   const Record& operator[](int i) const { return records[static_cast<std::size_t>(i)]; }
-  Record& operator[](int i) { return records[static_cast<std::size_t>(i)]; }
+  // A writable slot may be renamed, so handing one out drops the name index.
+  Record& operator[](int i) {
+    nameIndex_.reset();
+    return records[static_cast<std::size_t>(i)];
+  }
+
+  // The slots grouped by record name (for records that have a `name`). Built on first use and
+  // again after Append, writable access or a change of `count`; copies share it. Records
+  // written straight into `records` are not noticed.
+  const RecordNameIndex& NameIndex() const {
+    if (!nameIndex_ || nameIndex_->count != count) {
+      nameIndex_ = std::make_shared<const RecordNameIndex>(BuildRecordNameIndex(records, count));
+    }
+    return *nameIndex_;
+  }
+
+ private:
+  mutable std::shared_ptr<const RecordNameIndex> nameIndex_;
 };
 
 struct Catalogue {

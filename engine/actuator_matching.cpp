@@ -1,9 +1,11 @@
 #include "engine/actuator_matching.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "platform/c_numbers.h"
 #include "platform/control_ids.h"
-
-#include <cmath>
 
 namespace selvio {
 namespace {
@@ -24,11 +26,20 @@ void CaptureRequestedSignal(const FormControls& controls, ActuatorPreferences& p
   prefs.requestedSignal0to20mA = false;
   prefs.requestedSignal4to20mA = false;
   switch (controls.SelectedIndex(ids::kSignalType)) {
-    case 0: prefs.requestedSignal0to10V = true; break;
-    case 1: prefs.requestedSignal2to10V = true; break;
-    case 2: prefs.requestedSignal0to20mA = true; break;
-    case 3: prefs.requestedSignal4to20mA = true; break;
-    default: break;
+    case 0:
+      prefs.requestedSignal0to10V = true;
+      break;
+    case 1:
+      prefs.requestedSignal2to10V = true;
+      break;
+    case 2:
+      prefs.requestedSignal0to20mA = true;
+      break;
+    case 3:
+      prefs.requestedSignal4to20mA = true;
+      break;
+    default:
+      break;
   }
 }
 
@@ -42,8 +53,9 @@ void CaptureThermostatInputs(const FormControls& controls, ActuatorPreferences& 
 }
 
 bool ElectricFits(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
-  if (e.heater != p.wantHeater || e.potentiometer != p.wantPotentiometer ||
-      e.springReturn != p.wantSpringReturn || e.limitSwitches != p.wantLimitSwitches) {
+  if ((e.heater != 0) != p.wantHeater || (e.potentiometer != 0) != p.wantPotentiometer ||
+      (e.springReturn != 0) != p.wantSpringReturn ||
+      (e.limitSwitches != 0) != p.wantLimitSwitches) {
     return false;
   }
   if (e.control != p.controlSignal || e.voltage != p.supplyVoltage) return false;
@@ -63,11 +75,26 @@ bool PneumaticFits(const PneumaticActuatorRecord& a, const ActuatorPreferences& 
          (!p.wantNormallyOpen || a.normallyOpen) && (!p.wantNormallyClosed || a.normallyClosed);
 }
 
-bool HoldsThermostatNamed(const ValveCandidate& candidate, const QString& name) {
-  for (int i = 0; i < candidate.thermostatCount; ++i) {
-    if (candidate.thermostats[static_cast<std::size_t>(i)].name == name) return true;
+// The pairs of a catalogue slot and a usable link of the valve that name the same actuator, as
+// slot * kListCapacity + link, ordered by slot and then by link: the order of a scan over the
+// whole container with the valve's links inside, at the cost of one name look-up per link.
+template <class Record>
+std::vector<int> PairsByName(const RecordContainer<Record>& container,
+                             const Slots<ActuatorLink, kListCapacity>& links, int linkCount,
+                             const SelectionRequest& request, float drop) {
+  const RecordNameIndex& index = container.NameIndex();
+  std::vector<int> pairs;
+  for (int l = 0; l < linkCount && l < kListCapacity; ++l) {
+    const ActuatorLink& link = links[static_cast<std::size_t>(l)];
+    if (!LinkUsable(link, request, drop)) continue;
+    const int group = index.GroupOf(link.name);
+    if (group < 0) continue;
+    for (const int slot : index.slotsOfGroup[static_cast<std::size_t>(group)]) {
+      pairs.push_back(slot * kListCapacity + l);
+    }
   }
-  return false;
+  std::sort(pairs.begin(), pairs.end());
+  return pairs;
 }
 
 }  // namespace
@@ -76,7 +103,7 @@ void CaptureActuatorPreferences(const FormControls& controls, ActuatorPreference
   prefs.actuatorKind = controls.IsChecked(ids::kElectric)     ? ActuatorKind::Electric
                        : controls.IsChecked(ids::kThermostat) ? ActuatorKind::Thermostat
                        : controls.IsChecked(ids::kPneumatic)  ? ActuatorKind::Pneumatic
-                                                               : ActuatorKind::None;
+                                                              : ActuatorKind::None;
   prefs.controlSignal = 0;
   if (controls.IsChecked(ids::kThreePoint)) prefs.controlSignal = kThreePoint;
   if (controls.IsChecked(ids::kAnalogue)) prefs.controlSignal = kAnalogue;
@@ -104,47 +131,53 @@ bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
 
   if (prefs.actuatorKind == ActuatorKind::Electric) {
     CaptureRequestedSignal(form.controls, prefs);
-    for (int a = 0; a < catalogue.electricActuators.count; ++a) {
-      const ElectricActuatorRecord& e = catalogue.electricActuators[a];
-      for (int l = 0; l < valve.electricLinkCount; ++l) {
-        const ActuatorLink& link = valve.electricLinks[static_cast<std::size_t>(l)];
-        if (link.name != e.name || !LinkUsable(link, request, drop) || !ElectricFits(e, prefs)) {
-          continue;
-        }
-        found |= AppendBounded(candidate.electricActuators, candidate.electricActuatorCount, e);
-      }
+    const auto& actuators = catalogue.electricActuators;
+    for (const int pair :
+         PairsByName(actuators, valve.electricLinks, valve.electricLinkCount, request, drop)) {
+      const ElectricActuatorRecord& e = actuators[pair / kListCapacity];
+      if (!ElectricFits(e, prefs)) continue;
+      found |= AppendBounded(candidate.electricActuators, candidate.electricActuatorCount, e);
     }
   }
   if (prefs.actuatorKind == ActuatorKind::Pneumatic) {
-    for (int a = 0; a < catalogue.pneumaticActuators.count; ++a) {
-      const PneumaticActuatorRecord& p = catalogue.pneumaticActuators[a];
-      for (int l = 0; l < valve.pneumaticLinkCount; ++l) {
-        const ActuatorLink& link = valve.pneumaticLinks[static_cast<std::size_t>(l)];
-        if (link.name != p.name || !LinkUsable(link, request, drop) || !PneumaticFits(p, prefs)) {
-          continue;
-        }
-        found |= AppendBounded(candidate.pneumaticActuators, candidate.pneumaticActuatorCount, p);
-      }
+    const auto& actuators = catalogue.pneumaticActuators;
+    for (const int pair :
+         PairsByName(actuators, valve.pneumaticLinks, valve.pneumaticLinkCount, request, drop)) {
+      const PneumaticActuatorRecord& p = actuators[pair / kListCapacity];
+      if (!PneumaticFits(p, prefs)) continue;
+      found |= AppendBounded(candidate.pneumaticActuators, candidate.pneumaticActuatorCount, p);
     }
   }
   if (prefs.actuatorKind == ActuatorKind::Thermostat) {
     CaptureThermostatInputs(form.controls, prefs);
     const bool copperChosen = prefs.copperElement || prefs.copperCapillary || prefs.pvcCapillary;
-    for (int a = 0; a < catalogue.thermostats.count; ++a) {
-      const ThermostatRecord& t = catalogue.thermostats[a];
-      for (int l = 0; l < valve.thermostatLinkCount; ++l) {
-        const ActuatorLink& link = valve.thermostatLinks[static_cast<std::size_t>(l)];
-        if (link.name != t.name || !LinkUsable(link, request, drop)) continue;
-        if (t.temperatureMin > prefs.maintainedTemperature ||
-            prefs.maintainedTemperature > t.temperatureMax) {
-          continue;
-        }
-        if (HoldsThermostatNamed(candidate, t.name)) continue;
-        if (t.stainlessSensor && copperChosen) {
-          form.result.stainlessHint = true;
-          continue;
-        }
-        found |= AppendBounded(candidate.thermostats, candidate.thermostatCount, t);
+    const auto& thermostats = catalogue.thermostats;
+    const RecordNameIndex& index = thermostats.NameIndex();
+    // Names already in the candidate's list, by group: only the first fitting record of a
+    // name is taken.
+    std::vector<bool> nameTaken(index.slotsOfGroup.size(), false);
+    for (int i = 0; i < candidate.thermostatCount && i < kListCapacity; ++i) {
+      const int group = index.GroupOf(candidate.thermostats[static_cast<std::size_t>(i)].name);
+      if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
+    }
+    for (const int pair : PairsByName(thermostats, valve.thermostatLinks, valve.thermostatLinkCount,
+                                      request, drop)) {
+      const int slot = pair / kListCapacity;
+      const ThermostatRecord& t = thermostats[slot];
+      if (t.temperatureMin > prefs.maintainedTemperature ||
+          prefs.maintainedTemperature > t.temperatureMax) {
+        continue;
+      }
+      const auto group =
+          static_cast<std::size_t>(index.groupOfSlot[static_cast<std::size_t>(slot)]);
+      if (nameTaken[group]) continue;
+      if (t.stainlessSensor && copperChosen) {
+        form.result.stainlessHint = true;
+        continue;
+      }
+      if (AppendBounded(candidate.thermostats, candidate.thermostatCount, t)) {
+        found = true;
+        nameTaken[group] = true;
       }
     }
   }
@@ -152,4 +185,3 @@ bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
 }
 
 }  // namespace selvio
-

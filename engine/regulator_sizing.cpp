@@ -43,7 +43,7 @@ bool SizeRegulator(SelectionForm& form, ProductKind kind) {
   SelectionRequest& request = form.request;
   const RegulatorKindTraits traits = TraitsOf(kind);
   const double setting = request.setting;
-  if (setting < traits.settingMin || setting > traits.settingMax) {
+  if (!(traits.settingMin <= setting && setting <= traits.settingMax)) {
     form.controls.ShowMessage(QString::fromUtf8(traits.settingMessage));
     return false;
   }

@@ -1,0 +1,102 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "engine/selection.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
+
+namespace selvio {
+namespace {
+
+constexpr int kLinksPerValve = kListCapacity;
+
+// 1024 electric actuators with distinct names, all three-position 24 V without options, so
+// every one fits the request below.
+void AddActuators(Catalogue& catalogue) {
+  ElectricActuatorRecord e;
+  e.control = kThreePoint;
+  e.voltage = 24;
+  for (int i = 0; i < kCatalogueCapacity; ++i) {
+    e.name = QStringLiteral("EA-%1").arg(i, 4, 10, QLatin1Char('0'));
+    e.variant = e.name + QStringLiteral(" 24");
+    e.descriptionFile = e.name + QStringLiteral(".pdf");
+    e.drawing2d = e.name + QStringLiteral("-2d.png");
+    e.drawing3d = e.name + QStringLiteral("-3d.png");
+    catalogue.electricActuators.Append(e);
+  }
+}
+
+// 1024 water valves that all pass the hydraulic tests, each with 100 usable electric links to
+// 100 different actuators (a different set for each valve). With `sameName` every valve has
+// one name, so every valve is matched and all but the first two are then pruned; otherwise
+// names differ and the diameter is shared, so the list keeps the first 100 valves found.
+std::unique_ptr<Catalogue> WorstCaseCatalogue(bool sameName) {
+  auto catalogue = std::make_unique<Catalogue>();
+  AddActuators(*catalogue);
+  ValveRecord v;
+  v.connection = kFlanged;
+  v.valveKind = kTwoWay;
+  v.forWater = 1;
+  v.maxPressure = 16;
+  v.maxTemperature = 150;
+  v.kvs = 40;
+  v.dn = 50;
+  v.electricLinkCount = kLinksPerValve;
+  for (int i = 0; i < kCatalogueCapacity; ++i) {
+    v.name = sameName ? QStringLiteral("VB") : QStringLiteral("VB-%1").arg(i);
+    for (int l = 0; l < kLinksPerValve; ++l) {
+      ActuatorLink& link = v.electricLinks[static_cast<std::size_t>(l)];
+      link.name = catalogue->electricActuators[(i + 10 * l) % kCatalogueCapacity].name;
+      link.forWater = 1;
+      link.maxPressureDrop = 10;
+    }
+    catalogue->valves.Append(v);
+  }
+  return catalogue;
+}
+
+// Water, flanged two-way, P1 6, P2 3, 90 °C, Kv 20; electric, three-position, 24 V.
+void RunWorstCase(benchmark::State& state, bool sameName) {
+  const std::unique_ptr<Catalogue> catalogue = WorstCaseCatalogue(sameName);
+  HeadlessControls controls;
+  for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit, ids::kFlowUnit}) {
+    controls.AppendListEntry(list, "unit");
+    controls.SelectListEntry(list, 0);
+  }
+  for (int id : {ids::kControlValve, ids::kWater, ids::kFlanged, ids::kTwoWay, ids::kElectric,
+                 ids::kThreePoint, ids::kVoltage24}) {
+    controls.SetChecked(id, true);
+  }
+  controls.SetText(ids::kP1, "6");
+  controls.SetText(ids::kP2, "3");
+  controls.SetText(ids::kTemperature, "90");
+  controls.SetText(ids::kDrop, "0.25");
+  controls.SetText(ids::kFlow, "10");
+  SaturationTable saturation;
+  SelectionRequest request;
+  auto result = std::make_unique<SelectionResult>();
+  const bool actuatorSectionOn = state.range(0) != 0;
+  SelectionForm form{controls, *catalogue,        saturation, request,
+                     *result,  actuatorSectionOn, nullptr};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RunSelection(form));
+  }
+  state.counters["candidates"] = result->valveCandidateCount;
+  state.counters["actuators"] = result->valveCandidates[0].electricActuatorCount;
+}
+
+// Every valve is matched (one shared name); the section off or on.
+void WorstCaseEveryValveMatched(benchmark::State& state) { RunWorstCase(state, true); }
+BENCHMARK(WorstCaseEveryValveMatched)
+    ->ArgName("actuators")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+// Every valve is kept until the list's 100 slots are full (distinct names, one diameter).
+void WorstCaseListFilled(benchmark::State& state) { RunWorstCase(state, false); }
+BENCHMARK(WorstCaseListFilled)->ArgName("actuators")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace selvio
