@@ -9,6 +9,8 @@
 #include "engine/selection.h"
 #include "platform/control_ids.h"
 
+#include <QDir>
+
 namespace selvio {
 namespace {
 
@@ -87,7 +89,9 @@ void CSelvioView::Initialise(bool readSettingsFile) {
 
   // The nine document buttons stay visible: the result panels enable them for the product
   // shown, and nothing would show them again once hidden.
-  if (readSettingsFile) ReadSelectionFile(QString::fromUtf8(kSettingsFileName), settings_);
+  // The settings file stays in the start-up folder whatever folder a file dialog visits later.
+  settingsPath_ = QDir::current().absoluteFilePath(QString::fromUtf8(kSettingsFileName));
+  if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
   ApplySettingsRecord(settings_, controls_, state_);
 
   controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
@@ -115,7 +119,7 @@ void CSelvioView::OnSaveAs() {
 
 void CSelvioView::OnExit() {
   CaptureSettingsRecord(controls_, state_, settings_);
-  WriteSelectionFile(QString::fromUtf8(kSettingsFileName), settings_);
+  WriteSelectionFile(settingsPath_, settings_);
   if (closeHandler_) closeHandler_();
 }
 

@@ -18,6 +18,9 @@
 
 namespace selvio {
 
+// The settings file, in the working directory at start-up.
+inline constexpr const char* kSettingsFileName = "user.bin";
+
 // The selection form's logic over its controls: start-up, the mode rules bound to the
 // controls, the calculation, the selection files and the exit routine. It owns the form's
 // working data; the catalogue and the glycol tables are the program's and are only held.
@@ -85,11 +88,9 @@ class CSelvioView {
   FormState state_;
   ResultTexts texts_;
   SettingsRecord settings_ = DefaultSettingsRecord();
+  QString settingsPath_ = QString::fromUtf8(kSettingsFileName);
   FormResultPanels panels_;
   CloseHandler closeHandler_;
 };
-
-// The settings file, relative to the working directory.
-inline constexpr const char* kSettingsFileName = "user.bin";
 
 }  // namespace selvio

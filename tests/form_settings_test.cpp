@@ -382,6 +382,15 @@ TEST_F(FormExit, ClosingWithoutExitKeepsTheLastSavedRun) {
   EXPECT_EQ(Text(ids::kP1), "30");
 }
 
+TEST_F(FormExit, SettingsFileStaysInTheStartUpFolder) {
+  Start();
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("elsewhere"));
+  QDir::setCurrent(FilePath("elsewhere"));
+  Click(ids::kExit);
+  EXPECT_TRUE(QFile::exists(FilePath("user.bin")));
+  EXPECT_FALSE(QFile::exists(FilePath("elsewhere/user.bin")));
+}
+
 TEST_F(FormExit, UnwritableSettingsFileIsSkippedSilently) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("user.bin"));
   Start();
