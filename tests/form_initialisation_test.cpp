@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+#include <clocale>
 #include <set>
+#include <string>
 
 namespace selvio::test {
 namespace {
@@ -215,6 +217,16 @@ TEST_F(FormStart, FirstStartShowsTheDefaults) {
   EXPECT_EQ(State().controllerSectionAvailable, 1);
   EXPECT_EQ(ActuatorPicture(), ids::kActuatorTicked);
   EXPECT_EQ(ControllerPicture(), ids::kControllerTicked);
+}
+
+// The process may run in a Russian locale, whose C library writes a decimal comma.
+TEST_F(FormStart, CapillaryLengthsKeepThePointInARussianLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "no ru_RU.UTF-8 locale";
+  Start();
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(C().ListEntries(ids::kCapillaryLength), QStringList({"2.0", "4.2"}));
+  EXPECT_EQ(State().stainlessCapillaryLengths.labels[2], QStringLiteral("10.0"));
 }
 
 TEST_F(FormStart, FirstStartControlStates) {
