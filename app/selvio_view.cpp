@@ -89,6 +89,7 @@ void CSelvioView::Initialise(bool readSettingsFile) {
 
   // The nine document buttons stay visible: the result panels enable them for the product
   // shown, and nothing would show them again once hidden.
+
   // The settings file stays in the start-up folder whatever folder a file dialog visits later.
   settingsPath_ = QDir::current().absoluteFilePath(QString::fromUtf8(kSettingsFileName));
   if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
