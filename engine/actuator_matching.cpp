@@ -97,6 +97,48 @@ std::vector<int> PairsByName(const RecordContainer<Record>& container,
   return pairs;
 }
 
+// Runs the thermostat rules over the valve's thermostat links: appends each fitting thermostat
+// to `candidate`, or with no candidate only notes what the rules would note (the stainless
+// hint) without copying anything. True when a thermostat was (or would be) appended.
+bool ScanThermostats(SelectionForm& form, const ValveRecord& valve, ValveCandidate* candidate) {
+  const SelectionRequest& request = form.request;
+  const ActuatorPreferences& prefs = request.actuator;
+  const float drop = std::fabs(request.p1 - request.p2);
+  const bool copperChosen = prefs.copperElement || prefs.copperCapillary || prefs.pvcCapillary;
+  const auto& thermostats = form.catalogue.thermostats;
+  const RecordNameIndex& index = thermostats.NameIndex();
+  // Names already in the candidate's list, by group: only the first fitting record of a name
+  // is taken.
+  std::vector<bool> nameTaken(index.slotsOfGroup.size(), false);
+  int count = candidate ? candidate->thermostatCount : 0;
+  for (int i = 0; i < count && i < kListCapacity; ++i) {
+    const int group = index.GroupOf(candidate->thermostats[static_cast<std::size_t>(i)].name);
+    if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
+  }
+  bool found = false;
+  for (const int pair : PairsByName(thermostats, valve.thermostatLinks, valve.thermostatLinkCount,
+                                    request, drop)) {
+    const int slot = pair / kListCapacity;
+    const ThermostatRecord& t = thermostats[slot];
+    if (t.temperatureMin > prefs.maintainedTemperature ||
+        prefs.maintainedTemperature > t.temperatureMax) {
+      continue;
+    }
+    const auto group = static_cast<std::size_t>(index.groupOfSlot[static_cast<std::size_t>(slot)]);
+    if (nameTaken[group]) continue;
+    if (t.stainlessSensor && copperChosen) {
+      form.result.stainlessHint = true;
+      continue;
+    }
+    if (count >= kListCapacity) continue;  // a full list takes no more
+    if (candidate) AppendBounded(candidate->thermostats, candidate->thermostatCount, t);
+    ++count;
+    found = true;
+    nameTaken[group] = true;
+  }
+  return found;
+}
+
 }  // namespace
 
 void CaptureActuatorPreferences(const FormControls& controls, ActuatorPreferences& prefs) {
@@ -150,38 +192,16 @@ bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
   }
   if (prefs.actuatorKind == ActuatorKind::Thermostat) {
     CaptureThermostatInputs(form.controls, prefs);
-    const bool copperChosen = prefs.copperElement || prefs.copperCapillary || prefs.pvcCapillary;
-    const auto& thermostats = catalogue.thermostats;
-    const RecordNameIndex& index = thermostats.NameIndex();
-    // Names already in the candidate's list, by group: only the first fitting record of a
-    // name is taken.
-    std::vector<bool> nameTaken(index.slotsOfGroup.size(), false);
-    for (int i = 0; i < candidate.thermostatCount && i < kListCapacity; ++i) {
-      const int group = index.GroupOf(candidate.thermostats[static_cast<std::size_t>(i)].name);
-      if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
-    }
-    for (const int pair : PairsByName(thermostats, valve.thermostatLinks, valve.thermostatLinkCount,
-                                      request, drop)) {
-      const int slot = pair / kListCapacity;
-      const ThermostatRecord& t = thermostats[slot];
-      if (t.temperatureMin > prefs.maintainedTemperature ||
-          prefs.maintainedTemperature > t.temperatureMax) {
-        continue;
-      }
-      const auto group =
-          static_cast<std::size_t>(index.groupOfSlot[static_cast<std::size_t>(slot)]);
-      if (nameTaken[group]) continue;
-      if (t.stainlessSensor && copperChosen) {
-        form.result.stainlessHint = true;
-        continue;
-      }
-      if (AppendBounded(candidate.thermostats, candidate.thermostatCount, t)) {
-        found = true;
-        nameTaken[group] = true;
-      }
-    }
+    found = ScanThermostats(form, valve, &candidate);
   }
   return found;
+}
+
+void NoteMatchingHints(SelectionForm& form, const ValveRecord& valve) {
+  const ActuatorPreferences& prefs = form.request.actuator;
+  if (prefs.actuatorKind != ActuatorKind::Thermostat || form.result.stainlessHint) return;
+  if (!prefs.copperElement && !prefs.copperCapillary && !prefs.pvcCapillary) return;
+  ScanThermostats(form, valve, nullptr);
 }
 
 }  // namespace selvio

@@ -13,4 +13,9 @@ void CaptureActuatorPreferences(const FormControls& controls, ActuatorPreference
 // have the options asked for. True when anything was added.
 bool MatchActuators(SelectionForm& form, ValveCandidate& candidate);
 
+// For a valve that passed the hydraulic tests but will not be kept whatever its actuators: notes
+// what matching it would have noted (the stainless-thermostat hint), without copying records.
+// Relies on the preferences a MatchActuators call of the same calculation captured.
+void NoteMatchingHints(SelectionForm& form, const ValveRecord& valve);
+
 }  // namespace selvio

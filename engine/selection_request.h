@@ -51,7 +51,7 @@ struct SelectionRequest {
   float drop = 0;      // ΔP in bar (water, glycol) or the relative drop δ (steam)
   float setting = 0;   // bar
   float flow = 0;      // m³/h (water, glycol) or kg/h (steam) once converted
-  float safetyFactor = 0;
+  float safetyFactor = 1;  // K; 1 until a calculation reads it, so no K is shown
   float density = 0;   // kg/m³
   ActuatorPreferences actuator;
 };

@@ -32,15 +32,19 @@ bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float 
          kv <= valve.kvs;
 }
 
+bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newest) {
+  if (kept < 1) return false;
+  int sameName = 0;
+  for (int i = 0; i < kept; ++i) {
+    if (result.valveCandidates[static_cast<std::size_t>(i)].valve.name == newest.name) ++sameName;
+  }
+  return sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn);
+}
+
 void PruneValveCandidates(SelectionResult& result) {
   const int n = result.valveCandidateCount;
   if (n < 2) return;
-  const ValveRecord& newest = result.valveCandidates[static_cast<std::size_t>(n - 1)].valve;
-  int sameName = 0;
-  for (int i = 0; i < n - 1; ++i) {
-    if (result.valveCandidates[static_cast<std::size_t>(i)].valve.name == newest.name) ++sameName;
-  }
-  if (sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn)) {
+  if (PruneDrops(result, n - 1, result.valveCandidates[static_cast<std::size_t>(n - 1)].valve)) {
     result.valveCandidateCount = n - 1;
   }
 }
@@ -58,6 +62,12 @@ std::optional<bool> SizeControlValve(SelectionForm& form) {
     valveFound = true;
     // A full list takes no further candidates.
     if (result.valveCandidateCount >= kListCapacity) continue;
+    // A valve the pruning would drop is neither copied nor given actuators; only what matching
+    // notes for the whole calculation is kept.
+    if (PruneDrops(result, result.valveCandidateCount, valves[i])) {
+      if (form.actuatorSectionOn) NoteMatchingHints(form, valves[i]);
+      continue;
+    }
     ValveCandidate& candidate =
         result.valveCandidates[static_cast<std::size_t>(result.valveCandidateCount)];
     candidate.valve = valves[i];

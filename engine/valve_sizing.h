@@ -13,6 +13,10 @@ std::optional<bool> SizeControlValve(SelectionForm& form);
 // Whether valve v passes the seven hydraulic tests of the request with Kv `kv`.
 bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv);
 
+// Whether the pruning drops valve `newest` placed after the first `kept` candidates: when two
+// of them share its name, or its diameter is not near the first candidate's.
+bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newest);
+
 // Applied after a candidate was added: drops the newest candidate when two earlier ones share
 // its name, or when its diameter is not near the first candidate's.
 void PruneValveCandidates(SelectionResult& result);

@@ -146,3 +146,60 @@ TEST(PruneValveCandidatesTest, KeepsTheFirstCandidateAlways) {
 
 }  // namespace
 }  // namespace selvio
+
+namespace selvio {
+namespace {
+
+// A thermostat request with a copper capillary, for a valve list of two: DN 50 then DN 15.
+struct PrunedValveFixture : test::EngineFixture {
+  PrunedValveFixture() {
+    actuatorSectionOn = true;
+    Check(ids::kThermostat);
+    Check(ids::kCopperCapillary);
+    Type(ids::kMaintainedTemperature, "60");
+  }
+  static ValveRecord ValveWithThermostat(const QString& name, float dn, const QString& thermostat) {
+    ValveRecord v = test::MakeValve(name, dn, 25);
+    v.thermostatLinks[0].name = thermostat;
+    v.thermostatLinks[0].forWater = 1;
+    v.thermostatLinks[0].maxPressureDrop = 10;
+    v.thermostatLinkCount = 1;
+    return v;
+  }
+  void AddThermostat(const QString& name, bool stainless) {
+    ThermostatRecord t;
+    t.name = name;
+    t.stainlessSensor = stainless ? 1 : 0;
+    t.temperatureMin = 30;
+    t.temperatureMax = 90;
+    catalogue->thermostats.Append(t);
+  }
+};
+
+TEST(SizeControlValveTest, ValveDroppedByPruningStillNotesTheStainlessHint) {
+  PrunedValveFixture f;
+  f.AddThermostat("Cu", false);
+  f.AddThermostat("Steel", true);
+  f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("A", 50, "Cu"));
+  f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("B", 15, "Steel"));
+  SelectionForm form = f.Form();
+  ASSERT_EQ(RunSelection(form), Found);
+  EXPECT_EQ(test::CandidateNames(*f.result), std::vector<QString>{"A"});
+  EXPECT_TRUE(f.result->stainlessHint);
+}
+
+TEST(SizeControlValveTest, ValveDroppedByPruningLeavesTheKeptCandidatesAlone) {
+  PrunedValveFixture f;
+  f.AddThermostat("Cu", false);
+  f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("A", 50, "Cu"));
+  f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("B", 15, "Cu"));
+  f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("C", 65, "Cu"));
+  SelectionForm form = f.Form();
+  ASSERT_EQ(RunSelection(form), Found);
+  EXPECT_EQ(test::CandidateNames(*f.result), (std::vector<QString>{"A", "C"}));
+  EXPECT_EQ(f.result->valveCandidates[1].thermostatCount, 1);
+  EXPECT_FALSE(f.result->stainlessHint);
+}
+
+}  // namespace
+}  // namespace selvio
