@@ -213,6 +213,36 @@ ActuatorLink ReadLink(const QDomElement& element) {
   return link;
 }
 
+// The properties valves and regulators share, read into `r`; false for any other tag.
+template <class Record>
+bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
+  switch (tag) {
+    case Tag::Name: r.name = c.text(); return true;
+    case Tag::Description: r.descriptionFile = c.text(); return true;
+    case Tag::Drawing2d: r.drawing2d = c.text(); return true;
+    case Tag::Drawing3d: r.drawing3d = c.text(); return true;
+    case Tag::Water: r.forWater = 1; return true;
+    case Tag::Glycol: r.forGlycol = 1; return true;
+    case Tag::Steam: r.forSteam = 1; return true;
+    // Regulators state their leakage as valves do, so the result panel can show it.
+    case Tag::Leakage: r.leakage = DoubleValue(c.text()); return true;
+    case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); return true;
+    case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); return true;
+    case Tag::Connection: ReadConnection(c.text(), r.connection); return true;
+    case Tag::DnText:
+      r.dnText = c.text();
+      if (!haveD) r.dn = FloatValue(r.dnText);
+      return true;
+    case Tag::Dn:
+      r.dn = FloatValue(c.text());
+      haveD = true;
+      return true;
+    case Tag::Kvs: r.kvs = FloatValue(c.text()); return true;
+    case Tag::Z: r.z = FloatValue(c.text()); return true;
+    default: return false;
+  }
+}
+
 // Reads the valve properties of a "клапан" or "исполнение" element into `r`; the first
 // "исполнение" child, if any, is handed back through `firstVariant`.
 void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement* firstVariant) {
@@ -238,35 +268,14 @@ void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement
         continue;
       default: break;
     }
-    if (!once.First(tag)) continue;
+    if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
     switch (tag) {
-      case Tag::Name: r.name = c.text(); break;
-      case Tag::Description: r.descriptionFile = c.text(); break;
-      case Tag::Drawing2d: r.drawing2d = c.text(); break;
-      case Tag::Drawing3d: r.drawing3d = c.text(); break;
       case Tag::Balanced: r.pressureBalanced = 1; break;
       case Tag::Construction: r.construction = c.text(); break;
       case Tag::Characteristic: r.characteristic = c.text(); break;
-      case Tag::Water: r.forWater = 1; break;
-      case Tag::Glycol: r.forGlycol = 1; break;
-      case Tag::Steam: r.forSteam = 1; break;
-      case Tag::Leakage: r.leakage = DoubleValue(c.text()); break;
-      case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); break;
-      case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); break;
-      case Tag::Connection: ReadConnection(c.text(), r.connection); break;
       case Tag::ValveKind: ReadValveKind(c.text(), r.valveKind); break;
       case Tag::Mixing: r.mixing = 1; break;
       case Tag::Diverting: r.diverting = 1; break;
-      case Tag::DnText:
-        r.dnText = c.text();
-        if (!haveD) r.dn = FloatValue(r.dnText);
-        break;
-      case Tag::Dn:
-        r.dn = FloatValue(c.text());
-        haveD = true;
-        break;
-      case Tag::Kvs: r.kvs = FloatValue(c.text()); break;
-      case Tag::Z: r.z = FloatValue(c.text()); break;
       default: break;
     }
   }
@@ -290,33 +299,8 @@ void ReadRegulatorProperties(const QDomElement& element, RegulatorRecord& r,
         continue;
       default: break;
     }
-    if (!once.First(tag)) continue;
-    switch (tag) {
-      case Tag::Name: r.name = c.text(); break;
-      case Tag::Description: r.descriptionFile = c.text(); break;
-      case Tag::Drawing2d: r.drawing2d = c.text(); break;
-      case Tag::Drawing3d: r.drawing3d = c.text(); break;
-      case Tag::Water: r.forWater = 1; break;
-      case Tag::Glycol: r.forGlycol = 1; break;
-      case Tag::Steam: r.forSteam = 1; break;
-      // Regulators state their leakage as valves do, so the result panel can show it.
-      case Tag::Leakage: r.leakage = DoubleValue(c.text()); break;
-      case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); break;
-      case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); break;
-      case Tag::Connection: ReadConnection(c.text(), r.connection); break;
-      case Tag::DnText:
-        r.dnText = c.text();
-        if (!haveD) r.dn = FloatValue(r.dnText);
-        break;
-      case Tag::Dn:
-        r.dn = FloatValue(c.text());
-        haveD = true;
-        break;
-      case Tag::Kvs: r.kvs = FloatValue(c.text()); break;
-      case Tag::Z: r.z = FloatValue(c.text()); break;
-      case Tag::Drop: r.maxPressureDrop = FloatValue(c.text()); break;
-      default: break;
-    }
+    if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
+    if (tag == Tag::Drop) r.maxPressureDrop = FloatValue(c.text());
   }
 }
 
