@@ -1,0 +1,169 @@
+#include "app/cli/select_command.h"
+
+#include "app/cli/select_output.h"
+#include "app/control_inventory.h"
+#include "app/glycol_tables.h"
+#include "app/selvio_view.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QtEndian>
+
+#include <memory>
+
+namespace selvio {
+namespace {
+
+// Makes `dir` the process's current folder for its lifetime, then goes back.
+class CurrentFolderScope {
+ public:
+  CurrentFolderScope() : previous_(QDir::currentPath()) {}
+  ~CurrentFolderScope() { QDir::setCurrent(previous_); }
+  CurrentFolderScope(const CurrentFolderScope&) = delete;
+  CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
+  bool Enter(const QString& dir) { return QDir::setCurrent(dir); }
+
+ private:
+  QString previous_;
+};
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Why the working folder cannot serve, or empty when it can.
+QString WorkingFolderRefusal(const QString& dir) {
+  const QFileInfo info(dir);
+  if (!info.exists()) return QString::fromUtf8("Рабочая папка не найдена: %1").arg(Shown(dir));
+  if (!info.isDir()) return QString::fromUtf8("Это не папка: %1").arg(Shown(dir));
+  if (!info.isReadable() || !info.isExecutable()) {
+    return QString::fromUtf8("Рабочая папка недоступна для чтения: %1").arg(Shown(dir));
+  }
+  return {};
+}
+
+// Why "Открыть" would ignore the selection file, or empty when it would read it. A file
+// shorter than the version word is read (it changes nothing), not refused.
+QString SelectionFileRefusal(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
+  QFile file(path);
+  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
+  }
+  const QByteArray word = file.read(4);
+  if (word.size() == 4) {
+    const qint32 version = qFromLittleEndian<qint32>(word.constData());
+    if (version != kSettingsFileVersion) {
+      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
+          .arg(version)
+          .arg(kSettingsFileVersion)
+          .arg(Shown(path));
+    }
+  }
+  return {};
+}
+
+int ActuatorCount(const ValveCandidate& candidate) {
+  return candidate.electricActuatorCount + candidate.pneumaticActuatorCount +
+         candidate.thermostatCount;
+}
+
+bool AnythingFound(const SelectionResult& result) {
+  return result.valveCandidateCount > 0 || result.dpRegulatorCandidateCount > 0 ||
+         result.reducingValveCandidateCount > 0;
+}
+
+// The actuator the candidate dialog selects when the candidate is picked: the first one, or
+// none when the candidate has no actuators.
+int FirstActuator(const SelectionResult& result, int candidate) {
+  if (candidate < 0 || candidate >= result.valveCandidateCount) return -1;
+  return ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]) > 0 ? 0 : -1;
+}
+
+int Refuse(QTextStream& err, const QString& message) {
+  err << message << '\n';
+  err.flush();
+  return kRefusedStatus;
+}
+
+}  // namespace
+
+int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err) {
+  // Both paths are the caller's: resolve them before the working folder changes.
+  const QString file = QDir::current().absoluteFilePath(options.file);
+  const QString dir =
+      options.dir.isEmpty() ? QDir::currentPath() : QDir::current().absoluteFilePath(options.dir);
+
+  if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
+    return Refuse(err, refusal);
+  }
+  if (const QString refusal = SelectionFileRefusal(file); !refusal.isEmpty()) {
+    return Refuse(err, refusal);
+  }
+  CurrentFolderScope folder;
+  if (!folder.Enter(dir)) {
+    return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
+  }
+
+  HeadlessControls controls;
+  DefineFormControls(controls);
+  GlycolTables glycolTables;
+  LoadGlycolTables(glycolTables);
+  const auto catalogue = std::make_unique<Catalogue>();
+  CSelvioView view(controls, *catalogue, glycolTables);
+  view.Initialise(false);
+  if (!view.OpenSelectionFile(file)) {
+    return Refuse(err, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(file)));
+  }
+  controls.Click(ids::kCalculate);
+
+  if (options.candidate || options.actuator) {
+    const SelectionResult& result = view.Result();
+    if (!AnythingFound(result)) {
+      return Refuse(err, QString::fromUtf8(
+                             "Расчет ничего не подобрал: выбрать кандидата и привод не из чего"));
+    }
+    const int candidate = options.candidate.value_or(0);
+    const int actuator = options.actuator ? *options.actuator : FirstActuator(result, candidate);
+    if (!view.HoldsCandidateChoice(candidate, actuator)) {
+      return Refuse(err, QString::fromUtf8("В списках подобранного нет кандидата %1 с приводом %2")
+                             .arg(candidate)
+                             .arg(actuator));
+    }
+    view.ApplyCandidateChoice(candidate, actuator);
+  }
+
+  if (options.json) {
+    out << QString::fromUtf8(QJsonDocument(SelectionJson(view, controls)).toJson());
+  } else {
+    out << SelectionText(view, controls);
+  }
+  out.flush();
+  return 0;
+}
+
+int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  const QString command = arguments.value(0);
+  if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    out << SelectUsage();
+    return 0;
+  }
+  if (command != QLatin1String("select")) {
+    const QString problem = command.isEmpty()
+                                ? QString::fromUtf8("Не указана команда")
+                                : QString::fromUtf8("Неизвестная команда: %1").arg(command);
+    return Refuse(err, problem + QLatin1Char('\n') + SelectUsage().chopped(1));
+  }
+  const ParsedSelectOptions parsed = ParseSelectOptions(arguments.mid(1));
+  if (!parsed.options) return Refuse(err, parsed.error + QLatin1Char('\n') + SelectUsage().chopped(1));
+  if (parsed.options->help) {
+    out << SelectUsage();
+    return 0;
+  }
+  return RunSelectCommand(*parsed.options, out, err);
+}
+
+}  // namespace selvio
