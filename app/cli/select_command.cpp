@@ -71,9 +71,28 @@ int ActuatorCount(const ValveCandidate& candidate) {
          candidate.thermostatCount;
 }
 
-bool AnythingFound(const SelectionResult& result) {
-  return result.valveCandidateCount > 0 || result.dpRegulatorCandidateCount > 0 ||
-         result.reducingValveCandidateCount > 0;
+// The length of the filled candidate list; a calculation fills at most one.
+int CandidateCount(const SelectionResult& result) {
+  if (result.valveCandidateCount > 0) return result.valveCandidateCount;
+  if (result.dpRegulatorCandidateCount > 0) return result.dpRegulatorCandidateCount;
+  return result.reducingValveCandidateCount;
+}
+
+// Why the candidate dialog could not confirm the pair.
+QString ChoiceRefusal(const SelectionResult& result, int candidate, int actuator) {
+  const int count = CandidateCount(result);
+  if (candidate < 0 || candidate >= count) {
+    return QString::fromUtf8("Нет кандидата %1: подобрано %2, номера с 0")
+        .arg(candidate)
+        .arg(count);
+  }
+  if (result.valveCandidateCount == 0) {
+    return QString::fromUtf8("У регулятора нет приводов: привод %1 выбрать нельзя").arg(actuator);
+  }
+  return QString::fromUtf8("У кандидата %1 нет привода %2: приводов %3, номера с 0")
+      .arg(candidate)
+      .arg(actuator)
+      .arg(ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]));
 }
 
 // The actuator the candidate dialog selects when the candidate is picked: the first one, or
@@ -122,16 +141,14 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 
   if (options.candidate || options.actuator) {
     const SelectionResult& result = view.Result();
-    if (!AnythingFound(result)) {
+    if (CandidateCount(result) == 0) {
       return Refuse(err, QString::fromUtf8(
                              "Расчет ничего не подобрал: выбрать кандидата и привод не из чего"));
     }
     const int candidate = options.candidate.value_or(0);
     const int actuator = options.actuator ? *options.actuator : FirstActuator(result, candidate);
     if (!view.HoldsCandidateChoice(candidate, actuator)) {
-      return Refuse(err, QString::fromUtf8("В списках подобранного нет кандидата %1 с приводом %2")
-                             .arg(candidate)
-                             .arg(actuator));
+      return Refuse(err, ChoiceRefusal(result, candidate, actuator));
     }
     view.ApplyCandidateChoice(candidate, actuator);
   }
@@ -158,7 +175,8 @@ int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& er
     return Refuse(err, problem + QLatin1Char('\n') + SelectUsage().chopped(1));
   }
   const ParsedSelectOptions parsed = ParseSelectOptions(arguments.mid(1));
-  if (!parsed.options) return Refuse(err, parsed.error + QLatin1Char('\n') + SelectUsage().chopped(1));
+  if (!parsed.options)
+    return Refuse(err, parsed.error + QLatin1Char('\n') + SelectUsage().chopped(1));
   if (parsed.options->help) {
     out << SelectUsage();
     return 0;

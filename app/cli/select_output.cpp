@@ -8,7 +8,9 @@
 #include <QJsonArray>
 #include <QJsonValue>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace selvio {
@@ -20,9 +22,8 @@ struct PanelBlock {
   bool onlyWhenShown;
 };
 constexpr PanelBlock kPanelBlocks[] = {
-    {ids::kRegulatorValues, false}, {ids::kCalculatedData, false},
-    {ids::kElectricValues, true},   {ids::kPneumaticValues, true},
-    {ids::kThermostatValues, true}, {ids::kControllerValues, true},
+    {ids::kRegulatorValues, false}, {ids::kCalculatedData, false},  {ids::kElectricValues, true},
+    {ids::kPneumaticValues, true},  {ids::kThermostatValues, true}, {ids::kControllerValues, true},
 };
 
 // The fixed label beside the calculated data; the form has it as one static text.
@@ -173,7 +174,8 @@ void AppendCandidates(QString& text, const SelectionResult& result) {
     for (qsizetype k = 0; k < entry.actuators.size(); ++k) {
       const bool actuatorShown = shown && k == result.shownActuator;
       text += FormatC(" %s%d. ", actuatorShown ? "*" : "", static_cast<int>(k)) +
-              entry.actuators[k] + (k + 1 < entry.actuators.size() ? QStringLiteral(";") : QString());
+              entry.actuators[k] +
+              (k + 1 < entry.actuators.size() ? QStringLiteral(";") : QString());
     }
     text += QLatin1Char('\n');
   }
@@ -186,11 +188,11 @@ QJsonObject SelectionJson(const CSelvioView& view, const HeadlessControls& contr
   const SelectionResult& result = view.Result();
   QJsonArray candidates;
   for (const CandidateEntry& entry : CandidateEntries(result)) {
-    candidates.append(QJsonObject{{QStringLiteral("name"), entry.name},
-                                  {QStringLiteral("dn_text"), entry.dnText},
-                                  {QStringLiteral("kvs"), JsonNumber(entry.kvs)},
-                                  {QStringLiteral("actuators"),
-                                   QJsonArray::fromStringList(entry.actuators)}});
+    candidates.append(
+        QJsonObject{{QStringLiteral("name"), entry.name},
+                    {QStringLiteral("dn_text"), entry.dnText},
+                    {QStringLiteral("kvs"), JsonNumber(entry.kvs)},
+                    {QStringLiteral("actuators"), QJsonArray::fromStringList(entry.actuators)}});
   }
   QJsonObject panels;
   for (const PanelBlock& block : kPanelBlocks) {
@@ -208,8 +210,7 @@ QJsonObject SelectionJson(const CSelvioView& view, const HeadlessControls& contr
       {QStringLiteral("shown_candidate"), result.shownCandidate},
       {QStringLiteral("shown_actuator"), result.shownActuator},
       {QStringLiteral("panels"), panels},
-      {QStringLiteral("report"),
-       ComposeSelectionReport(result, view.Texts(), view.State())},
+      {QStringLiteral("report"), ComposeSelectionReport(result, view.Texts(), view.State())},
   };
 }
 
@@ -220,10 +221,10 @@ QString SelectionText(const CSelvioView& view, const HeadlessControls& controls)
   text += FormatC("Исход расчета: %d (", static_cast<int>(result.outcome)) +
           OutcomeDescription(result.outcome) + QStringLiteral(")\n\n");
 
-  AppendArea(text, controls, "Результат подбора регулятора",
-             FirstShown(controls, {ids::kValveLabels, ids::kDpRegulatorLabels,
-                                   ids::kReducingValveLabels}),
-             ids::kRegulatorValues);
+  AppendArea(
+      text, controls, "Результат подбора регулятора",
+      FirstShown(controls, {ids::kValveLabels, ids::kDpRegulatorLabels, ids::kReducingValveLabels}),
+      ids::kRegulatorValues);
   const int actuatorLabels =
       FirstShown(controls, {ids::kElectricLabels, ids::kPneumaticLabels, ids::kThermostatLabels});
   const int actuatorValues = actuatorLabels == ids::kElectricLabels    ? ids::kElectricValues
