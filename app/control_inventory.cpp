@@ -42,7 +42,7 @@ constexpr const char* kControllerLabelText =
     "- теплоносителя (SX40):\r\n- наружного воздуха (SX50):\r\n"
     "- воздуха в помещении (SX60):";
 
-constexpr std::array kInventory = std::to_array<ControlSpec>({
+constexpr std::array kInventory = std::to_array<ControlEntry>({
     // Column "Подбор регулятора".
     {ids::kRegulatorHeader, Picture},
     {ids::kControlValve, Radio, "Регулирующий клапан", "Тип:"},
@@ -176,7 +176,7 @@ constexpr std::array kInventory = std::to_array<ControlSpec>({
 
 }  // namespace
 
-std::span<const ControlSpec> FormControlInventory() { return kInventory; }
+std::span<const ControlEntry> FormControlInventory() { return kInventory; }
 
 const std::vector<std::vector<int>>& FormRadioGroups() {
   static const std::vector<std::vector<int>> kGroups = {
@@ -198,18 +198,18 @@ const std::vector<std::vector<int>>& FormRadioGroups() {
   return kGroups;
 }
 
-const ControlSpec* FindControlSpec(int id) {
-  for (const ControlSpec& spec : kInventory) {
-    if (spec.id == id) return &spec;
+const ControlEntry* FindControlEntry(int id) {
+  for (const ControlEntry& entry : kInventory) {
+    if (entry.id == id) return &entry;
   }
   return nullptr;
 }
 
 void DefineFormControls(HeadlessControls& controls) {
-  for (const ControlSpec& spec : kInventory) {
-    controls.Define(spec.id, spec.kind, QString::fromUtf8(spec.text));
-    controls.Show(spec.id, spec.shownAtStart);
-    controls.Enable(spec.id, spec.enabledAtStart);
+  for (const ControlEntry& entry : kInventory) {
+    controls.Define(entry.id, entry.kind, QString::fromUtf8(entry.text));
+    controls.Show(entry.id, entry.shownAtStart);
+    controls.Enable(entry.id, entry.enabledAtStart);
   }
   for (const std::vector<int>& group : FormRadioGroups()) controls.DefineRadioGroup(group);
 }

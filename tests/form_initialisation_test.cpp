@@ -13,8 +13,8 @@ namespace {
 
 TEST(ControlInventory, EveryIdOnceAndEveryNamedIdDeclared) {
   std::set<int> seen;
-  for (const ControlSpec& spec : FormControlInventory()) {
-    EXPECT_TRUE(seen.insert(spec.id).second) << "id " << spec.id << " listed twice";
+  for (const ControlEntry& entry : FormControlInventory()) {
+    EXPECT_TRUE(seen.insert(entry.id).second) << "id " << entry.id << " listed twice";
   }
   for (int id : {ids::kControlValve, ids::kWater, ids::kSteam, ids::kGlycol, ids::kBalanced,
                  ids::kDropCaption, ids::kFlowCalc, ids::kCapillaryLength,
@@ -29,15 +29,15 @@ TEST(ControlInventory, RadioGroupsHoldOnlyRadiosOfTheInventory) {
   std::set<int> inGroups;
   for (const std::vector<int>& group : FormRadioGroups()) {
     for (int id : group) {
-      const ControlSpec* spec = FindControlSpec(id);
-      ASSERT_NE(spec, nullptr) << id;
-      EXPECT_EQ(spec->kind, ControlType::Radio) << id;
+      const ControlEntry* entry = FindControlEntry(id);
+      ASSERT_NE(entry, nullptr) << id;
+      EXPECT_EQ(entry->kind, ControlType::Radio) << id;
       EXPECT_TRUE(inGroups.insert(id).second) << "radio " << id << " in two groups";
     }
   }
-  for (const ControlSpec& spec : FormControlInventory()) {
-    if (spec.kind == ControlType::Radio) {
-      EXPECT_TRUE(inGroups.count(spec.id)) << spec.id;
+  for (const ControlEntry& entry : FormControlInventory()) {
+    if (entry.kind == ControlType::Radio) {
+      EXPECT_TRUE(inGroups.count(entry.id)) << entry.id;
     }
   }
 }

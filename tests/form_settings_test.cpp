@@ -27,9 +27,9 @@ struct FormSnapshot {
 
 FormSnapshot Snapshot(HeadlessControls& controls, const FormState& state) {
   FormSnapshot snapshot;
-  for (const ControlSpec& spec : FormControlInventory()) {
-    const HeadlessControls::ControlState& c = controls.State(spec.id);
-    snapshot.controls[spec.id] = {c.shown, c.enabled, c.checked, c.text, c.entries, c.selected};
+  for (const ControlEntry& entry : FormControlInventory()) {
+    const HeadlessControls::ControlState& c = controls.State(entry.id);
+    snapshot.controls[entry.id] = {c.shown, c.enabled, c.checked, c.text, c.entries, c.selected};
   }
   snapshot.flags = state;
   snapshot.calcTexts = state.calcSupplyTemperatureText + "|" + state.calcReturnTemperatureText +
