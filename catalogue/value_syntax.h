@@ -1,26 +1,17 @@
 #pragma once
 
+#include "platform/c_numbers.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-// The value syntaxes of the catalogue file and the scanning of numbers in 8-bit data files.
-// Numbers are read as "%f" and "%d" of scanf read them in the "C" locale: leading blanks are
-// skipped, a point is the decimal separator, and a comma ends the number.
+// The value syntaxes of the catalogue file. Numbers are read as "%f" and "%d" of scanf read them
+// in the "C" locale (platform/c_numbers.h): leading blanks are skipped, a point is the decimal
+// separator, and a comma ends the number.
 namespace selvio {
-
-// Reads a real at `pos` (blanks skipped first) and moves `pos` past it; nothing, with `pos`
-// after the blanks, when no number starts there.
-std::optional<float> ScanFloatAt(std::string_view text, std::size_t& pos);
-std::optional<double> ScanDoubleAt(std::string_view text, std::size_t& pos);
-// The same for a decimal integer (clamped to the int range).
-std::optional<int> ScanIntAt(std::string_view text, std::size_t& pos);
-
-// A catalogue text as 8-bit characters for the number scanners; characters beyond ASCII become
-// a byte that cannot continue a number.
-std::string AsciiForScanning(const QString& text);
 
 // "float": the leading real, 0 when there is none.
 float FloatValue(const QString& text);

@@ -1,6 +1,6 @@
 #include "engine/fluid_tables.h"
 
-#include "catalogue/value_syntax.h"
+#include "platform/c_numbers.h"
 
 #include <QFile>
 

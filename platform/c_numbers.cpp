@@ -21,10 +21,8 @@ bool IsBlank(char c) {
 }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t SkipBlanks(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  return i;
+void SkipBlanks(std::string_view text, std::size_t& pos) {
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t i) {
@@ -32,67 +30,95 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
   return i;
 }
 
-// The longest prefix (after blanks) that forms a decimal real, or empty when there is none.
-std::string LeadingDecimalReal(std::string_view text) {
-  std::size_t start = SkipBlanks(text);
+// End of the decimal real that starts at `start` (sign, digits, point, digits, exponent), or
+// `start` when none does.
+std::size_t RealEnd(std::string_view text, std::size_t start) {
   std::size_t i = start;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t intEnd = SkipDigits(text, i);
+  const std::size_t intEnd = SkipDigits(text, i);
   std::size_t end = intEnd;
   bool anyDigit = intEnd > i;
   if (end < text.size() && text[end] == '.') {
-    std::size_t fracEnd = SkipDigits(text, end + 1);
+    const std::size_t fracEnd = SkipDigits(text, end + 1);
     anyDigit = anyDigit || fracEnd > end + 1;
     end = fracEnd;
   }
-  if (!anyDigit) return {};
+  if (!anyDigit) return start;
   if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
     std::size_t e = end + 1;
     if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-    std::size_t expEnd = SkipDigits(text, e);
+    const std::size_t expEnd = SkipDigits(text, e);
     if (expEnd > e) end = expEnd;
   }
-  return std::string(text.substr(start, end - start));
+  return end;
 }
 
-std::string Latin1OrReplacement(const QString& text) {
-  // Non-ASCII characters can never continue a number; map them to a stopper.
+// End of the decimal integer that starts at `start`, or `start` when none does.
+std::size_t IntEnd(std::string_view text, std::size_t start) {
+  std::size_t i = start;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t end = SkipDigits(text, i);
+  return end > i ? end : start;
+}
+
+// Finds the number at `pos` with `end` and converts its characters with `convert`.
+template <class T, class Convert>
+std::optional<T> ScanAt(std::string_view text, std::size_t& pos,
+                        std::size_t (*end)(std::string_view, std::size_t), Convert convert) {
+  SkipBlanks(text, pos);
+  const std::size_t stop = end(text, pos);
+  if (stop == pos) return std::nullopt;
+  const std::string number(text.substr(pos, stop - pos));
+  pos = stop;
+  return convert(number.c_str());
+}
+
+}  // namespace
+
+std::optional<float> ScanFloatAt(std::string_view text, std::size_t& pos) {
+  return ScanAt<float>(text, pos, RealEnd,
+                       [](const char* number) { return strtof_l(number, nullptr, CLocale()); });
+}
+
+std::optional<double> ScanDoubleAt(std::string_view text, std::size_t& pos) {
+  return ScanAt<double>(text, pos, RealEnd,
+                        [](const char* number) { return strtod_l(number, nullptr, CLocale()); });
+}
+
+std::optional<int> ScanIntAt(std::string_view text, std::size_t& pos) {
+  return ScanAt<int>(text, pos, IntEnd, [](const char* number) {
+    const long long value = strtoll(number, nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+  });
+}
+
+std::string AsciiForScanning(const QString& text) {
   std::string out;
   out.reserve(static_cast<std::size_t>(text.size()));
   for (QChar c : text) out.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x7f');
   return out;
 }
 
-}  // namespace
-
 std::optional<float> ScanFloat(std::string_view text) {
-  std::string number = LeadingDecimalReal(text);
-  if (number.empty()) return std::nullopt;
-  return strtof_l(number.c_str(), nullptr, CLocale());
+  std::size_t pos = 0;
+  return ScanFloatAt(text, pos);
 }
 
-std::optional<float> ScanFloat(const QString& text) { return ScanFloat(Latin1OrReplacement(text)); }
+std::optional<float> ScanFloat(const QString& text) { return ScanFloat(AsciiForScanning(text)); }
 
 std::optional<double> ScanDouble(std::string_view text) {
-  std::string number = LeadingDecimalReal(text);
-  if (number.empty()) return std::nullopt;
-  return strtod_l(number.c_str(), nullptr, CLocale());
+  std::size_t pos = 0;
+  return ScanDoubleAt(text, pos);
 }
 
 std::optional<int> ScanInt(std::string_view text) {
-  std::size_t start = SkipBlanks(text);
-  std::size_t i = start;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t end = SkipDigits(text, i);
-  if (end == i) return std::nullopt;
-  std::string number(text.substr(start, end - start));
-  long long value = strtoll(number.c_str(), nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  std::size_t pos = 0;
+  return ScanIntAt(text, pos);
 }
 
-std::optional<int> ScanInt(const QString& text) { return ScanInt(Latin1OrReplacement(text)); }
+std::optional<int> ScanInt(const QString& text) { return ScanInt(AsciiForScanning(text)); }
 
 QString FormatC(const char* format, ...) {
   locale_t previous = uselocale(CLocale());

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Number reading and formatting with the C library's semantics in the "C" locale, whatever
@@ -20,6 +22,16 @@ std::optional<double> ScanDouble(std::string_view text);
 // Reads a leading decimal integer the way "%d" does (clamped to the int range).
 std::optional<int> ScanInt(std::string_view text);
 std::optional<int> ScanInt(const QString& text);
+
+// The same scanners at `pos` of a longer text: a number read moves `pos` past it; when none
+// starts there, nothing is read and `pos` is left after the blanks.
+std::optional<float> ScanFloatAt(std::string_view text, std::size_t& pos);
+std::optional<double> ScanDoubleAt(std::string_view text, std::size_t& pos);
+std::optional<int> ScanIntAt(std::string_view text, std::size_t& pos);
+
+// A text as 8-bit characters for the scanners; characters beyond ASCII become a byte that
+// cannot continue a number.
+std::string AsciiForScanning(const QString& text);
 
 // printf into a QString, with a point as the decimal separator.
 QString FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
