@@ -9,12 +9,17 @@
 namespace selvio {
 namespace {
 
-// Water and glycol differ only in the density field, which only glycol asks for.
-void ApplyLiquid(FormControls& controls, bool askDensity) {
-  controls.Enable(ids::kDensity, askDensity);
+// The density edit with its caption, unit and calculator button; only glycol asks for it.
+void ShowDensityField(FormControls& controls, bool shown) {
+  controls.Enable(ids::kDensity, shown);
   for (int id : {ids::kDensityCaption, ids::kDensityUnit, ids::kDensityCalc, ids::kDensity}) {
-    controls.Show(id, askDensity);
+    controls.Show(id, shown);
   }
+}
+
+// Water and glycol differ only in the density field.
+void ApplyLiquid(FormControls& controls, bool askDensity) {
+  ShowDensityField(controls, askDensity);
   if (controls.IsChecked(ids::kControlValve)) controls.Show(ids::kThreeWay, true);
   RefillFlowUnits(controls, VolumeFlowUnits());
   controls.SetText(ids::kDropCaption, QString::fromUtf8("Перепад давления на клапане *(ΔP):"));
@@ -38,10 +43,7 @@ void OnWater(FormControls& controls) { ApplyLiquid(controls, false); }
 void OnGlycol(FormControls& controls) { ApplyLiquid(controls, true); }
 
 void OnSteam(FormControls& controls) {
-  controls.Enable(ids::kDensity, false);
-  for (int id : {ids::kDensityCaption, ids::kDensityUnit, ids::kDensityCalc, ids::kDensity}) {
-    controls.Show(id, false);
-  }
+  ShowDensityField(controls, false);
   controls.SetChecked(ids::kTwoWay, true);
   controls.SetChecked(ids::kThreeWay, false);
   controls.Show(ids::kThreeWay, false);
@@ -148,10 +150,6 @@ void OnAnalogue(FormControls& controls) {
   controls.Enable(ids::kVoltage220, false);
   controls.SetChecked(ids::kVoltage24, true);
   controls.SetChecked(ids::kVoltage220, false);
-}
-
-void OnCapillaryMetal(FormControls& controls, const CapillaryLengthList& lengths) {
-  FillCapillaryLengths(controls, lengths);
 }
 
 }  // namespace selvio

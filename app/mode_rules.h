@@ -4,8 +4,9 @@
 #include "platform/form_controls.h"
 
 // The mode rules of the selection form: what a choice of medium, execution, safety factor,
-// product type, actuator kind, electric control or capillary metal shows, hides, enables,
-// checks and refills. Each runs after the click has checked its radio or toggled its box.
+// product type, actuator kind or electric control shows, hides, enables, checks and refills.
+// Each runs after the click has checked its radio or toggled its box. A capillary metal
+// (1054, 1055, 1056) only refills list 1076: FillCapillaryLengths.
 namespace selvio {
 
 void OnWater(FormControls& controls);                            // 1000
@@ -21,7 +22,5 @@ void OnThermostat(FormControls& controls, FormState& state);     // 1028
 void OnPneumatic(FormControls& controls, FormState& state);      // 1029
 void OnThreePoint(FormControls& controls);                       // 1031
 void OnAnalogue(FormControls& controls);                         // 1032
-// 1054, 1055, 1056: list 1076 offers the lengths of the chosen capillary metal.
-void OnCapillaryMetal(FormControls& controls, const CapillaryLengthList& lengths);
 
 }  // namespace selvio

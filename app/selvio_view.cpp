@@ -47,9 +47,9 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kPneumatic, [&c, &s] { OnPneumatic(c, s); });
   c.Bind(ids::kThreePoint, [&c] { OnThreePoint(c); });
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
-  c.Bind(ids::kCopperCapillary, [&c, &s] { OnCapillaryMetal(c, s.copperCapillaryLengths); });
-  c.Bind(ids::kPvcCapillary, [&c, &s] { OnCapillaryMetal(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary, [&c, &s] { OnCapillaryMetal(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
+  c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });

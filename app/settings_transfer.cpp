@@ -5,14 +5,34 @@
 #include "app/settings_record.h"
 #include "platform/control_ids.h"
 
-#include <initializer_list>
+#include <array>
+#include <span>
 
 namespace selvio {
 namespace {
 
+// The radio groups the record stores, each in the order of its stored numbers (1 for the first).
+constexpr std::array<int, 3> kMediumRadios{ids::kWater, ids::kGlycol, ids::kSteam};
+constexpr std::array<int, 2> kConnectionRadios{ids::kFlanged, ids::kThreaded};
+constexpr std::array<int, 2> kExecutionRadios{ids::kTwoWay, ids::kThreeWay};
+constexpr std::array<int, 2> kThreeWayUseRadios{ids::kMixing, ids::kDiverting};
+constexpr std::array<int, 3> kActuatorKindRadios{ids::kElectric, ids::kThermostat, ids::kPneumatic};
+constexpr std::array<int, 2> kControlRadios{ids::kThreePoint, ids::kAnalogue};
+constexpr std::array<int, 2> kVoltageRadios{ids::kVoltage24, ids::kVoltage220};
+constexpr std::array<int, 2> kElementTypeRadios{ids::kRodElement, ids::kSpiralElement};
+constexpr std::array<int, 2> kElementMetalRadios{ids::kCopperElement, ids::kStainlessElement};
+constexpr std::array<int, 3> kCapillaryMetalRadios{ids::kCopperCapillary, ids::kPvcCapillary,
+                                                   ids::kStainlessCapillary};
+constexpr std::array<int, 2> kPositionerRadios{ids::kPositionerPZ1, ids::kPositionerPZ2};
+constexpr std::array<int, 2> kNormalPositionRadios{ids::kNormallyOpen, ids::kNormallyClosed};
+constexpr std::array<int, 3> kControllerVariantRadios{
+    ids::kControllerOneCircuit, ids::kControllerHotWaterAndHeating, ids::kControllerTwoHeating};
+constexpr std::array<int, 3> kProductRadios{ids::kControlValve, ids::kDpRegulator,
+                                            ids::kReducingValve};
+
 // The number (1 for the first) of the last checked radio of `group`; `field` keeps its value
 // when none is checked.
-void CaptureRadioGroup(const FormControls& controls, std::initializer_list<int> group,
+void CaptureRadioGroup(const FormControls& controls, std::span<const int> group,
                        std::int32_t& field) {
   std::int32_t number = 1;
   for (int id : group) {
@@ -31,7 +51,7 @@ void CaptureText(const FormControls& controls, int id, TextField& field) {
 
 // Checks the radio numbered `value` (1 for the first) and unchecks the rest of `group`.
 // A value outside the group changes nothing. True when a radio was checked.
-bool ApplyRadioGroup(FormControls& controls, std::initializer_list<int> group, std::int32_t value) {
+bool ApplyRadioGroup(FormControls& controls, std::span<const int> group, std::int32_t value) {
   if (value < 1 || value > static_cast<std::int32_t>(group.size())) return false;
   std::int32_t number = 1;
   for (int id : group) controls.SetChecked(id, number++ == value);
@@ -59,10 +79,10 @@ void CaptureSettingsRecord(const FormControls& controls, const FormState& state,
   SetFieldText(r.calcSupplyTemperature, state.calcSupplyTemperatureText);
   SetFieldText(r.calcReturnTemperature, state.calcReturnTemperatureText);
 
-  CaptureRadioGroup(controls, {ids::kWater, ids::kGlycol, ids::kSteam}, r.medium);
-  CaptureRadioGroup(controls, {ids::kFlanged, ids::kThreaded}, r.connection);
-  CaptureRadioGroup(controls, {ids::kTwoWay, ids::kThreeWay}, r.execution);
-  CaptureRadioGroup(controls, {ids::kMixing, ids::kDiverting}, r.threeWayUse);
+  CaptureRadioGroup(controls, kMediumRadios, r.medium);
+  CaptureRadioGroup(controls, kConnectionRadios, r.connection);
+  CaptureRadioGroup(controls, kExecutionRadios, r.execution);
+  CaptureRadioGroup(controls, kThreeWayUseRadios, r.threeWayUse);
 
   CaptureText(controls, ids::kDensity, r.density);
   CaptureText(controls, ids::kP1, r.p1);
@@ -86,9 +106,9 @@ void CaptureSettingsRecord(const FormControls& controls, const FormState& state,
   r.settingUnit = controls.SelectedIndex(ids::kSettingUnit);
   r.flowUnit = controls.SelectedIndex(ids::kFlowUnit);
 
-  CaptureRadioGroup(controls, {ids::kElectric, ids::kThermostat, ids::kPneumatic}, r.actuatorKind);
-  CaptureRadioGroup(controls, {ids::kThreePoint, ids::kAnalogue}, r.controlSignal);
-  CaptureRadioGroup(controls, {ids::kVoltage24, ids::kVoltage220}, r.supplyVoltage);
+  CaptureRadioGroup(controls, kActuatorKindRadios, r.actuatorKind);
+  CaptureRadioGroup(controls, kControlRadios, r.controlSignal);
+  CaptureRadioGroup(controls, kVoltageRadios, r.supplyVoltage);
   r.signalType = controls.SelectedIndex(ids::kSignalType);
 
   r.limitSwitches = CheckValue(controls, ids::kLimitSwitches);
@@ -98,18 +118,14 @@ void CaptureSettingsRecord(const FormControls& controls, const FormState& state,
 
   CaptureText(controls, ids::kMaintainedTemperature, r.maintainedTemperature);
 
-  CaptureRadioGroup(controls, {ids::kRodElement, ids::kSpiralElement}, r.elementType);
-  CaptureRadioGroup(controls, {ids::kCopperElement, ids::kStainlessElement}, r.elementMetal);
-  CaptureRadioGroup(controls, {ids::kCopperCapillary, ids::kPvcCapillary, ids::kStainlessCapillary},
-                    r.capillaryMetal);
+  CaptureRadioGroup(controls, kElementTypeRadios, r.elementType);
+  CaptureRadioGroup(controls, kElementMetalRadios, r.elementMetal);
+  CaptureRadioGroup(controls, kCapillaryMetalRadios, r.capillaryMetal);
   r.capillaryLength = controls.SelectedIndex(ids::kCapillaryLength);
 
-  CaptureRadioGroup(controls, {ids::kPositionerPZ1, ids::kPositionerPZ2}, r.positioner);
-  CaptureRadioGroup(controls, {ids::kNormallyOpen, ids::kNormallyClosed}, r.normalPosition);
-  CaptureRadioGroup(
-      controls,
-      {ids::kControllerOneCircuit, ids::kControllerHotWaterAndHeating, ids::kControllerTwoHeating},
-      r.controllerVariant);
+  CaptureRadioGroup(controls, kPositionerRadios, r.positioner);
+  CaptureRadioGroup(controls, kNormalPositionRadios, r.normalPosition);
+  CaptureRadioGroup(controls, kControllerVariantRadios, r.controllerVariant);
 
   CaptureText(controls, ids::kHeatCarrierSensors, r.heatCarrierSensors);
   CaptureText(controls, ids::kOutdoorSensors, r.outdoorSensors);
@@ -132,15 +148,15 @@ void ApplySettingsRecord(const SettingsRecord& r, FormControls& controls, FormSt
   state.calcSupplyTemperatureText = FieldText(r.calcSupplyTemperature);
   state.calcReturnTemperatureText = FieldText(r.calcReturnTemperature);
 
-  if (ApplyRadioGroup(controls, {ids::kWater, ids::kGlycol, ids::kSteam}, r.medium)) {
+  if (ApplyRadioGroup(controls, kMediumRadios, r.medium)) {
     RunMediumRule(controls, r.medium);
   }
-  ApplyRadioGroup(controls, {ids::kFlanged, ids::kThreaded}, r.connection);
-  if (ApplyRadioGroup(controls, {ids::kTwoWay, ids::kThreeWay}, r.execution)) {
+  ApplyRadioGroup(controls, kConnectionRadios, r.connection);
+  if (ApplyRadioGroup(controls, kExecutionRadios, r.execution)) {
     if (r.execution == 1) OnTwoWay(controls);
     if (r.execution == 2) OnThreeWay(controls);
   }
-  ApplyRadioGroup(controls, {ids::kMixing, ids::kDiverting}, r.threeWayUse);
+  ApplyRadioGroup(controls, kThreeWayUseRadios, r.threeWayUse);
 
   controls.SetText(ids::kDensity, FieldText(r.density));
   controls.SetText(ids::kP1, FieldText(r.p1));
@@ -166,11 +182,11 @@ void ApplySettingsRecord(const SettingsRecord& r, FormControls& controls, FormSt
   controls.SelectListEntry(ids::kSettingUnit, r.settingUnit);
   controls.SelectListEntry(ids::kFlowUnit, r.flowUnit);
 
-  ApplyRadioGroup(controls, {ids::kElectric, ids::kThermostat, ids::kPneumatic}, r.actuatorKind);
-  if (ApplyRadioGroup(controls, {ids::kThreePoint, ids::kAnalogue}, r.controlSignal)) {
+  ApplyRadioGroup(controls, kActuatorKindRadios, r.actuatorKind);
+  if (ApplyRadioGroup(controls, kControlRadios, r.controlSignal)) {
     controls.Enable(ids::kSignalType, r.controlSignal == 2);
   }
-  ApplyRadioGroup(controls, {ids::kVoltage24, ids::kVoltage220}, r.supplyVoltage);
+  ApplyRadioGroup(controls, kVoltageRadios, r.supplyVoltage);
   controls.SelectListEntry(ids::kSignalType, r.signalType);
 
   controls.SetChecked(ids::kLimitSwitches, r.limitSwitches != 0);
@@ -180,16 +196,12 @@ void ApplySettingsRecord(const SettingsRecord& r, FormControls& controls, FormSt
 
   controls.SetText(ids::kMaintainedTemperature, FieldText(r.maintainedTemperature));
 
-  ApplyRadioGroup(controls, {ids::kRodElement, ids::kSpiralElement}, r.elementType);
-  ApplyRadioGroup(controls, {ids::kCopperElement, ids::kStainlessElement}, r.elementMetal);
-  ApplyRadioGroup(controls, {ids::kCopperCapillary, ids::kPvcCapillary, ids::kStainlessCapillary},
-                  r.capillaryMetal);
-  ApplyRadioGroup(controls, {ids::kPositionerPZ1, ids::kPositionerPZ2}, r.positioner);
-  ApplyRadioGroup(controls, {ids::kNormallyOpen, ids::kNormallyClosed}, r.normalPosition);
-  ApplyRadioGroup(
-      controls,
-      {ids::kControllerOneCircuit, ids::kControllerHotWaterAndHeating, ids::kControllerTwoHeating},
-      r.controllerVariant);
+  ApplyRadioGroup(controls, kElementTypeRadios, r.elementType);
+  ApplyRadioGroup(controls, kElementMetalRadios, r.elementMetal);
+  ApplyRadioGroup(controls, kCapillaryMetalRadios, r.capillaryMetal);
+  ApplyRadioGroup(controls, kPositionerRadios, r.positioner);
+  ApplyRadioGroup(controls, kNormalPositionRadios, r.normalPosition);
+  ApplyRadioGroup(controls, kControllerVariantRadios, r.controllerVariant);
 
   controls.SetText(ids::kHeatCarrierSensors, FieldText(r.heatCarrierSensors));
   controls.SetText(ids::kOutdoorSensors, FieldText(r.outdoorSensors));
@@ -213,8 +225,7 @@ void ApplySettingsRecord(const SettingsRecord& r, FormControls& controls, FormSt
   ApplyActuatorSection(controls, state);
   ApplyControllerSection(controls, state);
 
-  if (ApplyRadioGroup(controls, {ids::kControlValve, ids::kDpRegulator, ids::kReducingValve},
-                      r.productType)) {
+  if (ApplyRadioGroup(controls, kProductRadios, r.productType)) {
     if (r.productType == 1) {
       OnControlValve(controls, state);
     } else {
