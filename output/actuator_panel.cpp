@@ -25,25 +25,20 @@ void FormResultPanels::ShowActuatorResult() {
   const ValveCandidate* c =
       ShownEntry(result_.valveCandidates, result_.valveCandidateCount, result_.shownCandidate);
   if (!c) return;
-  const int nE = c->electricActuatorCount;
-  const int nP = c->pneumaticActuatorCount;
-  const int nT = c->thermostatCount;
-  // The shown index runs over electric actuators, then pneumatic ones, then thermostats; an
-  // index past them all (or a candidate without actuators) leaves the area empty.
-  const int i = result_.shownActuator;
-  if (i < 0 || i >= nE + nP + nT) return;
-
+  const ShownActuatorRecords shown = LocateShownActuator(*c, result_.shownActuator);
   DocumentFiles files;
-  if (i < nE) {
-    const ElectricActuatorRecord& e = c->electricActuators[static_cast<std::size_t>(i)];
+  if (shown.electric) {
+    const ElectricActuatorRecord& e = *shown.electric;
     files = {e.descriptionFile, e.drawing2d, e.drawing3d};
     controls_.SetText(ids::kElectricValues, ElectricActuatorValueText(e, request_.actuator));
     controls_.Show(ids::kElectricLabels, true);
     controls_.Show(ids::kElectricValues, true);
-  } else if (i < nE + nP) {
-    files = ShowPneumaticActuator(c->pneumaticActuators[static_cast<std::size_t>(i - nE)]);
+  } else if (shown.pneumatic) {
+    files = ShowPneumaticActuator(*shown.pneumatic);
+  } else if (shown.thermostat) {
+    files = ShowThermostat(*shown.thermostat);
   } else {
-    files = ShowThermostat(c->thermostats[static_cast<std::size_t>(i - nE - nP)]);
+    return;  // a candidate without actuators, or an index past them
   }
   EnableDocumentButtons(buttons, files);
 }

@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include "output/value_text.h"
-#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -11,8 +10,6 @@ namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
 QString JoinLines(const QStringList& lines) { return FitTextBuffer(lines.join(kLineBreak)); }
-
-QString Integer(int value) { return FormatC("%d", value); }
 
 QString YesNoLine(Flag option) {
   return option ? QStringLiteral("да\r\n") : QStringLiteral("нет\r\n");
@@ -45,8 +42,8 @@ QString VelocityText(float velocity) {
 }  // namespace
 
 QString ValveValueText(const ValveRecord& v) {
-  return JoinLines({v.name, v.dnText, ConnectionText(v.connection), Integer(v.maxPressure),
-                    Integer(v.maxTemperature), FormatNumber("%.1f", static_cast<double>(v.kvs)),
+  return JoinLines({v.name, v.dnText, ConnectionText(v.connection), IntegerText(v.maxPressure),
+                    IntegerText(v.maxTemperature), FormatNumber("%.1f", static_cast<double>(v.kvs)),
                     v.characteristic, v.construction, FormatNumber("%.2f", v.leakage)});
 }
 
@@ -54,8 +51,8 @@ QString RegulatorValueText(const RegulatorCandidate& candidate, bool reducingVal
   const RegulatorRecord& r = candidate.regulator;
   const QString range = FormatNumber("%.1f", static_cast<double>(candidate.settingLow)) + "-" +
                         FormatNumber("%.1f", static_cast<double>(candidate.settingHigh));
-  return JoinLines({r.name, r.dnText, ConnectionText(r.connection), Integer(r.maxPressure),
-                    Integer(r.maxTemperature), FormatNumber("%.1f", static_cast<double>(r.kvs)),
+  return JoinLines({r.name, r.dnText, ConnectionText(r.connection), IntegerText(r.maxPressure),
+                    IntegerText(r.maxTemperature), FormatNumber("%.1f", static_cast<double>(r.kvs)),
                     FormatNumber(reducingValve ? "%.f" : "%.2f", r.leakage), range});
 }
 
@@ -63,7 +60,7 @@ QString ElectricActuatorValueText(const ElectricActuatorRecord& e, const Actuato
   const QString options = YesNoLine(e.potentiometer) + YesNoLine(e.limitSwitches) +
                           YesNoLine(e.springReturn) + YesNoLine(e.heater);
   return FitTextBuffer(e.variant + kLineBreak + ElectricControlText(e.control) + kLineBreak +
-                       Integer(e.voltage) + kLineBreak + SignalBlock(e, p) + options);
+                       IntegerText(e.voltage) + kLineBreak + SignalBlock(e, p) + options);
 }
 
 QString PneumaticActuatorValueText(const PneumaticActuatorRecord& p, const ResultTexts& texts) {
@@ -73,7 +70,7 @@ QString PneumaticActuatorValueText(const PneumaticActuatorRecord& p, const Resul
 QString ThermostatValueText(const ThermostatRecord& t, const ResultTexts& texts) {
   return JoinLines({t.name, texts.capillaryLengthText, texts.elementMetalText,
                     texts.capillaryMetalText, texts.elementTypeText,
-                    Integer(t.temperatureMin) + "-" + Integer(t.temperatureMax)});
+                    IntegerText(t.temperatureMin) + "-" + IntegerText(t.temperatureMax)});
 }
 
 QString ControllerValueText(const ResultTexts& texts) {

@@ -13,10 +13,8 @@ const QString kRegulatorCavitation = QStringLiteral("Для данного ре�
 }  // namespace
 
 void FormResultPanels::ShowValveResult() {
-  const DocumentButtons buttons{ids::kRegulatorDescription, ids::kRegulatorDrawing2d,
-                                ids::kRegulatorDrawing3d};
   controls_.Show(ids::kDpRegulatorLabels, false);
-  EnableDocumentButtons(buttons, {});
+  EnableDocumentButtons(kRegulatorButtons, {});
   const ValveCandidate* candidate =
       ShownEntry(result_.valveCandidates, result_.valveCandidateCount, result_.shownCandidate);
   if (!candidate) {
@@ -30,7 +28,7 @@ void FormResultPanels::ShowValveResult() {
     controls_.ShowMessage(kValveCavitation);
   }
   controls_.Show(ids::kValveLabels, true);
-  EnableDocumentButtons(buttons, {v.descriptionFile, v.drawing2d, v.drawing3d});
+  EnableDocumentButtons(kRegulatorButtons, {v.descriptionFile, v.drawing2d, v.drawing3d});
   controls_.SetText(ids::kRegulatorValues, ValveValueText(v));
   ShowActuatorResult();
   LossAndVelocity(request_, v.kvs, v.dn, v.forSteam != 0, result_);
@@ -43,11 +41,9 @@ void FormResultPanels::ShowDpRegulatorResult() { ShowRegulatorResult(false); }
 void FormResultPanels::ShowReducingValveResult() { ShowRegulatorResult(true); }
 
 void FormResultPanels::ShowRegulatorResult(bool reducingValve) {
-  const DocumentButtons buttons{ids::kRegulatorDescription, ids::kRegulatorDrawing2d,
-                                ids::kRegulatorDrawing3d};
   const int labels = reducingValve ? ids::kReducingValveLabels : ids::kDpRegulatorLabels;
   const int otherLabels = reducingValve ? ids::kDpRegulatorLabels : ids::kReducingValveLabels;
-  EnableDocumentButtons(buttons, {});
+  EnableDocumentButtons(kRegulatorButtons, {});
   controls_.Show(ids::kValveLabels, false);
   controls_.Show(otherLabels, false);
   const RegulatorCandidate* candidate =
@@ -67,7 +63,7 @@ void FormResultPanels::ShowRegulatorResult(bool reducingValve) {
   controls_.SetText(ids::kRegulatorValues, RegulatorValueText(*candidate, reducingValve));
   ShowActuatorResult();
   LossAndVelocity(request_, r.kvs, r.dn, r.forSteam != 0, result_);
-  EnableDocumentButtons(buttons, {r.descriptionFile, r.drawing2d, r.drawing3d});
+  EnableDocumentButtons(kRegulatorButtons, {r.descriptionFile, r.drawing2d, r.drawing3d});
   ShowCalculatedData();
   ShowControllerResult();
 }

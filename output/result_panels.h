@@ -7,6 +7,7 @@
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
 #include "output/result_texts.h"
+#include "platform/control_ids.h"
 #include "platform/form_controls.h"
 
 namespace selvio {
@@ -34,6 +35,9 @@ class FormResultPanels : public ResultPanels {
     int drawing2d;
     int drawing3d;
   };
+  // The document buttons of the regulator area, shared by the valve and regulator panels.
+  static constexpr DocumentButtons kRegulatorButtons{
+      ids::kRegulatorDescription, ids::kRegulatorDrawing2d, ids::kRegulatorDrawing3d};
   struct DocumentFiles {
     QString description;
     QString drawing2d;

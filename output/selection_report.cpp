@@ -3,22 +3,20 @@
 #include <QStringList>
 
 #include "output/value_text.h"
-#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
 
 QString TwoDecimals(double value) { return FormatNumber("%.2f", value); }
 QString OneDecimal(float value) { return FormatNumber("%.1f", static_cast<double>(value)); }
-QString Integer(int value) { return FormatC("%d", value); }
 
 // Lines 2 to 6 of a product: DN, connection, max pressure, max temperature, Kvs.
 template <class Record>
 QString ProductLines(const Record& r) {
   return "\nУсловный проход ДУ, мм: " + r.dnText +
          "\nТип присоединения: " + ConnectionText(r.connection) +
-         "\nМаксимальное рабочее давление, бар: " + Integer(r.maxPressure) +
-         "\nМаксимальная рабочая температура, °С: " + Integer(r.maxTemperature) +
+         "\nМаксимальное рабочее давление, бар: " + IntegerText(r.maxPressure) +
+         "\nМаксимальная рабочая температура, °С: " + IntegerText(r.maxTemperature) +
          "\nПропускная способность Kvs, м³/ч: " + TwoDecimals(static_cast<double>(r.kvs));
 }
 
@@ -31,7 +29,7 @@ QString ElectricActuatorBlock(const ElectricActuatorRecord& e) {
   QString text = "\nЭлектропривод: " + e.variant;
   text += "\nТип исполнения: " + (e.control == kThreePoint ? QStringLiteral("Трехпозиционный")
                                                            : QStringLiteral("Аналоговый"));
-  text += "\nНапряжение,В: " + Integer(e.voltage);
+  text += "\nНапряжение,В: " + IntegerText(e.voltage);
   // Every signal the actuator supports, not only the requested one.
   QStringList signalNames;
   if (e.signal0to10V) signalNames << QStringLiteral("0-10 В");
@@ -59,20 +57,16 @@ QString ThermostatBlock(const ThermostatRecord& t, const ResultTexts& texts) {
   return "\nТермостат: " + t.name + "\nДлина капилляра,м: " + texts.capillaryLengthText +
          "\nМеталл чувств.эл-та: " + texts.elementMetalText +
          "\nМеталл капилляра: " + texts.capillaryMetalText +
-         "\nДиапазон темп-р,°С: " + Integer(t.temperatureMin) + "-" + Integer(t.temperatureMax);
+         "\nДиапазон темп-р,°С: " + IntegerText(t.temperatureMin) + "-" + IntegerText(t.temperatureMax);
 }
 
 // The shown actuator; none when the candidate has no actuators or the index is past them.
 QString ActuatorBlock(const ValveCandidate& c, int i, const ResultTexts& texts) {
-  const int nE = c.electricActuatorCount;
-  const int nP = c.pneumaticActuatorCount;
-  const int nT = c.thermostatCount;
-  if (i < 0 || i >= nE + nP + nT) return {};
-  if (i < nE) return ElectricActuatorBlock(c.electricActuators[static_cast<std::size_t>(i)]);
-  if (i < nE + nP) {
-    return PneumaticActuatorBlock(c.pneumaticActuators[static_cast<std::size_t>(i - nE)], texts);
-  }
-  return ThermostatBlock(c.thermostats[static_cast<std::size_t>(i - nE - nP)], texts);
+  const ShownActuatorRecords shown = LocateShownActuator(c, i);
+  if (shown.electric) return ElectricActuatorBlock(*shown.electric);
+  if (shown.pneumatic) return PneumaticActuatorBlock(*shown.pneumatic, texts);
+  if (shown.thermostat) return ThermostatBlock(*shown.thermostat, texts);
+  return {};
 }
 
 QString ControllerBlock(const ResultTexts& texts) {

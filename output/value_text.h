@@ -1,6 +1,9 @@
 #pragma once
 
+#include "catalogue/catalogue_records.h"
+
 #include <QString>
+
 #include <vector>
 
 // Helpers shared by the result panels and the selection report.
@@ -16,6 +19,9 @@ QString FitTextBuffer(const QString& text);
 // "—" when the value is not finite.
 QString FormatNumber(const char* format, double value);
 
+// An integer in decimal, without grouping.
+QString IntegerText(int value);
+
 // "Фланцевый" for a flanged product, "Резьбовой" for any other connection.
 QString ConnectionText(int connection);
 
@@ -28,5 +34,15 @@ const Candidate* ShownEntry(const std::vector<Candidate>& list, int count, int i
   if (index < 0 || index >= count || index >= static_cast<int>(list.size())) return nullptr;
   return &list[static_cast<std::size_t>(index)];
 }
+
+// The actuator a shown index picks in a valve candidate: the index runs over the electric
+// actuators, then the pneumatic ones, then the thermostats. Null pointers when the index lies
+// outside them all (a candidate without actuators included).
+struct ShownActuatorRecords {
+  const ElectricActuatorRecord* electric = nullptr;
+  const PneumaticActuatorRecord* pneumatic = nullptr;
+  const ThermostatRecord* thermostat = nullptr;
+};
+ShownActuatorRecords LocateShownActuator(const ValveCandidate& candidate, int shownActuator);
 
 }  // namespace selvio
