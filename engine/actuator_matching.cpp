@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/medium.h"
 #include "platform/c_numbers.h"
 #include "platform/control_ids.h"
 
@@ -13,11 +14,7 @@ namespace {
 // The request's own medium must be allowed by the link, and the actuator must close against
 // more than the pressure difference.
 bool LinkUsable(const ActuatorLink& link, const SelectionRequest& request, float drop) {
-  const bool medium = request.isWater    ? link.forWater != 0
-                      : request.isGlycol ? link.forGlycol != 0
-                      : request.isSteam  ? link.forSteam != 0
-                                         : false;
-  return medium && link.maxPressureDrop > drop;
+  return SuitsMedium(link, request) && link.maxPressureDrop > drop;
 }
 
 void CaptureRequestedSignal(const FormControls& controls, ActuatorPreferences& prefs) {

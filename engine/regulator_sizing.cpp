@@ -1,5 +1,6 @@
 #include "engine/regulator_sizing.h"
 
+#include "engine/medium.h"
 #include "engine/rating.h"
 #include "engine/required_kv.h"
 
@@ -19,13 +20,6 @@ RegulatorKindTraits TraitsOf(ProductKind kind) {
     return {0.2, 8.0, "Значение настройки может быть 0.2<P<8"};
   }
   return {0.4, 16.0, "Значение настройки может быть 0.4<P<16"};
-}
-
-bool MediumFits(const RegulatorRecord& r, const SelectionRequest& request) {
-  if (request.isWater) return r.forWater;
-  if (request.isGlycol) return r.forGlycol;
-  if (request.isSteam) return r.forSteam;
-  return false;
 }
 
 // Index of the first setting range that holds the setting, or -1.
@@ -62,7 +56,7 @@ bool SizeRegulator(SelectionForm& form, ProductKind kind) {
 
   for (int i = 0; i < container.count; ++i) {
     const RegulatorRecord& r = container[i];
-    if (r.connection != request.connection || !MediumFits(r, request) ||
+    if (r.connection != request.connection || !SuitsMedium(r, request) ||
         !RegulatorRatingAllows(r, request.p1, request.p2,
                                static_cast<float>(request.temperature)) ||
         !(*kv <= r.kvs) || !(drop < r.maxPressureDrop)) {

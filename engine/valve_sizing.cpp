@@ -1,6 +1,7 @@
 #include "engine/valve_sizing.h"
 
 #include "engine/actuator_matching.h"
+#include "engine/medium.h"
 #include "engine/rating.h"
 #include "engine/required_kv.h"
 
@@ -15,19 +16,12 @@ bool DesignFits(const ValveRecord& valve, const SelectionRequest& request) {
   return false;
 }
 
-bool MediumFits(const ValveRecord& valve, const SelectionRequest& request) {
-  if (request.isWater) return valve.forWater;
-  if (request.isGlycol) return valve.forGlycol;
-  if (request.isSteam) return valve.forSteam;
-  return false;
-}
-
 }  // namespace
 
 bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv) {
   return valve.connection == request.connection && valve.valveKind == request.valveKind &&
          DesignFits(valve, request) && (!request.wantBalanced || valve.pressureBalanced) &&
-         MediumFits(valve, request) &&
+         SuitsMedium(valve, request) &&
          RatingAllows(valve, request.p1, request.p2, static_cast<float>(request.temperature)) &&
          kv <= valve.kvs;
 }
