@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "engine/selection.h"
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
+#include "bench/bench_form.h"
 
 namespace selvio {
 namespace {
@@ -12,7 +11,7 @@ namespace {
 constexpr int kLinksPerValve = kListCapacity;
 
 // 1024 electric actuators with distinct names, all three-position 24 V without options, so
-// every one fits the request below.
+// every one fits the request of SetUpWaterRequest.
 void AddActuators(Catalogue& catalogue) {
   ElectricActuatorRecord e;
   e.control = kThreePoint;
@@ -29,7 +28,7 @@ void AddActuators(Catalogue& catalogue) {
 
 // 1024 water valves that all pass the hydraulic tests, each with 100 usable electric links to
 // 100 different actuators (a different set for each valve). With `sameName` every valve has
-// one name, so every valve is matched and all but the first two are then pruned; otherwise
+// one name, so all but the first two are pruned (and neither copied nor matched); otherwise
 // names differ and the diameter is shared, so the list keeps the first 100 valves found.
 std::unique_ptr<Catalogue> WorstCaseCatalogue(bool sameName) {
   auto catalogue = std::make_unique<Catalogue>();
@@ -60,19 +59,7 @@ std::unique_ptr<Catalogue> WorstCaseCatalogue(bool sameName) {
 void RunWorstCase(benchmark::State& state, bool sameName) {
   const std::unique_ptr<Catalogue> catalogue = WorstCaseCatalogue(sameName);
   HeadlessControls controls;
-  for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit, ids::kFlowUnit}) {
-    controls.AppendListEntry(list, "unit");
-    controls.SelectListEntry(list, 0);
-  }
-  for (int id : {ids::kControlValve, ids::kWater, ids::kFlanged, ids::kTwoWay, ids::kElectric,
-                 ids::kThreePoint, ids::kVoltage24}) {
-    controls.SetChecked(id, true);
-  }
-  controls.SetText(ids::kP1, "6");
-  controls.SetText(ids::kP2, "3");
-  controls.SetText(ids::kTemperature, "90");
-  controls.SetText(ids::kDrop, "0.25");
-  controls.SetText(ids::kFlow, "10");
+  bench::SetUpWaterRequest(controls, {ids::kElectric, ids::kThreePoint, ids::kVoltage24});
   SaturationTable saturation;
   SelectionRequest request;
   auto result = std::make_unique<SelectionResult>();
@@ -86,9 +73,9 @@ void RunWorstCase(benchmark::State& state, bool sameName) {
   state.counters["actuators"] = result->valveCandidates[0].electricActuatorCount;
 }
 
-// Every valve is matched (one shared name); the section off or on.
-void WorstCaseEveryValveMatched(benchmark::State& state) { RunWorstCase(state, true); }
-BENCHMARK(WorstCaseEveryValveMatched)
+// Every valve passes but shares one name; the section off or on.
+void WorstCaseOneValveName(benchmark::State& state) { RunWorstCase(state, true); }
+BENCHMARK(WorstCaseOneValveName)
     ->ArgName("actuators")
     ->Arg(0)
     ->Arg(1)

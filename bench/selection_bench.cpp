@@ -1,7 +1,6 @@
 #include "engine/selection.h"
 
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
+#include "bench/bench_form.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +10,8 @@ namespace selvio {
 namespace {
 
 // A catalogue of 1024 valves for water, every one of which passes the hydraulic tests of the
-// request below; names repeat in pairs and diameters alternate within one step, so the list
-// fills to its 100 slots and later valves are pruned.
+// request of SetUpWaterRequest; names repeat in pairs and diameters alternate within one step, so the list
+// fills to its 100 slots and later valves are skipped.
 std::unique_ptr<Catalogue> FullValveCatalogue() {
   auto catalogue = std::make_unique<Catalogue>();
   ValveRecord v;
@@ -33,19 +32,7 @@ std::unique_ptr<Catalogue> FullValveCatalogue() {
 void RunSelectionOn1024Valves(benchmark::State& state) {
   const std::unique_ptr<Catalogue> catalogue = FullValveCatalogue();
   HeadlessControls controls;
-  for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit,
-                   ids::kFlowUnit}) {
-    controls.AppendListEntry(list, "unit");
-    controls.SelectListEntry(list, 0);
-  }
-  for (int id : {ids::kControlValve, ids::kWater, ids::kFlanged, ids::kTwoWay}) {
-    controls.SetChecked(id, true);
-  }
-  controls.SetText(ids::kP1, "6");
-  controls.SetText(ids::kP2, "3");
-  controls.SetText(ids::kTemperature, "90");
-  controls.SetText(ids::kDrop, "0.25");
-  controls.SetText(ids::kFlow, "10");
+  bench::SetUpWaterRequest(controls, {});
   SaturationTable saturation;
   SelectionRequest request;
   auto result = std::make_unique<SelectionResult>();

@@ -35,14 +35,6 @@ bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newe
   return sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn);
 }
 
-void PruneValveCandidates(SelectionResult& result) {
-  const int n = result.valveCandidateCount;
-  if (n < 2) return;
-  if (PruneDrops(result, n - 1, result.valveCandidates[static_cast<std::size_t>(n - 1)].valve)) {
-    result.valveCandidateCount = n - 1;
-  }
-}
-
 std::optional<bool> SizeControlValve(SelectionForm& form) {
   const std::optional<float> kv = ComputeRequiredKv(form);
   if (!kv) return std::nullopt;
@@ -56,8 +48,8 @@ std::optional<bool> SizeControlValve(SelectionForm& form) {
     valveFound = true;
     // A full list takes no further candidates.
     if (result.valveCandidateCount >= kListCapacity) continue;
-    // A valve the pruning would drop is neither copied nor given actuators; only what matching
-    // notes for the whole calculation is kept.
+    // The candidates are thinned as they come: a valve the pruning drops is neither copied nor
+    // given actuators; only what matching notes for the whole calculation is kept.
     if (PruneDrops(result, result.valveCandidateCount, valves[i])) {
       if (form.actuatorSectionOn) NoteMatchingHints(form, valves[i]);
       continue;
@@ -70,7 +62,6 @@ std::optional<bool> SizeControlValve(SelectionForm& form) {
     candidate.thermostatCount = 0;
     if (form.actuatorSectionOn && !MatchActuators(form, candidate)) continue;
     ++result.valveCandidateCount;
-    PruneValveCandidates(result);
   }
 
   result.shownCandidate = 0;

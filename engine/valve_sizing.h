@@ -17,8 +17,4 @@ bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float 
 // of them share its name, or its diameter is not near the first candidate's.
 bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newest);
 
-// Applied after a candidate was added: drops the newest candidate when two earlier ones share
-// its name, or when its diameter is not near the first candidate's.
-void PruneValveCandidates(SelectionResult& result);
-
 }  // namespace selvio

@@ -132,16 +132,11 @@ TEST(SizeControlValveTest, EmptyCatalogueFindsNothing) {
   EXPECT_EQ(RunSelection(form), NothingFound);
 }
 
-TEST(PruneValveCandidatesTest, KeepsTheFirstCandidateAlways) {
+TEST(PruneDropsTest, KeepsTheFirstCandidateAlways) {
   SelectionResult result;
+  EXPECT_FALSE(PruneDrops(result, 0, MakeValve("A", 500, 1)));
   result.valveCandidates[0].valve = MakeValve("A", 500, 1);
-  result.valveCandidateCount = 1;
-  PruneValveCandidates(result);
-  EXPECT_EQ(result.valveCandidateCount, 1);
-  result.valveCandidates[1].valve = MakeValve("B", 15, 1);
-  result.valveCandidateCount = 2;
-  PruneValveCandidates(result);
-  EXPECT_EQ(result.valveCandidateCount, 1);
+  EXPECT_TRUE(PruneDrops(result, 1, MakeValve("B", 15, 1)));
 }
 
 }  // namespace
