@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstddef>
 #include <optional>
 #include <string>

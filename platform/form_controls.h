@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 
 namespace selvio {
+
+class ModalDialog;
 
 // Options of the common open and save file dialogs.
 struct FileDialogRequest {
@@ -40,14 +41,17 @@ class FormControls {
 
   // Modal message box with one OK button.
   virtual void ShowMessage(const QString& text) = 0;
-  // Runs dialog `templateId` modally; true when it was closed through OK.
-  virtual bool RunModalDialog(int templateId) = 0;
+  // Builds `dialog` from its template over this window and runs it modally; true when it was
+  // closed through OK.
+  virtual bool RunModalDialog(ModalDialog& dialog) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) = 0;
   virtual std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) = 0;
   virtual void SetCaption(const QString& caption) = 0;
 
-  // A user's click on `id` (or Enter/Esc for ids 1 and 2) runs the handler bound to it.
+  // A user's click on `id` (or Enter/Esc for ids 1 and 2) runs the handler bound to it; on a
+  // list, the user's change of its selection does. Changes made through these operations run
+  // no handler.
   virtual void Bind(int id, Handler handler) = 0;
 };
 

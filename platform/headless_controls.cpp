@@ -1,5 +1,7 @@
 #include "platform/headless_controls.h"
 
+#include "platform/control_ids.h"
+
 namespace selvio {
 
 void HeadlessControls::Define(int id, ControlType kind, const QString& text) {
@@ -47,14 +49,46 @@ void HeadlessControls::SelectListEntry(int id, int index) {
 
 int HeadlessControls::SelectedIndex(int id) const { return State(id).selected; }
 
-void HeadlessControls::ShowMessage(const QString& text) { messages_.append(text); }
+// A message shown in a dialog is recorded there and in every window below it, so the form's
+// list holds every message box in the order the user saw them.
+void HeadlessControls::ShowMessage(const QString& text) {
+  for (HeadlessControls* window = this; window != nullptr; window = window->parent_) {
+    window->messages_.append(text);
+  }
+}
 
-bool HeadlessControls::RunModalDialog(int templateId) {
-  dialogsRun_.push_back(templateId);
-  if (dialogAnswers_.empty()) return false;
-  bool accepted = dialogAnswers_.front();
-  dialogAnswers_.pop_front();
-  return accepted;
+bool HeadlessControls::RunModalDialog(ModalDialog& dialog) {
+  const DialogTemplate dialogTemplate = dialog.Template();
+  dialogsRun_.push_back(dialogTemplate.id);
+  HeadlessControls window;
+  window.parent_ = this;
+  window.defaultButton_ = dialogTemplate.defaultButton;
+  for (const DialogControl& control : dialogTemplate.controls) {
+    window.Define(control.id, control.kind, control.text);
+  }
+  dialog.Initialise(window);
+  if (!window.ended_) dialog.Shown(window);
+  if (!window.ended_ && !dialogScripts_.empty()) {
+    DialogScript script = std::move(dialogScripts_.front());
+    dialogScripts_.pop_front();
+    // A dialog opened from this one takes the scripts queued after this one's.
+    window.dialogScripts_ = std::move(dialogScripts_);
+    dialogScripts_.clear();
+    script(window);
+    dialogScripts_ = std::move(window.dialogScripts_);
+  }
+  return window.ended_ && window.accepted_;
+}
+
+void HeadlessControls::QueueDialogAnswer(bool accepted) {
+  QueueDialogScript(
+      [accepted](HeadlessControls& dialog) { dialog.Click(accepted ? ids::kOk : ids::kCancel); });
+}
+
+void HeadlessControls::EndDialog(bool accepted) {
+  if (ended_) return;
+  ended_ = true;
+  accepted_ = accepted;
 }
 
 std::optional<QString> HeadlessControls::NextFileAnswer(const FileDialogRequest& request) {
@@ -90,6 +124,20 @@ bool HeadlessControls::Click(int id) {
   } else if (state.kind == ControlType::CheckBox) {
     state.checked = !state.checked;
   }
+  auto handler = handlers_.find(id);
+  if (handler == handlers_.end() || !handler->second) {
+    if (parent_ == nullptr || (id != ids::kOk && id != ids::kCancel)) return false;
+    EndDialog(id == ids::kOk);
+    return true;
+  }
+  handler->second();
+  return true;
+}
+
+bool HeadlessControls::SelectByUser(int id, int index) {
+  const ControlState& state = State(id);
+  if (!state.shown || !state.enabled) return false;
+  SelectListEntry(id, index);
   auto handler = handlers_.find(id);
   if (handler == handlers_.end() || !handler->second) return false;
   handler->second();
