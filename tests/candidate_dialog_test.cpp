@@ -198,6 +198,20 @@ TEST_F(OtherConfiguration, CancelAndEnterLeaveTheFormAsItWas) {
   }
 }
 
+TEST_F(OtherConfiguration, ConfirmingWithNoValveSelectedLeavesTheFormAsItWas) {
+  const QString panel = Text(ids::kRegulatorValues);
+  C().QueueDialogScript([](HeadlessControls& d) {
+    d.SelectByUser(kCandidates, 5);  // no such entry: nothing selected
+    EXPECT_TRUE(d.ListEntries(kActuators).isEmpty());
+    d.Click(kConfirm);
+    EXPECT_TRUE(d.Accepted());
+  });
+  Click(ids::kOtherConfiguration);
+  EXPECT_EQ(View().Result().shownCandidate, 0);
+  EXPECT_EQ(View().Result().shownActuator, 0);
+  EXPECT_EQ(Text(ids::kRegulatorValues), panel);
+}
+
 TEST_F(OtherConfiguration, ValveWithoutActuatorsIsShownWithAnEmptyActuatorArea) {
   Click(ids::kActuatorTicked);
   Click(ids::kCalculate);
