@@ -267,6 +267,35 @@ TEST_F(WorkingFolderTest, AFileThatCannotBeCopiedIsNamedAndTheRestCopied) {
       << folder.problems[0].toStdString();
 }
 
+// EnterWorkingFolder on this process: the folder chosen becomes the current one.
+TEST(EnterWorkingFolder, MakesTheChosenFolderCurrent) {
+  QTemporaryDir root;
+  const QString previous = QDir::currentPath();
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", root.filePath("xdg").toLocal8Bit());
+  const QString start = root.filePath("start");
+  Write(start + "/xmldata.xml", Catalogue(QStringLiteral("01.12.2026")));
+  HeadlessControls window;
+
+  ASSERT_TRUE(QDir::setCurrent(start));
+  EXPECT_TRUE(EnterWorkingFolder(window));
+  const QString inStart = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(root.path()));
+  EXPECT_TRUE(EnterWorkingFolder(window));
+  const QString elsewhere = QDir::currentPath();
+
+  QDir::setCurrent(previous);
+  if (savedDataHome.isEmpty()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", savedDataHome);
+  }
+  EXPECT_EQ(QFileInfo(inStart).canonicalFilePath(), QFileInfo(start).canonicalFilePath());
+  EXPECT_EQ(QFileInfo(elsewhere).canonicalFilePath(),
+            QFileInfo(root.filePath("xdg/selvio")).canonicalFilePath());
+  EXPECT_TRUE(window.Messages().isEmpty()) << window.Messages().join('\n').toStdString();
+}
+
 TEST(InstalledDataFolder, LiesInShareBesideTheExecutablesFolder) {
   EXPECT_EQ(InstalledDataFolder(QStringLiteral("/usr/bin")), QStringLiteral("/usr/share/selvio"));
   EXPECT_EQ(InstalledDataFolder(QStringLiteral("/tmp/root/usr/local/bin")),
