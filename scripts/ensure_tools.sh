@@ -6,6 +6,7 @@ selvio_packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
+  dpkg-dev file desktop-file-utils appstream
 )
 
 selvio_missing=()

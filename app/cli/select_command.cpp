@@ -1,6 +1,7 @@
 #include "app/cli/select_command.h"
 
 #include "app/cli/select_output.h"
+#include "app/cli/working_folder_option.h"
 #include "app/control_inventory.h"
 #include "app/glycol_tables.h"
 #include "app/selvio_view.h"
@@ -113,8 +114,7 @@ int Refuse(QTextStream& err, const QString& message) {
 int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err) {
   // Both paths are the caller's: resolve them before the working folder changes.
   const QString file = QDir::current().absoluteFilePath(options.file);
-  const QString dir =
-      options.dir.isEmpty() ? QDir::currentPath() : QDir::current().absoluteFilePath(options.dir);
+  const QString dir = CommandWorkingFolder(options.dir, err);
 
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return Refuse(err, refusal);
