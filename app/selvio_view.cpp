@@ -1,5 +1,7 @@
 #include "app/selvio_view.h"
 
+#include <QDir>
+
 #include "app/capillary_lengths.h"
 #include "app/mode_rules.h"
 #include "app/section_switches.h"
@@ -7,9 +9,9 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
+#include "output/catalogue_update.h"
+#include "output/update_dialog.h"
 #include "platform/control_ids.h"
-
-#include <QDir>
 
 namespace selvio {
 namespace {
@@ -49,7 +51,8 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
   c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
   c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary,
+         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
@@ -59,6 +62,10 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
+  c.Bind(ids::kCheckUpdate, [this] {
+    RunUpdateDialog(controls_, catalogue_,
+                    [this] { BuildCapillaryLengthLists(catalogue_, state_); });
+  });
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
@@ -95,7 +102,7 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
   ApplySettingsRecord(settings_, controls_, state_);
 
-  controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
+  controls_.SetCaption(CatalogueCaption(catalogue_));
 }
 
 SelectionForm CSelvioView::Form() {
