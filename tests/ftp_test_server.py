@@ -4,7 +4,7 @@
 Serves ROOT to the user "updater" with the password "secret" on a free port, prints
 "PORT <n>" once it listens, and exits by itself after --lifetime seconds so that a test that
 dies cannot leave it behind. --mode picks the server's behaviour:
-  normal     a plain server
+  normal     a plain server, except that it refuses to send files named "locked*"
   traversal  the listings also name files outside the folder ("../escaped.dat" and others)
   cut        "xmldata.xml" is sent only half-way, after its full size was announced
   stall      accepts connections and never answers
@@ -46,7 +46,17 @@ class TraversalFS(AbstractedFS):
                    % name).encode("utf8")
 
 
-class CutHandler(FTPHandler):
+class Handler(FTPHandler):
+    """Refuses to send files named "locked*", as a server does with a file it may not read."""
+
+    def ftp_RETR(self, file):
+        if os.path.basename(file).startswith("locked"):
+            self.respond("550 Permission denied.")
+            return None
+        return super().ftp_RETR(file)
+
+
+class CutHandler(Handler):
     """Sends the first half of the catalogue and reports the transfer complete."""
 
     def ftp_RETR(self, file):
@@ -60,7 +70,7 @@ class CutHandler(FTPHandler):
         return super().ftp_RETR(half.name)
 
 
-class StallDataHandler(FTPHandler):
+class StallDataHandler(Handler):
     """Opens the catalogue's data connection and then sends nothing."""
 
     def ftp_RETR(self, file):
@@ -98,8 +108,10 @@ def main():
     logging.basicConfig(level=logging.WARNING, stream=sys.stderr)
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, PASSWORD, args.root, perm="elr")
-    handler = {"cut": CutHandler, "stall-data": StallDataHandler}.get(args.mode, FTPHandler)
+    handler = {"cut": CutHandler, "stall-data": StallDataHandler}.get(args.mode, Handler)
     handler.authorizer = authorizer
+    # Answers a refused log-in at once, so that short client time-outs do not take it for a stall.
+    handler.auth_failed_timeout = 0.1
     if args.mode == "traversal":
         handler.abstracted_fs = TraversalFS
     server = FTPServer(("127.0.0.1", 0), handler)
