@@ -9,6 +9,7 @@ dies cannot leave it behind. --mode picks the server's behaviour:
   cut        "xmldata.xml" is sent only half-way, after its full size was announced
   stall      accepts connections and never answers
   stall-data the data connection of "xmldata.xml" opens and then nothing moves
+  no-mlsd    a server without MLSD, whose LIST alone tells folders from files
 """
 
 import argparse
@@ -56,6 +57,11 @@ class Handler(FTPHandler):
         return super().ftp_RETR(file)
 
 
+class NoMlsdHandler(Handler):
+    proto_cmds = {name: command for name, command in Handler.proto_cmds.items()
+                  if name != "MLSD"}
+
+
 class CutHandler(Handler):
     """Sends the first half of the catalogue and reports the transfer complete."""
 
@@ -91,7 +97,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("root")
     parser.add_argument("--mode", default="normal",
-                        choices=["normal", "traversal", "cut", "stall", "stall-data"])
+                        choices=["normal", "traversal", "cut", "stall", "stall-data", "no-mlsd"])
     parser.add_argument("--lifetime", type=float, default=120)
     args = parser.parse_args()
 
@@ -108,7 +114,8 @@ def main():
     logging.basicConfig(level=logging.WARNING, stream=sys.stderr)
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, PASSWORD, args.root, perm="elr")
-    handler = {"cut": CutHandler, "stall-data": StallDataHandler}.get(args.mode, Handler)
+    handler = {"cut": CutHandler, "stall-data": StallDataHandler,
+               "no-mlsd": NoMlsdHandler}.get(args.mode, Handler)
     handler.authorizer = authorizer
     # Answers a refused log-in at once, so that short client time-outs do not take it for a stall.
     handler.auth_failed_timeout = 0.1

@@ -89,16 +89,21 @@ TEST_F(UpdateTransferTest, AbsoluteFolderFromTheServerRoot) {
   EXPECT_EQ(ReadFile(Work("xmldata.xml")), TestCatalogue(kNewDate));
 }
 
-TEST_F(UpdateTransferTest, SubFoldersArePassedOver) {
+TEST_F(UpdateTransferTest, SubFoldersArePassedOverWithMlsdAndWithList) {
   WriteFile(Pub("sub/inner.dat"), "inner");
-  FtpTestServer server(Root());
-  ASSERT_NE(server.Port(), 0);
-  const UpdateTransferResult result = RunUpdateTransfer(server.Settings(), {});
-  EXPECT_EQ(result.status, UpdateTransferStatus::Applied);
-  EXPECT_EQ(result.refused, 0);
-  EXPECT_EQ(ReadFile(Work("xmldata.xml")), TestCatalogue(kNewDate));
-  EXPECT_FALSE(QFileInfo::exists(Work("sub")));
-  EXPECT_FALSE(QFileInfo::exists(Work("inner.dat")));
+  for (const char* mode : {"normal", "no-mlsd"}) {
+    SCOPED_TRACE(mode);
+    QFile::remove(Work("xmldata.xml"));
+    FtpTestServer server(Root(), QString::fromUtf8(mode));
+    ASSERT_NE(server.Port(), 0);
+    const UpdateTransferResult result = RunUpdateTransfer(server.Settings(), {});
+    EXPECT_EQ(result.status, UpdateTransferStatus::Applied);
+    EXPECT_EQ(result.applied, 2);
+    EXPECT_EQ(result.refused, 0);
+    EXPECT_EQ(ReadFile(Work("xmldata.xml")), TestCatalogue(kNewDate));
+    EXPECT_FALSE(QFileInfo::exists(Work("sub")));
+    EXPECT_FALSE(QFileInfo::exists(Work("inner.dat")));
+  }
 }
 
 TEST_F(UpdateTransferTest, NamesOutsideTheFolderAndTheProgramsOwnFilesAreRefused) {
