@@ -1,7 +1,5 @@
 #include "app/selvio_view.h"
 
-#include <QDir>
-
 #include "app/capillary_lengths.h"
 #include "app/mode_rules.h"
 #include "app/section_switches.h"
@@ -9,9 +7,10 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
-#include "output/catalogue_update.h"
 #include "output/update_dialog.h"
 #include "platform/control_ids.h"
+
+#include <QDir>
 
 namespace selvio {
 namespace {
@@ -51,8 +50,7 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
   c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
   c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary,
-         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
@@ -102,7 +100,7 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
   ApplySettingsRecord(settings_, controls_, state_);
 
-  controls_.SetCaption(CatalogueCaption(catalogue_));
+  controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
 }
 
 SelectionForm CSelvioView::Form() {
