@@ -22,7 +22,8 @@ inline constexpr int kLoginLabel = 1201;
 inline constexpr int kPasswordLabel = 1202;
 inline constexpr int kPathLabel = 1203;
 
-inline constexpr int kProgressDialog = 133;
+// A dialog of our own; 133 is the density calculator.
+inline constexpr int kProgressDialog = 150;
 inline constexpr int kProgressFile = 1000;
 inline constexpr int kProgressCount = 1001;
 }  // namespace update_ids
