@@ -59,6 +59,7 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
+  documents_.Bind(c);
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
