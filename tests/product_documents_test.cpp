@@ -1,5 +1,4 @@
 #include "output/product_documents.h"
-#include "platform/headless_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
+
+#include "platform/headless_controls.h"
 
 namespace selvio {
 namespace {
