@@ -70,6 +70,7 @@ void CSelvioView::BindHandlers() {
     RunUpdateDialog(controls_, catalogue_,
                     [this] { BuildCapillaryLengthLists(catalogue_, state_); });
   });
+  documents_.Bind(c);
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/document_commands.h"
 #include "app/form_state.h"
 #include "app/glycol_tables.h"
 #include "app/settings_record.h"
@@ -75,6 +76,8 @@ class CSelvioView {
   const ResultTexts& Texts() const { return texts_; }
   const SettingsRecord& Settings() const { return settings_; }
   ResultPanels& Panels() { return panels_; }
+  // Export, print, e-mail and the document buttons; the window gives them its desktop.
+  DocumentCommands& Documents() { return documents_; }
 
  private:
   void BindHandlers();
@@ -91,6 +94,7 @@ class CSelvioView {
   QString settingsPath_ = QString::fromUtf8(kSettingsFileName);
   FormResultPanels panels_;
   CloseHandler closeHandler_;
+  DocumentCommands documents_{*this};
 };
 
 }  // namespace selvio
