@@ -1,15 +1,14 @@
 #include "app/selvio_view.h"
 
+#include <QDir>
+
 #include "app/capillary_lengths.h"
 #include "app/mode_rules.h"
 #include "app/section_switches.h"
 #include "app/units.h"
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
-#include "engine/selection.h"
 #include "platform/control_ids.h"
-
-#include <QDir>
 
 namespace selvio {
 namespace {
@@ -49,7 +48,8 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
   c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
   c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary,
+         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
@@ -62,7 +62,9 @@ void CSelvioView::BindHandlers() {
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
-  LoadSaturationTable(saturation_, controls_);
+  if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
 
   state_.controllerSectionOn = 0;
   state_.controllerSectionAvailable = 1;
@@ -80,7 +82,9 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   ShowPneumaticGroup(controls_, false);
 
   FillUnitLists(controls_);
-  LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_, controls_);
+  if (const LoadResult load = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
   BuildCapillaryLengthLists(catalogue_, state_);
 
   result_.valveCandidateCount = 0;
