@@ -1,5 +1,7 @@
 #include "app/selvio_view.h"
 
+#include <QDir>
+
 #include "app/candidate_dialog.h"
 #include "app/capillary_lengths.h"
 #include "app/density_dialog.h"
@@ -12,8 +14,6 @@
 #include "engine/selection.h"
 #include "output/update_dialog.h"
 #include "platform/control_ids.h"
-
-#include <QDir>
 
 namespace selvio {
 namespace {
@@ -53,7 +53,8 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
   c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
   c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary,
+         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
@@ -74,7 +75,9 @@ void CSelvioView::BindHandlers() {
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
-  LoadSaturationTable(saturation_, controls_);
+  if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
 
   state_.controllerSectionOn = 0;
   state_.controllerSectionAvailable = 1;
@@ -92,7 +95,9 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   ShowPneumaticGroup(controls_, false);
 
   FillUnitLists(controls_);
-  LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_, controls_);
+  if (const LoadResult load = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
   BuildCapillaryLengthLists(catalogue_, state_);
 
   result_.valveCandidateCount = 0;

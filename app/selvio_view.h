@@ -1,21 +1,20 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 #include "app/document_commands.h"
 #include "app/form_state.h"
 #include "app/glycol_tables.h"
+#include "app/selection_form.h"
 #include "app/settings_record.h"
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
-#include "engine/selection_form.h"
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
 #include "output/result_panels.h"
 #include "output/result_texts.h"
 #include "platform/form_controls.h"
-
-#include <QString>
-
-#include <functional>
 
 namespace selvio {
 

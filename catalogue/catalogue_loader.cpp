@@ -502,17 +502,16 @@ void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
 
 }  // namespace
 
-bool LoadCatalogue(const QString& fileName, Catalogue& catalogue, FormControls& controls) {
+LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
   QDomDocument document;
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly) || !document.setContent(file.readAll())) {
-    controls.ShowMessage(QStringLiteral("Unable to load XML document into the parser"));
-    return false;
+    return {false, QStringLiteral("Unable to load XML document into the parser")};
   }
   auto fresh = std::make_unique<Catalogue>();
   ReadDocument(document, *fresh);
   catalogue = std::move(*fresh);
-  return true;
+  return {true, {}};
 }
 
 }  // namespace selvio
