@@ -1,6 +1,7 @@
 #include "app/selvio_view.h"
 
 #include <QDir>
+#include <utility>
 
 #include "app/candidate_dialog.h"
 #include "app/capillary_lengths.h"
@@ -67,11 +68,26 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
-  c.Bind(ids::kCheckUpdate, [this] {
-    RunUpdateDialog(controls_, catalogue_,
-                    [this] { BuildCapillaryLengthLists(catalogue_, state_); });
-  });
+  c.Bind(ids::kCheckUpdate,
+         [this] { RunUpdateDialog(controls_, catalogue_, [this] { RebuildCapillaryLengths(); }); });
   documents_.Bind(c);
+}
+
+void CSelvioView::RebuildCapillaryLengths() {
+  BuildCapillaryLengthLists(catalogue_, state_);
+  const std::pair<int, const CapillaryLengthList*> metals[] = {
+      {ids::kCopperCapillary, &state_.copperCapillaryLengths},
+      {ids::kPvcCapillary, &state_.pvcCapillaryLengths},
+      {ids::kStainlessCapillary, &state_.stainlessCapillaryLengths}};
+  for (const auto& [radio, lengths] : metals) {
+    if (!controls_.IsChecked(radio)) continue;
+    const int selected = controls_.SelectedIndex(ids::kCapillaryLength);
+    FillCapillaryLengths(controls_, *lengths);
+    if (selected > 0 && selected < lengths->count) {
+      controls_.SelectListEntry(ids::kCapillaryLength, selected);
+    }
+    return;
+  }
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {

@@ -79,6 +79,9 @@ class CSelvioView {
   DocumentCommands& Documents() { return documents_; }
 
  private:
+  // After a catalogue reload: the length lists are built anew, and list 1076 shows the new
+  // lengths of the checked capillary metal, on the same line while the list still holds it.
+  void RebuildCapillaryLengths();
   void BindHandlers();
 
   FormControls& controls_;
