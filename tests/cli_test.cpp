@@ -203,7 +203,7 @@ TEST_F(CliFixture, OutcomeAndMessagesOfEachKindOfPoint) {
        "Перепад давления на клапане ΔP должен быть больше нуля", 0},
       {"ΔP that cannot be read",
        [](SettingsRecord& r) { SetFieldText(r.drop, QStringLiteral("abc")); }, -2,
-       "Перепад давления на клапане ΔP должен быть больше нуля", 0},
+       "Поле «ΔP» не содержит числа", 0},
       {"a flow beyond every valve",
        [](SettingsRecord& r) { SetFieldText(r.flow, QStringLiteral("1000")); }, 0,
        "Вашим параметрам не удовлетворяет ни один клапан", 0},
