@@ -8,15 +8,31 @@
 namespace selvio {
 namespace {
 
-// Reads a real the way the form accepts it: a decimal comma counts as a point.
-void ReadReal(const FormControls& controls, int id, float& field) {
+// Reads a real the way the form accepts it: a decimal comma counts as a point. False, with the
+// field left as it was, when the text holds no number.
+bool ReadReal(const FormControls& controls, int id, float& field) {
   QString text = controls.Text(id);
   text.replace(QLatin1Char(','), QLatin1Char('.'));
-  if (std::optional<float> value = ScanFloat(text)) field = *value;
+  const std::optional<float> value = ScanFloat(text);
+  if (value) field = *value;
+  return value.has_value();
 }
 
-void ReadInt(const FormControls& controls, int id, int& field) {
-  if (std::optional<int> value = ScanInt(controls.Text(id))) field = *value;
+bool ReadInt(const FormControls& controls, int id, int& field) {
+  const std::optional<int> value = ScanInt(controls.Text(id));
+  if (value) field = *value;
+  return value.has_value();
+}
+
+// A number field of the form, by the name the refusal gives it.
+struct NumberField {
+  const char* name;
+  bool used;
+  bool readable;
+};
+
+QString UnreadableFieldMessage(const char* name) {
+  return QString::fromUtf8("Поле «%1» не содержит числа").arg(QString::fromUtf8(name));
 }
 
 void CaptureRequestedSignal(const FormControls& controls, ActuatorPreferences& prefs) {
@@ -85,19 +101,19 @@ void ShowProductPanel(ResultPanels& panels, ProductKind product) {
 
 }  // namespace
 
-void CaptureRequest(SelectionForm& form) {
+std::optional<QString> CaptureRequest(SelectionForm& form) {
   const FormControls& c = form.controls;
   SelectionRequest& r = form.request;
   r.wantBalanced = c.IsChecked(ids::kBalanced);
 
-  ReadReal(c, ids::kDensity, r.density);
-  ReadReal(c, ids::kP1, r.p1);
-  ReadReal(c, ids::kP2, r.p2);
-  ReadInt(c, ids::kTemperature, r.temperature);
-  ReadReal(c, ids::kDrop, r.drop);
-  ReadReal(c, ids::kSetting, r.setting);
-  ReadReal(c, ids::kFlow, r.flow);
-  ReadReal(c, ids::kSafetyFactor, r.safetyFactor);
+  const bool densityRead = ReadReal(c, ids::kDensity, r.density);
+  const bool p1Read = ReadReal(c, ids::kP1, r.p1);
+  const bool p2Read = ReadReal(c, ids::kP2, r.p2);
+  const bool temperatureRead = ReadInt(c, ids::kTemperature, r.temperature);
+  const bool dropRead = ReadReal(c, ids::kDrop, r.drop);
+  const bool settingRead = ReadReal(c, ids::kSetting, r.setting);
+  const bool flowRead = ReadReal(c, ids::kFlow, r.flow);
+  const bool safetyFactorRead = ReadReal(c, ids::kSafetyFactor, r.safetyFactor);
 
   r.isWater = c.IsChecked(ids::kWater);
   r.isGlycol = c.IsChecked(ids::kGlycol);
@@ -131,14 +147,38 @@ void CaptureRequest(SelectionForm& form) {
 
   r.matchActuators = form.actuatorSectionOn;
   CaptureActuatorPreferences(c, r.actuator);
+
+  const bool regulator = r.product != ProductKind::ControlValve;
+  const bool thermostatAsked =
+      r.matchActuators && !regulator && r.actuator.actuatorKind == ActuatorKind::Thermostat;
+  const bool thermostatRead = ScanInt(c.Text(ids::kMaintainedTemperature)).has_value();
+  // In the order the fields stand on the form.
+  const NumberField fields[] = {
+      {"K", r.useSafetyFactor, safetyFactorRead},
+      {"Плотность среды", r.isGlycol, densityRead},
+      {"Р1", true, p1Read},
+      {"Р2", !r.isSteam, p2Read},
+      {"Т", true, temperatureRead},
+      {r.isSteam ? "δ" : "ΔP", true, dropRead},
+      {"Требуемый перепад давления (настройка)", regulator, settingRead},
+      {"G", true, flowRead},
+      {"Поддерживаемая температура", thermostatAsked, thermostatRead},
+  };
+  for (const NumberField& field : fields) {
+    if (field.used && !field.readable) return UnreadableFieldMessage(field.name);
+  }
+  return std::nullopt;
 }
 
 SelectionOutcome RunSelection(SelectionForm& form) {
   // The panels are cleared from the emptied lists before anything of this calculation is known.
   ClearCandidateLists(form.result);
   if (form.panels) ClearPanels(*form.panels);
-  CaptureRequest(form);
-  RunSelection(form.request, form.catalogue, form.saturation, form.result);
+  if (const std::optional<QString> refusal = CaptureRequest(form)) {
+    RefuseSelection(form.result, *refusal);
+  } else {
+    RunSelection(form.request, form.catalogue, form.saturation, form.result);
+  }
   if (form.result.outcome == InvalidInput) {
     form.controls.ShowMessage(form.result.message);
   } else if (form.panels) {

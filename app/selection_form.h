@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
 #include "engine/selection_request.h"
@@ -21,14 +24,17 @@ struct SelectionForm {
   ResultPanels* panels = nullptr;  // none: the outcome is only held in `result`
 };
 
-// Fills the request from the form: numbers (a field that cannot be read keeps its value),
-// flags, pressures converted to bar and the flow to m³/h or kg/h, K forced to 1 when not asked
-// for, connection, ways and the actuator preferences.
-void CaptureRequest(SelectionForm& form);
+// Fills the request from the form: numbers, flags, pressures converted to bar and the flow to
+// m³/h or kg/h, K forced to 1 when not asked for, connection, ways and the actuator preferences.
+// A number is read as C reads a leading number ("2.5 бар" is 2.5; a decimal comma counts as a
+// point). A field the calculation uses whose text holds no number refuses the request: the
+// message naming the first such field in the form's order is returned. A field it does not use
+// (P2 for steam among them) keeps its previous value when its text cannot be read.
+std::optional<QString> CaptureRequest(SelectionForm& form);
 
 // One calculation on the form: empties the candidate lists and clears the panels, captures the
-// request, runs the engine, shows a refusal's message or else the product's panel. The outcome
-// is also stored in the result.
+// request, runs the engine (unless the capture refused it), shows a refusal's message or else
+// the product's panel. The outcome is also stored in the result.
 SelectionOutcome RunSelection(SelectionForm& form);
 
 // Handler of "Расчет": runs the calculation, shows the outcome's message and enables

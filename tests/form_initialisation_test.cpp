@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <clocale>
+#include <limits>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -131,6 +133,21 @@ TEST(CapillaryLengths, FormattedWithOneDecimalAndSortedByMaterial) {
   EXPECT_EQ(state.pvcCapillaryLengths.labels[0], QStringLiteral("12.3"));
   ASSERT_EQ(state.stainlessCapillaryLengths.count, 1);
   EXPECT_EQ(state.stainlessCapillaryLengths.labels[0], QStringLiteral("1.5"));
+}
+
+// A catalogue length beyond float (1e39) reads as infinity; it is listed as every other number
+// that is not finite, not as "inf".
+TEST(CapillaryLengths, ANonFiniteLengthIsListedAsADash) {
+  auto catalogue = std::make_unique<Catalogue>();
+  catalogue->capillaries.Append({std::numeric_limits<float>::infinity(), kCopper});
+  catalogue->capillaries.Append({std::numeric_limits<float>::quiet_NaN(), kCopper});
+  catalogue->capillaries.Append({2.0f, kCopper});
+  FormState state;
+  BuildCapillaryLengthLists(*catalogue, state);
+  ASSERT_EQ(state.copperCapillaryLengths.count, 3);
+  EXPECT_EQ(state.copperCapillaryLengths.labels[0], QString::fromUtf8("—"));
+  EXPECT_EQ(state.copperCapillaryLengths.labels[1], QString::fromUtf8("—"));
+  EXPECT_EQ(state.copperCapillaryLengths.labels[2], QStringLiteral("2.0"));
 }
 
 TEST(CapillaryLengths, MoreThanAHundredOfOneMaterialKeepsTheFirstHundred) {
