@@ -36,9 +36,9 @@ QFrame* NewArea(QWidget* form, FormArea area) {
   if (IsFramed(area)) frame->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(2);
-  grid->setHorizontalSpacing(4);
+  grid->setHorizontalSpacing(3);
   if (IsFramed(area)) {
-    grid->setContentsMargins(5, 3, 5, 3);
+    grid->setContentsMargins(3, 3, 3, 3);
   } else {
     grid->setContentsMargins(0, 0, 0, 0);
   }

@@ -56,6 +56,11 @@ SelvioProgram::SelvioProgram() {
   LoadGlycolTables(glycolTables_);
   view_ = std::make_unique<CSelvioView>(window_.Controls(), *catalogue_, glycolTables_);
   view_->SetCloseHandler([this] { window_.close(); });
+  // The logo is the way to the about box, and says so.
+  const QString aboutTitle = CAboutDlg().Template().title;
+  window_.Controls().Widget(ids::kLogo)->setAccessibleName(aboutTitle);
+  window_.Controls().Widget(ids::kLogo)->setToolTip(aboutTitle);
+  window_.Controls().Widget(ids::kLogo)->setCursor(Qt::PointingHandCursor);
   window_.Controls().Bind(ids::kLogo, [this] {
     CAboutDlg about;
     window_.Controls().RunModalDialog(about);
