@@ -175,10 +175,11 @@ constexpr auto kPlacement = std::to_array<Placement>({
     {ids::kPrint, Commands, kNone, 7, 0},
     {ids::kCheckUpdate, Commands, kNone, 8, 0},
     {ids::kExit, Commands, kNone, 9, 0},
+    // Row 10 stretches: the logo sits at the lower right, where the screen shows it.
+    {ids::kLogo, Commands, kNone, 11, 0},
 
-    // The banner along the bottom edge, the logo at its right end.
+    // The banner along the bottom edge.
     {ids::kBanner, Bottom, kNone, 0, 0},
-    {ids::kLogo, Bottom, kNone, 0, 1},
 });
 
 }  // namespace

@@ -54,6 +54,7 @@ void Decorate(QWidget* widget, const ControlEntry& entry, const Placement& place
   if (const FormPicture* picture = FindFormPicture(entry.id)) {
     auto* label = static_cast<QLabel*>(widget);
     label->setPixmap(QPixmap(QString::fromUtf8(picture->image)));
+    if (entry.id == ids::kLogo) label->setAlignment(Qt::AlignCenter);
     if (entry.id == ids::kBanner) {
       label->setScaledContents(true);
       label->setFixedHeight(label->pixmap().height());
@@ -101,8 +102,12 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   // Everything sits at the top of its area; the command strip keeps a gap after its first two.
   for (auto& [area, frame] : areas) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
-    grid->setRowStretch(rows[area], 1);
-    if (area == FormArea::Commands) grid->setRowMinimumHeight(2, 16);
+    if (area == FormArea::Commands) {
+      grid->setRowMinimumHeight(2, 16);
+      grid->setRowStretch(10, 1);
+    } else {
+      grid->setRowStretch(rows[area], 1);
+    }
   }
   auto* resultColumn = new QVBoxLayout;
   resultColumn->addWidget(areas[FormArea::ControllerResult]);
@@ -120,7 +125,6 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   // The calculated data need the width of the controller column and the command strip.
   layout->addLayout(resultColumn, 1, 2, 1, 2);
   layout->addWidget(areas[FormArea::Bottom], 2, 0, 1, 4);
-  static_cast<QGridLayout*>(areas[FormArea::Bottom]->layout())->setColumnStretch(0, 1);
 }
 
 }  // namespace selvio
