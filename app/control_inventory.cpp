@@ -180,8 +180,11 @@ constexpr std::array kInventory = std::to_array<ControlEntry>({
     {ids::kRegulatorResultCaption, Label, "Результат подбора регулятора"},
     {ids::kRegulatorValues, Label, "", ids::kRegulatorResultCaption},
     {ids::kValveLabels, Label, kValveLabelText, ids::kRegulatorResultCaption},
-    {ids::kDpRegulatorLabels, Label, kDpRegulatorLabelText, ids::kRegulatorResultCaption},
-    {ids::kReducingValveLabels, Label, kReducingValveLabelText, ids::kRegulatorResultCaption},
+    // The three label blocks of the regulator area share one place; before the first
+    // calculation only the control valve's is shown, so their lines never print over each other.
+    {ids::kDpRegulatorLabels, Label, kDpRegulatorLabelText, ids::kRegulatorResultCaption, kHidden},
+    {ids::kReducingValveLabels, Label, kReducingValveLabelText, ids::kRegulatorResultCaption,
+     kHidden},
     {ids::kActuatorResultCaption, Label, "Результат подбора привода"},
     {ids::kElectricLabels, Label, kElectricLabelText, ids::kActuatorResultCaption},
     {ids::kElectricValues, Label, "", ids::kActuatorResultCaption},

@@ -105,6 +105,17 @@ TEST_F(WindowLayout, FitsA1366By768ScreenAndHiddenControlsKeepTheirPlace) {
   }
 }
 
+TEST_F(WindowLayout, LabelBlocksSharingAPlaceNeverShowTogetherAtStart) {
+  Start();
+  const auto shown = [this](std::initializer_list<int> ids) {
+    int count = 0;
+    for (int id : ids) count += Widget(id)->isVisible() ? 1 : 0;
+    return count;
+  };
+  EXPECT_EQ(shown({ids::kValveLabels, ids::kDpRegulatorLabels, ids::kReducingValveLabels}), 1);
+  EXPECT_EQ(shown({ids::kElectricLabels, ids::kPneumaticLabels, ids::kThermostatLabels}), 0);
+}
+
 using WindowAccessibility = WindowTest;
 
 TEST_F(WindowAccessibility, EveryReachableControlHasAUniqueName) {
