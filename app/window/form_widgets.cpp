@@ -125,6 +125,8 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   // The calculated data need the width of the controller column and the command strip.
   layout->addLayout(resultColumn, 1, 2, 1, 2);
   layout->addWidget(areas[FormArea::Bottom], 2, 0, 1, 4);
+  // A wider window widens the three columns; the command strip keeps its width.
+  for (int column = 0; column < 3; ++column) layout->setColumnStretch(column, 1);
 }
 
 }  // namespace selvio
