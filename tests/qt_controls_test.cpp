@@ -77,6 +77,17 @@ TEST_F(QtControlsTest, EnterOnARadioPressesTheDefaultButton) {
   EXPECT_EQ(runs_[1000], 0);
 }
 
+TEST_F(QtControlsTest, SpaceOnAFocusedClickablePictureClicksIt) {
+  QWidget* decoration = Make(2030, ControlType::Picture);
+  QWidget* header = Make(1130, ControlType::Picture);
+  Count(1130);
+  EXPECT_EQ(decoration->focusPolicy(), Qt::NoFocus) << "a picture nobody clicks takes no focus";
+  ASSERT_NE(header->focusPolicy(), Qt::NoFocus);
+  header->setFocus();
+  QTest::keyClick(header, Qt::Key_Space);
+  EXPECT_EQ(runs_[1130], 1);
+}
+
 TEST_F(QtControlsTest, EditTextSetFromCodeRunsNoEditSignalHandlers) {
   auto* edit = static_cast<QLineEdit*>(Make(1010, ControlType::Edit));
   int changes = 0;

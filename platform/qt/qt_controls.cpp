@@ -330,7 +330,13 @@ void QtControls::SetCaption(const QString& caption) {
   if (window_) window_->window()->setWindowTitle(caption);
 }
 
-void QtControls::Bind(int id, Handler handler) { handlers_[id] = std::move(handler); }
+void QtControls::Bind(int id, Handler handler) {
+  // A picture with a handler is a control a keyboard user must reach too.
+  if (auto* picture = dynamic_cast<PictureLabel*>(Widget(id)); picture && handler) {
+    picture->SetFocusable();
+  }
+  handlers_[id] = std::move(handler);
+}
 
 void QtControls::EndDialog(bool accepted) {
   if (dialogEnd_) dialogEnd_(accepted);
