@@ -1,14 +1,15 @@
-#include "app/capillary_lengths.h"
-#include "app/units.h"
-#include "form_fixture.h"
-
 #include <QStringList>
-
+#include <algorithm>
 #include <clocale>
 #include <limits>
 #include <memory>
 #include <set>
 #include <string>
+
+#include "app/capillary_lengths.h"
+#include "app/fixed_text_ids.h"
+#include "app/units.h"
+#include "form_fixture.h"
 
 namespace selvio::test {
 namespace {
@@ -24,7 +25,20 @@ TEST(ControlInventory, EveryIdOnceAndEveryNamedIdDeclared) {
                  ids::kCheckUpdate, ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
     EXPECT_TRUE(seen.count(id)) << "id " << id << " missing";
   }
-  EXPECT_EQ(seen.size(), 121u);
+  EXPECT_EQ(
+      std::count_if(seen.begin(), seen.end(), [](int id) { return id < ids::kFirstFixedText; }),
+      121);
+}
+
+TEST(ControlInventory, CaptionsNameControlsOfTheInventory) {
+  for (const ControlEntry& entry : FormControlInventory()) {
+    if (entry.caption == 0) continue;
+    const ControlEntry* caption = FindControlEntry(entry.caption);
+    ASSERT_NE(caption, nullptr) << "caption of " << entry.id;
+    EXPECT_TRUE(caption->kind == ControlType::Label || caption->kind == ControlType::Edit ||
+                caption->kind == ControlType::CheckBox)
+        << "caption of " << entry.id;
+  }
 }
 
 TEST(ControlInventory, RadioGroupsHoldOnlyRadiosOfTheInventory) {
