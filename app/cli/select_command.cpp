@@ -1,5 +1,7 @@
 #include "app/cli/select_command.h"
 
+#include "app/cli/batch_command.h"
+#include "app/cli/cli_files.h"
 #include "app/cli/select_output.h"
 #include "app/control_inventory.h"
 #include "app/glycol_tables.h"
@@ -17,54 +19,6 @@
 
 namespace selvio {
 namespace {
-
-// Makes `dir` the process's current folder for its lifetime, then goes back.
-class CurrentFolderScope {
- public:
-  CurrentFolderScope() : previous_(QDir::currentPath()) {}
-  ~CurrentFolderScope() { QDir::setCurrent(previous_); }
-  CurrentFolderScope(const CurrentFolderScope&) = delete;
-  CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
-  bool Enter(const QString& dir) { return QDir::setCurrent(dir); }
-
- private:
-  QString previous_;
-};
-
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Why the working folder cannot serve, or empty when it can.
-QString WorkingFolderRefusal(const QString& dir) {
-  const QFileInfo info(dir);
-  if (!info.exists()) return QString::fromUtf8("Рабочая папка не найдена: %1").arg(Shown(dir));
-  if (!info.isDir()) return QString::fromUtf8("Это не папка: %1").arg(Shown(dir));
-  if (!info.isReadable() || !info.isExecutable()) {
-    return QString::fromUtf8("Рабочая папка недоступна для чтения: %1").arg(Shown(dir));
-  }
-  return {};
-}
-
-// Why "Открыть" would ignore the selection file, or empty when it would read it. A file
-// shorter than the version word is read (it changes nothing), not refused.
-QString SelectionFileRefusal(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
-  QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
-  }
-  const QByteArray word = file.read(4);
-  if (word.size() == 4) {
-    const qint32 version = qFromLittleEndian<qint32>(word.constData());
-    if (version != kSettingsFileVersion) {
-      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
-          .arg(version)
-          .arg(kSettingsFileVersion)
-          .arg(Shown(path));
-    }
-  }
-  return {};
-}
 
 int ActuatorCount(const ValveCandidate& candidate) {
   return candidate.electricActuatorCount + candidate.pneumaticActuatorCount +
@@ -102,11 +56,6 @@ int FirstActuator(const SelectionResult& result, int candidate) {
   return ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]) > 0 ? 0 : -1;
 }
 
-int Refuse(QTextStream& err, const QString& message) {
-  err << message << '\n';
-  err.flush();
-  return kRefusedStatus;
-}
 
 }  // namespace
 
@@ -165,8 +114,19 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   const QString command = arguments.value(0);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-    out << SelectUsage();
+    out << SelectUsage() << BatchUsage();
     return 0;
+  }
+  if (command == QLatin1String("batch")) {
+    const ParsedBatchOptions parsed = ParseBatchOptions(arguments.mid(1));
+    if (!parsed.options) {
+      return Refuse(err, parsed.error + QLatin1Char('\n') + BatchUsage().chopped(1));
+    }
+    if (parsed.options->help) {
+      out << BatchUsage();
+      return 0;
+    }
+    return RunBatchCommand(*parsed.options, out, err);
   }
   if (command != QLatin1String("select")) {
     const QString problem = command.isEmpty()
