@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
@@ -181,6 +182,26 @@ TEST_F(BundledBatch, RowsWithoutAFileAreInBarAndCubicMetres) {
   const RunResult run = Batch(csv, {"--json"});
   ASSERT_EQ(run.status, 0);
   EXPECT_NEAR(Json(run.out).value("kv").toDouble(), 10.954, 1e-3);  // K 1.2 of a first start
+}
+
+// The program itself under a Russian locale writes the same lines, numbers with a point.
+TEST_F(BundledBatch, RussianLocalePrintsTheSameLines) {
+  const QString csv = WriteFile("ru.csv", "label;p1;p2;t;drop;flow\na;6;4;90;0,3;5\n");
+  QByteArray outputs[2];
+  const char* locales[] = {"C", "ru_RU.UTF-8"};
+  for (int i = 0; i < 2; ++i) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", locales[i]);
+    environment.insert("LANG", locales[i]);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SELVIO_CLI_PATH), {"batch", csv, "--dir", Work()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    outputs[i] = process.readAllStandardOutput();
+  }
+  EXPECT_EQ(outputs[0], outputs[1]);
+  EXPECT_TRUE(outputs[1].contains(",10.9545,0.0976562,")) << outputs[1].toStdString();
 }
 
 class FixtureBatch : public BatchTest {
