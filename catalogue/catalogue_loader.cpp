@@ -145,33 +145,35 @@ class FirstOnly {
   std::uint64_t seen_ = 0;
 };
 
-// First-letter codes; any other first character leaves the field as it was.
-void ReadConnection(const QString& text, int& field) {
+// A code known by the first letter of its text, in either case.
+struct LetterCode {
+  char16_t upper;
+  char16_t lower;
+  int value;
+};
+
+// Sets `field` to the value of the code whose letter begins `text`; any other first character
+// leaves the field as it was.
+void ReadLetterCode(const QString& text, std::initializer_list<LetterCode> codes, int& field) {
   if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0424: case 0x0444: field = kFlanged; break;   // Ф ф
-    case 0x0420: case 0x0440: field = kThreaded; break;  // Р р
-    default: break;
+  const char16_t first = text.front().unicode();
+  for (const LetterCode& code : codes) {
+    if (first == code.upper || first == code.lower) {
+      field = code.value;
+      return;
+    }
   }
 }
 
-void ReadValveKind(const QString& text, int& field) {
-  if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0414: case 0x0434: field = kTwoWay; break;    // Д д
-    case 0x0422: case 0x0442: field = kThreeWay; break;  // Т т
-    default: break;
-  }
-}
-
-void ReadControl(const QString& text, int& field) {
-  if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0410: case 0x0430: field = kAnalogue; break;    // А а
-    case 0x0422: case 0x0442: field = kThreePoint; break;  // Т т
-    default: break;
-  }
-}
+// Ф flanged, Р threaded.
+constexpr std::initializer_list<LetterCode> kConnectionCodes = {{u'Ф', u'ф', kFlanged},
+                                                                {u'Р', u'р', kThreaded}};
+// Д two-way, Т three-way.
+constexpr std::initializer_list<LetterCode> kValveKindCodes = {{u'Д', u'д', kTwoWay},
+                                                               {u'Т', u'т', kThreeWay}};
+// А analogue, Т three-point.
+constexpr std::initializer_list<LetterCode> kControlCodes = {{u'А', u'а', kAnalogue},
+                                                             {u'Т', u'т', kThreePoint}};
 
 // Appends a pair or range into parallel slots; only the numbers read are set.
 void AppendPair(const NumberPair<float>& pair, Slots<float, kListCapacity>& first,
@@ -228,7 +230,7 @@ bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
     case Tag::Leakage: r.leakage = DoubleValue(c.text()); return true;
     case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); return true;
     case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); return true;
-    case Tag::Connection: ReadConnection(c.text(), r.connection); return true;
+    case Tag::Connection: ReadLetterCode(c.text(), kConnectionCodes, r.connection); return true;
     case Tag::DnText:
       r.dnText = c.text();
       if (!haveD) r.dn = FloatValue(r.dnText);
@@ -273,7 +275,7 @@ void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement
       case Tag::Balanced: r.pressureBalanced = 1; break;
       case Tag::Construction: r.construction = c.text(); break;
       case Tag::Characteristic: r.characteristic = c.text(); break;
-      case Tag::ValveKind: ReadValveKind(c.text(), r.valveKind); break;
+      case Tag::ValveKind: ReadLetterCode(c.text(), kValveKindCodes, r.valveKind); break;
       case Tag::Mixing: r.mixing = 1; break;
       case Tag::Diverting: r.diverting = 1; break;
       default: break;
@@ -347,7 +349,7 @@ ElectricActuatorRecord ReadElectricActuator(const QDomElement& element) {
         haveVariant = true;
         break;
       case Tag::Voltage: r.voltage = IntValue(c.text()); break;
-      case Tag::Control: ReadControl(c.text(), r.control); break;
+      case Tag::Control: ReadLetterCode(c.text(), kControlCodes, r.control); break;
       case Tag::Spring: r.springReturn = 1; break;
       case Tag::Heater: r.heater = 1; break;
       case Tag::Potentiometer: r.potentiometer = 1; break;
