@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <vector>
 
 #include "platform/qt/qt_controls.h"
 #include "qt_test_application.h"
@@ -31,6 +32,7 @@ class SampleDialog : public ModalDialog {
   int shownRuns = 0;
   bool visibleWhenShown = false;
   int listRuns = 0;
+  std::vector<int> selectedInHandler;  // SelectedIndex of the list as each handler run saw it
   QString confirmedText;
 
   DialogTemplate Template() const override {
@@ -57,7 +59,10 @@ class SampleDialog : public ModalDialog {
       c.AppendListEntry(kFluids, QString::fromUtf8(entry));
     }
     c.SelectListEntry(kFluids, 1);
-    c.Bind(kFluids, [this] { ++listRuns; });
+    c.Bind(kFluids, [this, &c] {
+      ++listRuns;
+      selectedInHandler.push_back(c.SelectedIndex(kFluids));
+    });
     c.Bind(kRefresh,
            [&c] { c.ShowMessage(QString::fromUtf8("Обновлено: ") + c.Text(kTemperature)); });
     c.Bind(1, [this, &c] {
@@ -137,6 +142,23 @@ TEST_F(QtDialogHostTest, UserSelectionInAListBoxRunsItsHandler) {
   });
   EXPECT_FALSE(Run());
   EXPECT_EQ(dialog_.listRuns, 1);
+}
+
+// The handler of a list box reads the entry the user has just picked, by mouse or by key, as
+// a dialog that refills a second list from the first needs.
+TEST_F(QtDialogHostTest, ListHandlerSeesTheEntryTheUserPicked) {
+  WhenDialogOpens(driver_, [&](QDialog& dialog) {
+    QListWidget* list = Control<QListWidget>(dialog, kFluids);
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(0)).center());
+    QTest::keyClick(list, Qt::Key_Down);
+    Click(dialog, 2);
+  });
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(dialog_.selectedInHandler, (std::vector<int>{2, 0, 1}));
 }
 
 struct KeyCase {

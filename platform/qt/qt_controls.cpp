@@ -132,9 +132,11 @@ void QtControls::ConnectUserActions(int id, ControlType kind, QWidget* widget) {
       if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         QObject::connect(combo, &QComboBox::activated, combo, [this, id] { RunHandler(id); });
       } else {
-        // A list box has no user-only signal: the operations below block its signals.
+        // A list box has no user-only signal: the operations below block its signals. A click
+        // moves the current row before it selects it, so only the selection signal comes when
+        // SelectedIndex already tells the new entry.
         auto* list = static_cast<QListWidget*>(widget);
-        QObject::connect(list, &QListWidget::currentRowChanged, list,
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                          [this, id] { RunHandler(id); });
       }
       break;
