@@ -115,6 +115,8 @@ TEST_F(QtDialogHostTest, UserTypesSeesAMessageStaysInTheDialogAndConfirms) {
   int selectedRow = -2;
   WhenDialogOpens(driver_, [&](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Плотность"));
+    EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault()) << "the default button looks it";
+    EXPECT_FALSE(Control<QPushButton>(dialog, 2)->isDefault());
     selectedRow = Control<QListWidget>(dialog, kFluids)->currentRow();
     QLineEdit* edit = Control<QLineEdit>(dialog, kTemperature);
     edit->selectAll();

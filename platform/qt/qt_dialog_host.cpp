@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 #include "platform/qt/qt_controls.h"
@@ -47,9 +49,17 @@ bool RunQtDialog(ModalDialog& dialog, QWidget* parent) {
   for (const DialogControl& control : dialogTemplate.controls) {
     QWidget* widget =
         controls.Create(control.id, control.kind, control.text, &window, ListStyle::ListBox);
+    // A caption beside an edit lines up with the edit's text.
+    if (control.kind == ControlType::Label) {
+      static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     grid->addWidget(widget, control.row, control.column, 1, control.columnSpan);
   }
   controls.SetDefaultButton(dialogTemplate.defaultButton);
+  // Only the look: Enter reaches the default button through the controls, not through Qt.
+  if (auto* button = qobject_cast<QPushButton*>(controls.Widget(dialogTemplate.defaultButton))) {
+    button->setDefault(true);
+  }
 
   bool ended = false;
   bool accepted = false;
