@@ -6,6 +6,7 @@ selvio_packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
+  clang libclang-rt-14-dev
 )
 
 selvio_missing=()
