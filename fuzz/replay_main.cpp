@@ -28,23 +28,24 @@ bool Replay(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  int replayed = 0;
+  // Harnesses change the working folder: every path is made absolute before the first runs.
+  std::vector<std::filesystem::path> paths;
   for (int i = 1; i < argc; ++i) {
-    const std::filesystem::path argument(argv[i]);
-    std::vector<std::filesystem::path> paths;
-    if (std::filesystem::is_directory(argument)) {
-      for (const auto& entry : std::filesystem::directory_iterator(argument)) {
-        if (entry.is_regular_file()) paths.push_back(entry.path());
-      }
-      std::sort(paths.begin(), paths.end());
-    } else {
+    const std::filesystem::path argument = std::filesystem::absolute(argv[i]);
+    if (!std::filesystem::is_directory(argument)) {
       paths.push_back(argument);
+      continue;
     }
-    for (const auto& path : paths) {
-      if (!Replay(path)) return 1;
-      ++replayed;
+    std::vector<std::filesystem::path> inside;
+    for (const auto& entry : std::filesystem::directory_iterator(argument)) {
+      if (entry.is_regular_file()) inside.push_back(entry.path());
     }
+    std::sort(inside.begin(), inside.end());
+    paths.insert(paths.end(), inside.begin(), inside.end());
   }
-  std::fprintf(stderr, "%d inputs replayed\n", replayed);
-  return replayed > 0 ? 0 : 1;
+  for (const auto& path : paths) {
+    if (!Replay(path)) return 1;
+  }
+  std::fprintf(stderr, "%zu inputs replayed\n", paths.size());
+  return paths.empty() ? 1 : 0;
 }
