@@ -1,0 +1,228 @@
+// Inputs no user would type: random texts of every kind in every field of a selection file,
+// texts of 100 000 characters, and catalogues with texts that long. The form must answer each
+// with a message or a result, and never print a number as "inf" or "nan".
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <utility>
+
+#include "app/cli/select_command.h"
+#include "app/control_inventory.h"
+#include "app/selvio_view.h"
+#include "app/settings_record.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
+
+namespace selvio {
+namespace {
+
+QString DataFile(const QString& name) {
+  return qEnvironmentVariable("SELVIO_DATA_DIR") + '/' + name;
+}
+
+// How printf writes a float that overflowed or came from 0/0.
+bool ShowsNonFinite(const QString& text) {
+  static const QRegularExpression nonFinite(QStringLiteral("(^|[^a-z])[-+]?(inf|nan)([^a-z]|$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+  return nonFinite.match(text).hasMatch();
+}
+
+// Texts of every kind a field may meet: numbers in both notations and at the edges of float,
+// words printf knows, letters, blanks, garbage after a number, and raw UTF-16 units with lone
+// surrogates.
+class FieldTextGenerator {
+ public:
+  explicit FieldTextGenerator(std::uint32_t seed) : random_(seed) {}
+
+  QString Next() {
+    static const std::array<const char*, 28> kSpecial = {
+        "",      " ",     "0",        "-0",     "1e38",  "3.5e38", "1e39",
+        "-1e39", "1e-39", "1e-46",    "1e308",  "1e400", "inf",    "-inf",
+        "nan",   "NaN",   "infinity", "0x1p10", "+5",    "1,5,6",  "1..2",
+        "12abc", "--1",   "1e",       ",",      ".",     "\t7\n",  "2147483648"};
+    switch (Pick(7)) {
+      case 0:
+        return QString::fromUtf8(kSpecial[Pick(kSpecial.size())]);
+      case 1:
+        return Number(QLatin1Char('.'));
+      case 2:
+        return Number(QLatin1Char(','));
+      case 3:
+        return Repeat(QStringLiteral("0123456789"), 1 + Pick(120));
+      case 4:
+        return Repeat(QString::fromUtf8("абвгдежзийклмнопрстуфхцчшщъыьэюяAZaz "), 1 + Pick(120));
+      case 5:
+        return Number(QLatin1Char('.')) + Repeat(QStringLiteral("x%s"), 1 + Pick(3));
+      default: {
+        QString units;
+        const int length = static_cast<int>(Pick(110));
+        for (int i = 0; i < length; ++i) units += QChar(static_cast<char16_t>(Pick(0x10000)));
+        return units;
+      }
+    }
+  }
+
+  // A stored choice: mostly one of the group, sometimes none or one past it.
+  std::int32_t Choice(int groupSize) {
+    return static_cast<std::int32_t>(Pick(static_cast<std::size_t>(groupSize) + 3)) - 1;
+  }
+
+  // True for about one call in three: the share of a record's entries that turn hostile.
+  bool Now() { return Pick(3) == 0; }
+
+ private:
+  std::size_t Pick(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+  }
+  QString Number(QChar separator) {
+    const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-8, 8)(random_));
+    const double value = Pick(4) == 0 ? -magnitude : magnitude;
+    QString text = QString::number(value, Pick(2) ? 'g' : 'f', static_cast<int>(Pick(9)));
+    return text.replace(QLatin1Char('.'), separator);
+  }
+  QString Repeat(const QString& alphabet, std::size_t length) {
+    QString text;
+    for (std::size_t i = 0; i < length; ++i)
+      text += alphabet.at(static_cast<qsizetype>(Pick(alphabet.size())));
+    return text;
+  }
+
+  std::mt19937 random_;
+};
+
+// The shipped example's point (water, flanged two-way valve, electric actuator) with about a
+// third of its texts and choices replaced by random ones, so that some points are still sized.
+SettingsRecord RandomRecord(FieldTextGenerator& generator) {
+  SettingsRecord r = DefaultSettingsRecord();
+  SetFieldText(r.p1, QStringLiteral("6"));
+  SetFieldText(r.p2, QStringLiteral("4"));
+  SetFieldText(r.temperature, QStringLiteral("90"));
+  SetFieldText(r.drop, QStringLiteral("0.3"));
+  SetFieldText(r.flow, QStringLiteral("5"));
+  SetFieldText(r.setting, QStringLiteral("0.5"));
+  for (TextField* field :
+       {&r.density, &r.p1, &r.p2, &r.temperature, &r.drop, &r.setting, &r.flow, &r.safetyFactor,
+        &r.maintainedTemperature, &r.heatCarrierSensors, &r.outdoorSensors, &r.roomSensors,
+        &r.calcSupplyTemperature, &r.calcReturnTemperature, &r.calcHeatPower}) {
+    if (generator.Now()) SetFieldText(*field, generator.Next());
+  }
+  const std::pair<std::int32_t*, int> choices[] = {
+      {&r.medium, 3},
+      {&r.connection, 2},
+      {&r.execution, 2},
+      {&r.threeWayUse, 2},
+      {&r.productType, 3},
+      {&r.actuatorKind, 3},
+      {&r.controlSignal, 2},
+      {&r.supplyVoltage, 2},
+      {&r.positioner, 2},
+      {&r.normalPosition, 2},
+      {&r.elementType, 2},
+      {&r.elementMetal, 2},
+      {&r.capillaryMetal, 3},
+      {&r.controllerVariant, 3},
+      {&r.p1Unit, 4},
+      {&r.p2Unit, 4},
+      {&r.temperatureUnit, 2},
+      {&r.dropUnit, 4},
+      {&r.flowUnit, 4},
+      {&r.settingUnit, 4},
+      {&r.signalType, 4},
+      {&r.capillaryLength, 4},
+      {&r.useSafetyFactor, 1},
+      {&r.checkCavitation, 1},
+      {&r.actuatorSectionOn, 1},
+      {&r.limitSwitches, 1},
+      {&r.potentiometer, 1},
+      {&r.springReturn, 1},
+      {&r.heater, 1},
+      {&r.controllerSectionOn, 1},
+      {&r.balancedOnly, 1},
+  };
+  for (const auto& [field, groupSize] : choices) {
+    if (generator.Now()) *field = generator.Choice(groupSize);
+  }
+  return r;
+}
+
+// A working folder with the bundled catalogue and tables; files of the test beside it.
+class HostileInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("work")));
+    for (const QString& name :
+         {QStringLiteral("xmldata.xml"), QString::fromUtf8("Рнас.dat"),
+          QStringLiteral("etilenglikol.dat"), QStringLiteral("propilenglikol.dat")}) {
+      ASSERT_TRUE(QFile::copy(DataFile(name), Work() + '/' + name)) << name.toStdString();
+    }
+  }
+  QString Work() const { return dir_.filePath(QStringLiteral("work")); }
+
+  // "select FILE --dir work --json" in this process.
+  QJsonObject Select(const QString& file) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = RunSelvioCli(
+        {QStringLiteral("select"), file, QStringLiteral("--dir"), Work(), QStringLiteral("--json")},
+        outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    EXPECT_EQ(status, 0) << err.toStdString();
+    return QJsonDocument::fromJson(out.toUtf8()).object();
+  }
+
+  QTemporaryDir dir_;
+};
+
+// Panels whose lines are computed or taken from the catalogue; the controller panel repeats
+// the sensor counts as typed and is left out.
+const char* const kComputedPanels[] = {"1085", "1088", "1089", "1092", "1094"};
+
+TEST_F(HostileInputTest, RandomTextsInEveryFieldGiveAMessageOrAResultAndOnlyFiniteNumbers) {
+  FieldTextGenerator generator(20261210);
+  const QString file = dir_.filePath(QStringLiteral("random.crp"));
+  int found = 0;
+  int refused = 0;
+  for (int i = 0; i < 300; ++i) {
+    const SettingsRecord record = RandomRecord(generator);
+    ASSERT_TRUE(WriteSelectionFile(file, record));
+    const QJsonObject json = Select(file);
+    ASSERT_FALSE(json.isEmpty()) << "case " << i;
+    const int outcome = json.value("outcome").toInt();
+    const bool answered = !json.value("messages").toArray().isEmpty() ||
+                          json.value("candidates").toArray().size() > 0;
+    EXPECT_TRUE(answered) << "case " << i << ": neither a message nor a result, outcome "
+                          << outcome;
+    found += json.value("candidates").toArray().isEmpty() ? 0 : 1;
+    refused += json.value("messages").toArray().isEmpty() ? 0 : 1;
+    for (const char* panel : kComputedPanels) {
+      const QString text = json.value("panels").toObject().value(panel).toString();
+      EXPECT_FALSE(ShowsNonFinite(text))
+          << "case " << i << " panel " << panel << ": " << text.toStdString();
+    }
+    for (const QJsonValue& message : json.value("messages").toArray()) {
+      EXPECT_FALSE(ShowsNonFinite(message.toString()))
+          << "case " << i << ": " << message.toString().toStdString();
+    }
+  }
+  // The texts are random, not hopeless: some points are sized and some are refused.
+  EXPECT_GT(found, 0);
+  EXPECT_GT(refused, 0);
+}
+
+}  // namespace
+}  // namespace selvio
