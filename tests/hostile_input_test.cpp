@@ -14,7 +14,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <random>
+#include <string>
 #include <utility>
 
 #include "app/cli/select_command.h"
@@ -222,6 +224,77 @@ TEST_F(HostileInputTest, RandomTextsInEveryFieldGiveAMessageOrAResultAndOnlyFini
   // The texts are random, not hopeless: some points are sized and some are refused.
   EXPECT_GT(found, 0);
   EXPECT_GT(refused, 0);
+}
+
+// Texts of 100 000 characters: digits (a number far past float's range), an exponent that
+// overflows, and letters.
+const QString kLongDigits = QString(100000, QLatin1Char('1'));
+const QString kLongExponent = QStringLiteral("1e") + QString(99998, QLatin1Char('9'));
+const QString kLongLetters = QString(100000, QChar(0x0416));  // Ж
+
+TEST_F(HostileInputTest, HundredThousandCharacterTextsInEveryFieldAreCutAndAnswered) {
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(Work()));
+  for (const QString& text : {kLongDigits, kLongExponent, kLongLetters}) {
+    for (int product : {ids::kControlValve, ids::kDpRegulator, ids::kReducingValve}) {
+      HeadlessControls controls;
+      DefineFormControls(controls);
+      GlycolTables glycol;
+      const auto catalogue = std::make_unique<Catalogue>();
+      CSelvioView view(controls, *catalogue, glycol);
+      view.Initialise(false);
+      controls.Click(product);
+      for (const ControlEntry& entry : FormControlInventory()) {
+        if (entry.kind == ControlType::Edit) controls.SetText(entry.id, text);
+      }
+      controls.Click(ids::kCalculate);
+      const std::string name = text.left(3).toStdString() + " product " + std::to_string(product);
+      EXPECT_FALSE(controls.Messages().isEmpty()) << name << ": no message for unreadable inputs";
+      for (int panel : {ids::kRegulatorValues, ids::kCalculatedData}) {
+        EXPECT_FALSE(ShowsNonFinite(controls.Text(panel))) << name;
+      }
+      // A selection file keeps 99 units of each text.
+      const QString file = dir_.filePath(QStringLiteral("long.crp"));
+      ASSERT_TRUE(view.SaveSelectionFile(file)) << name;
+      SettingsRecord record;
+      ASSERT_TRUE(ReadSelectionFile(file, record)) << name;
+      EXPECT_EQ(FieldText(record.p1), text.left(99)) << name;
+      EXPECT_EQ(FieldText(record.roomSensors), text.left(99)) << name;
+    }
+  }
+  QDir::setCurrent(previous);
+}
+
+TEST_F(HostileInputTest, CatalogueTextsOfAHundredThousandCharactersFitThePanels) {
+  QFile fixture(qEnvironmentVariable("SELVIO_TEST_DATA_DIR") + QStringLiteral("/cli/xmldata.xml"));
+  ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+  QString xml = QString::fromUtf8(fixture.readAll());
+  for (const char* name : {"VF", "EA-1", "vf.pdf", "седельный"}) {
+    xml.replace(QString::fromUtf8(name), QString::fromUtf8(name) + kLongLetters);
+  }
+  QFile catalogue(Work() + QStringLiteral("/xmldata.xml"));
+  ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  catalogue.write(xml.toUtf8());
+  catalogue.close();
+
+  // Water 6/4 bar, 90 °C, ΔP 0.3 bar, 5 m³/h: Kv = 5/√0.3 = 9.13, met by VF DN 32 (Kvs 16)
+  // with the electric actuator EA-1 first.
+  SettingsRecord point = DefaultSettingsRecord();
+  SetFieldText(point.p1, QStringLiteral("6"));
+  SetFieldText(point.p2, QStringLiteral("4"));
+  SetFieldText(point.temperature, QStringLiteral("90"));
+  SetFieldText(point.drop, QStringLiteral("0.3"));
+  SetFieldText(point.flow, QStringLiteral("5"));
+  const QString file = dir_.filePath(QStringLiteral("point.crp"));
+  ASSERT_TRUE(WriteSelectionFile(file, point));
+  const QJsonObject json = Select(file);
+  ASSERT_EQ(json.value("outcome").toInt(), 1);
+  const QJsonObject panels = json.value("panels").toObject();
+  const QString valve = panels.value("1085").toString();
+  EXPECT_EQ(valve.size(), 1023) << "the panel's buffer holds 1023 characters";
+  EXPECT_TRUE(valve.startsWith(QStringLiteral("VFЖЖЖ")));
+  EXPECT_LE(panels.value("1088").toString().size(), 1023);
+  EXPECT_FALSE(json.value("report").toString().isEmpty());
 }
 
 }  // namespace
