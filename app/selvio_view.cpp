@@ -1,6 +1,9 @@
 #include "app/selvio_view.h"
 
+#include "app/candidate_dialog.h"
 #include "app/capillary_lengths.h"
+#include "app/density_dialog.h"
+#include "app/flow_dialog.h"
 #include "app/mode_rules.h"
 #include "app/section_switches.h"
 #include "app/units.h"
@@ -55,6 +58,9 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
   c.Bind(ids::kControllerEmpty, [&c, &s] { SetControllerSection(c, s, true); });
   c.Bind(ids::kCalculate, [this] { OnCalculate(); });
+  c.Bind(ids::kOtherConfiguration, [this] { OnOtherConfiguration(*this); });
+  c.Bind(ids::kDensityCalc, [this] { OnDensityCalc(controls_, glycolTables_); });
+  c.Bind(ids::kFlowCalc, [&c, &s] { OnFlowFromHeatLoad(c, s); });
   c.Bind(ids::kOpen, [this] { OnOpen(); });
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });

@@ -6,19 +6,14 @@
 "pressure temperature" pair per line.
 
 etilenglikol.dat, propilenglikol.dat: density of ethylene- and propylene-glycol water solutions in
-t/m³ over 10-60 % glycol by mass and -20..100 °C. The density is that of an ideal mixture of water
-and glycol corrected by an excess volume:
-    1/ρ = (1 − w)/ρw(T) + w/ρg(T) + w·(1 − w)·(e0 + e1·w)
-w the mass fraction, ρw the density of water (the same correlation the program uses), ρg the
-density of the pure glycol. The excess-volume coefficients are fitted to published reference
-densities at about 20 °C:
-  - ethylene glycol: ASHRAE Handbook — Fundamentals, chapter "Physical Properties of Secondary
-    Coolants (Brines)", density of aqueous ethylene glycol solutions (table by volume, 70 °F),
-    20 % and 50 % by volume, converted to mass fractions with the specific gravities at 60 °F
-    (glycol 1.1155, water 0.999) and to kg/m³;
-  - propylene glycol: the same chapter's values for aqueous propylene glycol, 20 % and 40 % by
-    mass at 20 °C (1019.0 and 1036.2 kg/m³).
-Below a solution's freezing point its column continues the liquid line (the grid is rectangular).
+t/m³ over 10-60 % glycol by mass and -30..100 °C, from the correlation of
+    Å. Melinder, "Properties of Secondary Working Fluids for Indirect Systems", 2nd ed.,
+    International Institute of Refrigeration, Paris 2010:
+    ρ(x, T) = Σ c_k·(x − xm)^i·(T − Tm)^j, 18 terms, x in % by mass, T in °C, ρ in kg/m³,
+valid from the solution's freezing point up to 100 °C. A grid point below a solution's freezing
+point (the weak solutions below 0 °C) lies outside the correlation; its column continues the
+liquid line from the lowest liquid grid point with the slope of the 10 K step above it, so the
+density keeps falling as the temperature rises.
 """
 
 import math
@@ -41,58 +36,55 @@ def saturation_pressure_mpa(t_kelvin):
     return (2.0 * c / (-b + math.sqrt(b * b - 4.0 * a * c))) ** 4
 
 
-def water_density(t):
-    """ρw(T) = 1000·(1 − (T − 3.9863)²·(T + 288.9414) / (508929.2·(T + 68.12963))), kg/m³, T in °C."""
-    return 1000.0 * (1.0 - (t - 3.9863) ** 2 * (t + 288.9414) / (508929.2 * (t + 68.12963)))
+# Exponents (i, j) of the 18 terms, in the order of the coefficients below.
+MELINDER_TERMS = [(0, 0), (0, 1), (0, 2), (0, 3), (1, 0), (1, 1), (1, 2), (1, 3), (2, 0), (2, 1),
+                  (2, 2), (2, 3), (3, 0), (3, 1), (3, 2), (4, 0), (4, 1), (5, 0)]
+
+# Melinder (2010), density: xm (% by mass), Tm (°C), c1..c18.
+ETHYLENE_GLYCOL = (30.8462, 31.728,
+                   [1034, -0.4781, -0.002692, 4.725e-6, 1.311, -0.006876, 4.805e-5, 1.69e-8,
+                    7.49e-5, 7.855e-5, -3.995e-7, 4.982e-9, -1.062e-4, 1.229e-6, -1.153e-8,
+                    -9.623e-7, -7.211e-8, 4.891e-8])
+PROPYLENE_GLYCOL = (30.7031, 32.7083,
+                    [1018, -0.5406, -0.002666, 1.347e-5, 0.7604, -0.00945, 5.541e-5, -1.343e-7,
+                     -0.002498, 2.7e-5, -4.018e-7, 3.376e-9, -1.55e-4, 2.829e-6, -7.175e-9,
+                     -1.131e-6, -2.221e-8, 2.342e-8])
+
+# Freezing points, °C, by % by mass, rounded to whole degrees (the same book's tables).
+ETHYLENE_GLYCOL_FREEZING = {10: -3, 20: -8, 30: -14, 40: -22, 50: -34, 60: -48}
+PROPYLENE_GLYCOL_FREEZING = {10: -3, 20: -7, 30: -13, 40: -21, 50: -33, 60: -48}
 
 
-def ethylene_glycol_density(t):
-    """Pure ethylene glycol, kg/m³, T in °C: linear fit to handbook values (1113.5 at 20 °C)."""
-    return 1127.9 - 0.72 * t
+def melinder_density(fluid, x, t):
+    """ρ(x, T) = Σ c_k·(x − xm)^i·(T − Tm)^j, kg/m³; x glycol in % by mass, T in °C."""
+    xm, tm, coefficients = fluid
+    return sum(c * (x - xm) ** i * (t - tm) ** j
+               for c, (i, j) in zip(coefficients, MELINDER_TERMS))
 
 
-def propylene_glycol_density(t):
-    """Pure propylene glycol, kg/m³, T in °C: linear fit to handbook values (1036.1 at 20 °C)."""
-    return 1051.7 - 0.78 * t
-
-
-def volume_to_mass_fraction(phi, glycol_sg, water_sg=0.999):
-    return phi * glycol_sg / (phi * glycol_sg + (1.0 - phi) * water_sg)
-
-
-def excess_volume(w, t, rho, glycol):
-    """Excess specific volume, m³/kg, that makes the ideal mixture meet a measured density."""
-    ideal = (1.0 - w) / water_density(t) + w / glycol(t)
-    return 1.0 / rho - ideal
-
-
-def fit_excess(points, t, glycol):
-    """e0, e1 of v_E = w·(1 − w)·(e0 + e1·w) through two (w, ρ) points at T."""
-    (w1, r1), (w2, r2) = points
-    y1 = excess_volume(w1, t, r1, glycol) / (w1 * (1.0 - w1))
-    y2 = excess_volume(w2, t, r2, glycol) / (w2 * (1.0 - w2))
-    e1 = (y2 - y1) / (w2 - w1)
-    return y1 - e1 * w1, e1
-
-
-def solution_density(w, t, glycol, e0, e1):
-    """1/ρ = (1 − w)/ρw + w/ρg + w·(1 − w)·(e0 + e1·w), kg/m³."""
-    v = (1.0 - w) / water_density(t) + w / glycol(t) + w * (1.0 - w) * (e0 + e1 * w)
-    return 1.0 / v
-
-
-LB_FT3 = 16.018463  # kg/m³ per lb/ft³
 CONCENTRATIONS = [10, 20, 30, 40, 50, 60]  # % by mass
-TEMPERATURES = list(range(-20, 101, 10))  # °C
+TEMPERATURES = list(range(-30, 101, 10))  # °C, ascending, 10 K apart
 
 
-def write_property_table(path, glycol, e0, e1):
+def density_column(fluid, freezing, x):
+    """Densities, kg/m³, of one concentration at every grid temperature. Points below the
+    freezing point continue the liquid line from the lowest liquid point with the slope of the
+    step above it: ρ(T) = ρ(Tl) + (ρ(Tl) − ρ(Tl + 10))·(Tl − T)/10."""
+    liquid = [t for t in TEMPERATURES if t >= freezing[x]]
+    lowest = liquid[0]
+    rho_lowest = melinder_density(fluid, x, lowest)
+    slope = (rho_lowest - melinder_density(fluid, x, lowest + 10)) / 10.0  # kg/m³ per K
+    return [melinder_density(fluid, x, t) if t >= lowest else rho_lowest + slope * (lowest - t)
+            for t in TEMPERATURES]
+
+
+def write_property_table(path, fluid, freezing):
+    columns = [density_column(fluid, freezing, x) for x in CONCENTRATIONS]
     lines = [f"{len(CONCENTRATIONS)} {len(TEMPERATURES)}",
              " ".join(str(c) for c in CONCENTRATIONS),
              " ".join(str(t) for t in TEMPERATURES)]
-    for t in TEMPERATURES:
-        row = [solution_density(c / 100.0, t, glycol, e0, e1) / 1000.0 for c in CONCENTRATIONS]
-        lines.append(" ".join(f"{rho:.4f}" for rho in row))
+    for j in range(len(TEMPERATURES)):
+        lines.append(" ".join(f"{column[j] / 1000.0:.5f}" for column in columns))  # kg/m³ to t/m³
     path.write_text("\n".join(lines) + "\n", encoding="ascii")
 
 
@@ -102,14 +94,8 @@ def main():
         for t in range(0, 371):
             out.write(f"{saturation_pressure_mpa(t + 273.15) * 10.0:.6g} {t}\n")
 
-    t70f = (70.0 - 32.0) / 1.8
-    ethylene = [(volume_to_mass_fraction(0.20, 1.1155), 64.33 * LB_FT3),
-                (volume_to_mass_fraction(0.50, 1.1155), 67.05 * LB_FT3)]
-    write_property_table(DATA / "etilenglikol.dat", ethylene_glycol_density,
-                         *fit_excess(ethylene, t70f, ethylene_glycol_density))
-    propylene = [(0.20, 1019.0), (0.40, 1036.2)]
-    write_property_table(DATA / "propilenglikol.dat", propylene_glycol_density,
-                         *fit_excess(propylene, 20.0, propylene_glycol_density))
+    write_property_table(DATA / "etilenglikol.dat", ETHYLENE_GLYCOL, ETHYLENE_GLYCOL_FREEZING)
+    write_property_table(DATA / "propilenglikol.dat", PROPYLENE_GLYCOL, PROPYLENE_GLYCOL_FREEZING)
 
 
 if __name__ == "__main__":

@@ -373,11 +373,38 @@ TEST_F(BundledFluidData, GlycolDensitiesRiseWithConcentrationAndFallWithTemperat
         if (i > 0) {
           EXPECT_GT(at(i, j), at(i - 1, j)) << file << " concentration index " << i;
         }
-        if (j > 0 && table.secondAxis[static_cast<std::size_t>(j - 1)] >= 10) {
+        if (j > 0) {
           EXPECT_LT(at(i, j), at(i, j - 1)) << file << " temperature index " << j;
         }
       }
     }
+  }
+}
+
+// Published densities, kg/m³, of solutions by mass (Melinder, "Properties of Secondary Working
+// Fluids for Indirect Systems", 2010), read at grid points of the bundled tables.
+TEST_F(BundledFluidData, GlycolDensitiesMatchThePublishedTableAtGridPoints) {
+  struct Row {
+    const char* file;
+    float percentByMass;
+    float temperature;  // °C
+    double density;     // kg/m³
+  };
+  const Row rows[] = {
+      {"etilenglikol.dat", 20, 0, 1029.1},    {"etilenglikol.dat", 20, 80, 993.8},
+      {"etilenglikol.dat", 30, 20, 1038.0},   {"etilenglikol.dat", 40, 40, 1041.4},
+      {"etilenglikol.dat", 50, 0, 1074.6},    {"etilenglikol.dat", 50, 60, 1040.5},
+      {"propilenglikol.dat", 20, 0, 1020.1},  {"propilenglikol.dat", 30, 40, 1013.4},
+      {"propilenglikol.dat", 40, 20, 1032.3}, {"propilenglikol.dat", 40, 80, 991.6},
+      {"propilenglikol.dat", 50, 0, 1050.9},  {"propilenglikol.dat", 50, 60, 1010.5},
+  };
+  for (const Row& row : rows) {
+    PropertyTable table;
+    LoadPropertyTable(QString::fromUtf8(row.file), table);
+    const double density =
+        1000.0 * InterpolatePropertyTable(table, row.percentByMass, row.temperature);
+    EXPECT_NEAR(density, row.density, row.density * 0.001)
+        << row.file << " " << row.percentByMass << " % at " << row.temperature << " °C";
   }
 }
 
