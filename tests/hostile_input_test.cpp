@@ -21,6 +21,8 @@
 
 #include "app/cli/select_command.h"
 #include "app/control_inventory.h"
+#include "app/density_dialog.h"
+#include "app/flow_dialog.h"
 #include "app/selvio_view.h"
 #include "app/settings_record.h"
 #include "platform/control_ids.h"
@@ -295,6 +297,64 @@ TEST_F(HostileInputTest, CatalogueTextsOfAHundredThousandCharactersFitThePanels)
   EXPECT_TRUE(valve.startsWith(QStringLiteral("VFЖЖЖ")));
   EXPECT_LE(panels.value("1088").toString().size(), 1023);
   EXPECT_FALSE(json.value("report").toString().isEmpty());
+}
+
+TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(Work()));
+  HeadlessControls controls;
+  DefineFormControls(controls);
+  GlycolTables glycol;
+  LoadGlycolTables(glycol);
+  const auto catalogue = std::make_unique<Catalogue>();
+  CSelvioView view(controls, *catalogue, glycol);
+  view.Initialise(false);
+  controls.Click(ids::kGlycol);
+  FieldTextGenerator generator(1058);
+  int densities = 0;
+  int flows = 0;
+  for (int i = 0; i < 300; ++i) {
+    const QString densityBefore = controls.Text(ids::kDensity);
+    const QString flowBefore = controls.Text(ids::kFlow);
+    const QString temperature = generator.Next();
+    const QString concentration = generator.Next();
+    const int kind = generator.Now() ? plotn_ids::kPropylene : plotn_ids::kEthylene;
+    controls.QueueDialogScript([&](HeadlessControls& dialog) {
+      dialog.SetText(plotn_ids::kTemperature, temperature);
+      dialog.SetText(plotn_ids::kConcentration, concentration);
+      dialog.Click(kind);
+      dialog.Click(ids::kOk);
+      dialog.Click(ids::kCancel);
+    });
+    controls.Click(ids::kDensityCalc);
+    densities += controls.Text(ids::kDensity) != densityBefore;
+    EXPECT_FALSE(ShowsNonFinite(controls.Text(ids::kDensity)))
+        << temperature.toStdString() << " / " << concentration.toStdString() << ": "
+        << controls.Text(ids::kDensity).toStdString();
+
+    const QString supply = generator.Next();
+    const QString back = generator.Next();
+    const QString power = generator.Next();
+    controls.QueueDialogScript([&](HeadlessControls& dialog) {
+      dialog.SetText(rashod_ids::kSupplyTemperature, supply);
+      dialog.SetText(rashod_ids::kReturnTemperature, back);
+      dialog.SetText(rashod_ids::kHeatPower, power);
+      dialog.Click(ids::kOk);
+      dialog.Click(ids::kCancel);
+    });
+    controls.Click(ids::kFlowCalc);
+    flows += controls.Text(ids::kFlow) != flowBefore;
+    EXPECT_FALSE(ShowsNonFinite(controls.Text(ids::kFlow)))
+        << supply.toStdString() << " / " << back.toStdString() << " / " << power.toStdString()
+        << ": " << controls.Text(ids::kFlow).toStdString();
+  }
+  for (const QString& message : controls.Messages()) {
+    EXPECT_FALSE(ShowsNonFinite(message)) << message.toStdString();
+  }
+  // Some random inputs are readable: both calculators did write results.
+  EXPECT_GT(densities, 0);
+  EXPECT_GT(flows, 0);
+  QDir::setCurrent(previous);
 }
 
 }  // namespace
