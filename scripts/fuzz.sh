@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang in build-fuzz and runs each named harness (all by
-# default) for SECONDS (600 unless given), two at a time at low priority. New inputs go to
-# .work/fuzz/NAME; crashes to .work/fuzz/artifacts. Keep a find by minimising it into
-# fuzz/corpus/NAME (-merge=1) and fixing the code.
+# default) for SECONDS (600 unless given), two at a time at low priority, from the seeds that
+# fuzz/seeds/NAME.txt lists and fuzz/corpus/NAME. New inputs go to .work/fuzz/NAME; crashes to
+# .work/fuzz/artifacts. Keep finds by merging them into fuzz/corpus/NAME (-merge=1), and fix
+# what crashes.
 #   scripts/fuzz.sh [SECONDS] [NAME...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,11 +25,13 @@ mkdir -p .work/fuzz/artifacts
 run() {
   local name=$1
   mkdir -p ".work/fuzz/$name"
+  local seeds
+  seeds=$(sed "s|^|$PWD/|" "fuzz/seeds/$name.txt" | paste -sd,)
   # shellcheck disable=SC2086
   ASAN_OPTIONS=quarantine_size_mb=64:detect_leaks=0 QT_QPA_PLATFORM=offscreen \
     nice -n 10 "build-fuzz/fuzz/${name}_fuzzer" ".work/fuzz/$name" "fuzz/corpus/$name" \
     -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix=".work/fuzz/artifacts/$name-" ${extra[$name]:-} \
+    -artifact_prefix=".work/fuzz/artifacts/$name-" -seed_inputs="$seeds" ${extra[$name]:-} \
     >".work/fuzz/$name.log" 2>&1 || echo "$name stopped: see .work/fuzz/$name.log"
 }
 for ((i = 0; i < ${#names[@]}; i += 2)); do
