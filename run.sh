@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program in a working folder outside the
 # repository that holds a copy of the bundled data (so files the program writes never land in
-# data/). The folder is $SELVIO_WORKDIR, by default ~/selvio-work.
+# data/). The folder is $SELVIO_WORKDIR, by default ~/selvio-work. A folder that already has a
+# catalogue keeps its files, which a catalogue update may have brought: only missing ones are
+# added.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_tools.sh
@@ -11,7 +13,16 @@ cmake --build build -j"$(nproc)"
 
 workdir="${SELVIO_WORKDIR:-$HOME/selvio-work}"
 mkdir -p "$workdir"
-cp -r data/. "$workdir/"
+if [ -e "$workdir/xmldata.xml" ]; then
+  (cd data && find . -type f -print0) | while IFS= read -r -d '' file; do
+    if [ ! -e "$workdir/$file" ]; then
+      mkdir -p "$(dirname "$workdir/$file")"
+      cp "data/$file" "$workdir/$file"
+    fi
+  done
+else
+  cp -r data/. "$workdir/"
+fi
 
 # Until the window exists, the program is its command-line tool: size the example point.
 exec build/app/selvio-cli select "$workdir/example.crp" --dir "$workdir" "$@"

@@ -10,6 +10,7 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
+#include "output/update_dialog.h"
 #include "platform/control_ids.h"
 
 #include <QDir>
@@ -65,6 +66,10 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
+  c.Bind(ids::kCheckUpdate, [this] {
+    RunUpdateDialog(controls_, catalogue_,
+                    [this] { BuildCapillaryLengthLists(catalogue_, state_); });
+  });
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {

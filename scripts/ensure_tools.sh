@@ -5,7 +5,9 @@ selvio_packages=(
   qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3-pyftpdlib
   locales
+  dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

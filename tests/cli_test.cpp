@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -575,6 +576,40 @@ TEST_F(CliBundled, ExecutablePrintsWhatTheCommandPrints) {
   ASSERT_EQ(process.status, 0) << process.err.toStdString();
   const RunResult run = RunInProcess(arguments);
   EXPECT_EQ(process.out, run.out.toUtf8());
+}
+
+// Without --dir: a current folder that holds a catalogue is the working folder; from any other
+// the program works in the user's data folder, filled from the data beside the executable
+// (build/share/selvio, the repository's data/).
+TEST_F(CliBundled, WithoutDirTheCurrentFolderOrTheUsersDataFolderIsUsed) {
+  const QString userData = dir_.filePath(QStringLiteral("xdg"));
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", userData.toLocal8Bit());
+  const ProcessResult withDir = RunExecutable({"select", Example(), "--dir", Work(), "--json"},
+                                              dir_.path(), QStringLiteral("C"));
+  const ProcessResult inWork =
+      RunExecutable({"select", Example(), "--json"}, Work(), QStringLiteral("C"));
+  const bool userFolderAfterWork = QFileInfo::exists(userData + "/selvio");
+  const ProcessResult elsewhere =
+      RunExecutable({"select", Example(), "--json"}, FilePath(QString()), QStringLiteral("C"));
+  if (savedDataHome.isEmpty()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", savedDataHome);
+  }
+
+  ASSERT_EQ(withDir.status, 0) << withDir.err.toStdString();
+  EXPECT_EQ(inWork.status, 0) << inWork.err.toStdString();
+  EXPECT_EQ(inWork.out, withDir.out);
+  EXPECT_FALSE(userFolderAfterWork);
+  EXPECT_EQ(elsewhere.status, 0) << elsewhere.err.toStdString();
+  EXPECT_EQ(elsewhere.out, withDir.out);
+  QFile copied(userData + "/selvio/xmldata.xml");
+  QFile bundled(EnvPath("SELVIO_DATA_DIR") + "/xmldata.xml");
+  ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copied.readAll(), bundled.readAll());
+  EXPECT_TRUE(QDir(FilePath(QString())).isEmpty());
 }
 
 TEST_F(CliBundled, ExecutableRefusesAMissingFile) {

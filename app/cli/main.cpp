@@ -1,9 +1,8 @@
-#include "app/cli/select_command.h"
-
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
+
+#include "app/cli/select_command.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);

@@ -1,48 +1,24 @@
 #include "app/cli/select_command.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QtEndian>
+#include <memory>
+
 #include "app/cli/select_output.h"
+#include "app/cli/update_command.h"
+#include "app/cli/working_folder.h"
+#include "app/cli/working_folder_option.h"
 #include "app/control_inventory.h"
 #include "app/glycol_tables.h"
 #include "app/selvio_view.h"
 #include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QtEndian>
-
-#include <memory>
-
 namespace selvio {
 namespace {
-
-// Makes `dir` the process's current folder for its lifetime, then goes back.
-class CurrentFolderScope {
- public:
-  CurrentFolderScope() : previous_(QDir::currentPath()) {}
-  ~CurrentFolderScope() { QDir::setCurrent(previous_); }
-  CurrentFolderScope(const CurrentFolderScope&) = delete;
-  CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
-  bool Enter(const QString& dir) { return QDir::setCurrent(dir); }
-
- private:
-  QString previous_;
-};
-
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Why the working folder cannot serve, or empty when it can.
-QString WorkingFolderRefusal(const QString& dir) {
-  const QFileInfo info(dir);
-  if (!info.exists()) return QString::fromUtf8("Рабочая папка не найдена: %1").arg(Shown(dir));
-  if (!info.isDir()) return QString::fromUtf8("Это не папка: %1").arg(Shown(dir));
-  if (!info.isReadable() || !info.isExecutable()) {
-    return QString::fromUtf8("Рабочая папка недоступна для чтения: %1").arg(Shown(dir));
-  }
-  return {};
-}
 
 // Why "Открыть" would ignore the selection file, or empty when it would read it. A file
 // shorter than the version word is read (it changes nothing), not refused.
@@ -113,8 +89,7 @@ int Refuse(QTextStream& err, const QString& message) {
 int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err) {
   // Both paths are the caller's: resolve them before the working folder changes.
   const QString file = QDir::current().absoluteFilePath(options.file);
-  const QString dir =
-      options.dir.isEmpty() ? QDir::currentPath() : QDir::current().absoluteFilePath(options.dir);
+  const QString dir = CommandWorkingFolder(options.dir, err);
 
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return Refuse(err, refusal);
@@ -165,14 +140,15 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   const QString command = arguments.value(0);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-    out << SelectUsage();
+    out << SelectUsage() << UpdateUsage();
     return 0;
   }
+  if (command == QLatin1String("update")) return RunUpdateCommand(arguments.mid(1), out, err);
   if (command != QLatin1String("select")) {
     const QString problem = command.isEmpty()
                                 ? QString::fromUtf8("Не указана команда")
                                 : QString::fromUtf8("Неизвестная команда: %1").arg(command);
-    return Refuse(err, problem + QLatin1Char('\n') + SelectUsage().chopped(1));
+    return Refuse(err, problem + QLatin1Char('\n') + SelectUsage() + UpdateUsage().chopped(1));
   }
   const ParsedSelectOptions parsed = ParseSelectOptions(arguments.mid(1));
   if (!parsed.options)

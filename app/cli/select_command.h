@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/cli/select_options.h"
-
 #include <QStringList>
 #include <QTextStream>
+
+#include "app/cli/select_options.h"
 
 namespace selvio {
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace selvio {
@@ -11,7 +10,7 @@ namespace selvio {
 // [--json]", as typed: paths are not resolved yet.
 struct SelectOptions {
   QString file;
-  QString dir;  // empty: the current directory
+  QString dir;  // empty: the current folder if it holds a catalogue, else the user's data folder
   std::optional<int> candidate;
   std::optional<int> actuator;
   bool json = false;

@@ -1,17 +1,16 @@
 #include "app/cli/select_output.h"
 
-#include "output/selection_report.h"
-#include "output/value_text.h"
-#include "platform/c_numbers.h"
-#include "platform/control_ids.h"
-
 #include <QJsonArray>
 #include <QJsonValue>
-
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
+
+#include "output/selection_report.h"
+#include "output/value_text.h"
+#include "platform/c_numbers.h"
+#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/selvio_view.h"
-#include "platform/headless_controls.h"
-
 #include <QJsonObject>
 #include <QString>
+
+#include "app/selvio_view.h"
+#include "platform/headless_controls.h"
 
 namespace selvio {
 

@@ -1,0 +1,80 @@
+#include "app/cli/update_command.h"
+
+#include <QFileInfo>
+#include <memory>
+
+#include "app/cli/working_folder.h"
+#include "app/cli/working_folder_option.h"
+#include "output/catalogue_reload.h"
+#include "output/catalogue_update.h"
+#include "output/update_settings.h"
+#include "output/update_transfer.h"
+#include "platform/headless_controls.h"
+
+namespace selvio {
+namespace {
+
+int Refuse(QTextStream& err, const QString& message) {
+  err << message << '\n' << UpdateUsage();
+  err.flush();
+  return kUpdateRefusedStatus;
+}
+
+}  // namespace
+
+QString UpdateUsage() {
+  return QString::fromUtf8(
+      "Использование: selvio-cli update [--dir ПАПКА]\n"
+      "  Обновляет каталог в рабочей папке ПАПКА (по умолчанию текущей) с FTP-сервера,\n"
+      "  как кнопка \"Обновить\", с настройками из ПАПКА/update.dat.\n"
+      "  Код выхода: 0 - каталог загружен, 1 - обновление не удалось,\n"
+      "  2 - неверная командная строка или нет update.dat\n");
+}
+
+int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                     const FtpTimeouts& timeouts) {
+  QString dirOption;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+      out << UpdateUsage();
+      return kUpdateDoneStatus;
+    }
+    if (argument != QLatin1String("--dir")) {
+      return Refuse(err, QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
+    }
+    if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+      return Refuse(err, QString::fromUtf8("После --dir нужно имя папки"));
+    }
+    dirOption = arguments[++i];
+  }
+  // Without --dir, the folder the window works in: a scheduled update refreshes the user's
+  // folder, never the installed data.
+  const QString dir = CommandWorkingFolder(dirOption, err);
+  if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
+    return Refuse(err, refusal);
+  }
+  const QString settingsPath = QDir(dir).filePath(QString::fromUtf8(kUpdateSettingsFileName));
+  if (!QFileInfo(settingsPath).isFile()) {
+    return Refuse(err,
+                  QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
+  }
+  CurrentFolderScope folder;
+  if (!folder.Enter(dir)) {
+    return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
+  }
+
+  // The catalogue in use, as the form loaded it at start; a folder without one has no date.
+  const auto catalogue = std::make_unique<Catalogue>();
+  LoadCatalogueFailure(QStringLiteral("xmldata.xml"), *catalogue);
+
+  const UpdateTransferResult result =
+      RunUpdateTransfer(LoadUpdateSettings(QString::fromUtf8(kUpdateSettingsFileName)), timeouts);
+  HeadlessControls messages;
+  const bool done = FinishCatalogueUpdate(result, *catalogue, messages);
+  for (const QString& message : messages.Messages()) out << message << '\n';
+  out.flush();
+  return done ? kUpdateDoneStatus : kUpdateFailedStatus;
+}
+
+}  // namespace selvio

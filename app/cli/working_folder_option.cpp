@@ -1,0 +1,17 @@
+#include "app/cli/working_folder_option.h"
+
+#include "app/working_folder.h"
+
+#include <QDir>
+
+namespace selvio {
+
+QString CommandWorkingFolder(const QString& dirOption, QTextStream& err) {
+  if (!dirOption.isEmpty()) return QDir::current().absoluteFilePath(dirOption);
+  const WorkingFolder folder = PrepareWorkingFolder(ProcessDataFolders(), nullptr);
+  for (const QString& problem : folder.problems) err << problem << '\n';
+  err.flush();
+  return folder.path;
+}
+
+}  // namespace selvio

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+#include "platform/ftp_session.h"
+
+namespace selvio {
+
+// The entries of an MLSD reply ("facts; name" per line): a plain file is one whose "type" fact
+// is "file"; "cdir" and "pdir" lines are left out.
+std::vector<FtpEntry> ParseMlsdListing(const QByteArray& reply);
+
+// The entries of a LIST reply in the Unix form ("-rw-r--r-- 1 user group 12 Jan 1 10:00 name",
+// a plain file starts with "-") or the DOS form ("01-01-24 10:00AM <DIR> name").
+std::vector<FtpEntry> ParseListListing(const QByteArray& reply);
+
+}  // namespace selvio

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "app/cli/select_command.h"
+#include "app/cli/update_command.h"
+#include "tests/ftp_test_server.h"
+
+namespace selvio::test {
+namespace {
+
+struct RunResult {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+RunResult RunCli(const QStringList& arguments) {
+  RunResult result;
+  QTextStream out(&result.out);
+  QTextStream err(&result.err);
+  result.status = RunSelvioCli(arguments, out, err);
+  out.flush();
+  err.flush();
+  return result;
+}
+
+// A working folder with the form's test catalogue (dated 01.03.2024) and a server whose folder
+// "pub" holds a newer one.
+class UpdateCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(work_.filePath("xmldata.xml"), TestCatalogue("01.03.2024"));
+    WriteFile(root_.filePath("pub/xmldata.xml"), TestCatalogue("01.06.2025"));
+  }
+  void WriteSettings(const UpdateSettings& settings) {
+    ASSERT_TRUE(SaveUpdateSettings(work_.filePath("update.dat"), settings));
+  }
+  QTemporaryDir work_;
+  QTemporaryDir root_;
+};
+
+TEST_F(UpdateCliTest, UpdatesTheFolderAndPrintsTheDialogsMessages) {
+  FtpTestServer server(root_.path());
+  ASSERT_NE(server.Port(), 0);
+  WriteSettings(server.Settings());
+  const QByteArray settings = ReadFile(work_.filePath("update.dat"));
+  const QString before = QDir::currentPath();
+
+  const RunResult first = RunCli({"update", "--dir", work_.path()});
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.out, QString::fromUtf8("Обновление прошло успешно\n"));
+  EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.06.2025"));
+  EXPECT_EQ(QDir::currentPath(), before);
+
+  const RunResult second = RunCli({"update", "--dir", work_.path()});
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.out, QString::fromUtf8("Обновление не найдено\n"));
+  // The settings file is only read.
+  EXPECT_EQ(ReadFile(work_.filePath("update.dat")), settings);
+}
+
+TEST_F(UpdateCliTest, FailedUpdateExitsWithOne) {
+  FtpTestServer server(root_.path());
+  ASSERT_NE(server.Port(), 0);
+  UpdateSettings refused = server.Settings();
+  refused.password = "wrong";
+  UpdateSettings closed = server.Settings();
+  closed.server = QStringLiteral("127.0.0.1:%1").arg(ClosedPort());
+  struct Row {
+    const char* name;
+    UpdateSettings settings;
+    const char* out;
+  };
+  const Row rows[] = {
+      {"refused log-in", refused, "Ошибка соединения!\n"},
+      {"no server", closed, "Ошибка соединения!\n"},
+      {"wrong folder", server.Settings("nowhere"), "Не могу найти нужную директорию.\n"},
+      {"empty settings", {}, "Не могу установить соединение с сервером.\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    WriteSettings(row.settings);
+    const RunResult run = RunCli({"update", "--dir", work_.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, QString::fromUtf8(row.out));
+    EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.03.2024"));
+  }
+}
+
+TEST_F(UpdateCliTest, CatalogueThatDoesNotLoadAfterTheTransferExitsWithOne) {
+  // The server sends no catalogue and the folder's own one is unreadable.
+  QFile::remove(root_.filePath("pub/xmldata.xml"));
+  WriteFile(root_.filePath("pub/other.txt"), "other");
+  WriteFile(work_.filePath("xmldata.xml"), "<xmldata>");
+  FtpTestServer server(root_.path());
+  ASSERT_NE(server.Port(), 0);
+  WriteSettings(server.Settings());
+  const RunResult run = RunCli({"update", "--dir", work_.path()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, QString("Unable to load XML document into the parser\n"));
+  EXPECT_EQ(ReadFile(work_.filePath("other.txt")), QByteArray("other"));
+}
+
+TEST_F(UpdateCliTest, BadCommandLinesAndMissingSettingsExitWithTwo) {
+  QTemporaryDir empty;
+  struct Row {
+    const char* name;
+    QStringList arguments;
+    const char* error;
+  };
+  const Row rows[] = {
+      {"no update.dat", {"update", "--dir", empty.path()}, "Нет файла настроек обновления"},
+      {"unknown option", {"update", "--verbose"}, "Неизвестный параметр: --verbose"},
+      {"--dir without a folder", {"update", "--dir"}, "После --dir нужно имя папки"},
+      {"missing folder", {"update", "--dir", empty.filePath("none")}, "Рабочая папка не найдена"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const RunResult run = RunCli(row.arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.error))) << run.err.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace selvio::test

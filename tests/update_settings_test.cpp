@@ -1,0 +1,143 @@
+#include "output/update_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "output/update_transfer.h"
+#include "platform/ftp_listing.h"
+
+namespace selvio {
+namespace {
+
+class UpdateSettingsTest : public ::testing::Test {
+ protected:
+  QString Path() const { return dir_.filePath(QStringLiteral("update.dat")); }
+  void Write(const QByteArray& bytes) {
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray Read() const {
+    QFile file(Path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  QTemporaryDir dir_;
+};
+
+TEST_F(UpdateSettingsTest, SavedAsFourLinesEndedByCrLf) {
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {"ftp.example.org", "user", "pa55", "pub/catalogue"}));
+  EXPECT_EQ(Read(), QByteArray("ftp.example.org\r\nuser\r\npa55\r\npub/catalogue\r\n"));
+  const UpdateSettings expected{"ftp.example.org", "user", "pa55", "pub/catalogue"};
+  EXPECT_EQ(LoadUpdateSettings(Path()), expected);
+}
+
+TEST_F(UpdateSettingsTest, FileIsReadableAndWritableByItsOwnerOnly) {
+  const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
+  EXPECT_EQ(QFile::permissions(Path()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser,
+            ownerOnly);
+
+  // A file left readable by everybody is narrowed when it is written again.
+  ASSERT_TRUE(
+      QFile::setPermissions(Path(), ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
+  EXPECT_EQ(QFile::permissions(Path()) & ~QFileDevice::ReadUser & ~QFileDevice::WriteUser,
+            ownerOnly);
+}
+
+TEST_F(UpdateSettingsTest, ReadAsWordsNotLines) {
+  struct Row {
+    const char* name;
+    QByteArray file;
+    UpdateSettings expected;
+  };
+  const Row rows[] = {
+      {"empty login line moves the words up", "srv\r\n\r\npw\r\npub\r\n", {"srv", "pw", "pub", ""}},
+      {"a field with a space is split", "my server\r\nu\r\np\r\nd\r\n", {"my", "server", "u", "p"}},
+      {"tabs and several blanks separate", "  a\t\tb \r\n\r\n c\nd e f", {"a", "b", "c", "d"}},
+      {"fewer words leave the rest empty", "only\r\n", {"only", "", "", ""}},
+      {"empty file", "", {"", "", "", ""}},
+      {"bytes as UTF-8", "сервер\r\nu\r\np\r\nпапка\r\n", {"сервер", "u", "p", "папка"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Write(row.file);
+    EXPECT_EQ(LoadUpdateSettings(Path()), row.expected);
+  }
+}
+
+TEST_F(UpdateSettingsTest, EmptyLoginDoesNotComeBackAsWritten) {
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {"srv", "", "pw", "pub"}));
+  const UpdateSettings expected{"srv", "pw", "pub", ""};
+  EXPECT_EQ(LoadUpdateSettings(Path()), expected);
+}
+
+TEST_F(UpdateSettingsTest, MissingFileGivesEmptyFields) {
+  EXPECT_EQ(LoadUpdateSettings(dir_.filePath("none.dat")), UpdateSettings{});
+}
+
+TEST_F(UpdateSettingsTest, LongFieldsAreCutTo1023Characters) {
+  const QString long1500(1500, QLatin1Char('x'));
+  Write(long1500.toLatin1() + " u p d");
+  EXPECT_EQ(LoadUpdateSettings(Path()).server, QString(1023, QLatin1Char('x')));
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {long1500, "u", "p", "d"}));
+  EXPECT_EQ(Read().indexOf("\r\n"), 1023);
+}
+
+TEST_F(UpdateSettingsTest, UnwritableFileIsReported) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("update.dat"));
+  EXPECT_FALSE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
+}
+
+TEST(UpdateFileNames, OnlyPlainNamesOfOtherFilesAreAccepted) {
+  for (const char* name : {"xmldata.xml", "Рнас.dat", "a #%.txt", "user.bin.old", ".hidden"}) {
+    EXPECT_TRUE(IsAcceptedUpdateFileName(QString::fromUtf8(name))) << name;
+  }
+  for (const char* name :
+       {"", ".", "..", "../x", "a/b", "/etc/passwd", "a\\b", "x..y", "user.bin", "update.dat"}) {
+    EXPECT_FALSE(IsAcceptedUpdateFileName(QString::fromUtf8(name))) << name;
+  }
+}
+
+TEST(FtpListings, MlsdTellsFilesFromFolders) {
+  const std::vector<FtpEntry> entries = ParseMlsdListing(
+      "type=cdir;perm=el; .\r\n"
+      "type=pdir;perm=el; ..\r\n"
+      "type=file;size=12;modify=20240101000000; xmldata.xml\r\n"
+      "Type=DIR;modify=20240101000000; sub\r\n"
+      "size=4;type=file; name with  spaces.txt\r\n"
+      "type=OS.unix=symlink;size=4; link\r\n");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].name, "xmldata.xml");
+  EXPECT_FALSE(entries[0].folder);
+  EXPECT_EQ(entries[1].name, "sub");
+  EXPECT_TRUE(entries[1].folder);
+  EXPECT_EQ(entries[2].name, "name with  spaces.txt");
+  EXPECT_FALSE(entries[2].folder);
+  EXPECT_TRUE(entries[3].folder);
+}
+
+TEST(FtpListings, ListInUnixAndDosForms) {
+  const std::vector<FtpEntry> entries = ParseListListing(
+      "total 8\r\n"
+      "drwxr-xr-x   2 owner    group        4096 Jan 01 10:00 sub\r\n"
+      "-rw-r--r--   1 owner    group        3605 Mar 01  2024 xmldata.xml\r\n"
+      "-rw-r--r--   1 owner    group           4 Jan 01 10:00 a b.txt\n"
+      "01-01-24  10:00AM       <DIR>          docs\r\n"
+      "01-01-24  10:00AM                 1234 Рнас.dat\r\n");
+  ASSERT_EQ(entries.size(), 5u);
+  EXPECT_TRUE(entries[0].folder);
+  EXPECT_EQ(entries[0].name, "sub");
+  EXPECT_FALSE(entries[1].folder);
+  EXPECT_EQ(entries[1].name, "xmldata.xml");
+  EXPECT_EQ(entries[2].name, "a b.txt");
+  EXPECT_TRUE(entries[3].folder);
+  EXPECT_EQ(entries[3].name, "docs");
+  EXPECT_FALSE(entries[4].folder);
+  EXPECT_EQ(entries[4].name, QString::fromUtf8("Рнас.dat"));
+}
+
+}  // namespace
+}  // namespace selvio
