@@ -12,7 +12,7 @@ source scripts/ensure_tools.sh
 seconds=${1:-600}
 shift || true
 names=("$@")
-((${#names[@]})) || names=(catalogue selection_file saturation_table property_table)
+((${#names[@]})) || names=(catalogue selection_file saturation_table property_table update_settings)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSELVIO_FUZZ=ON -DSELVIO_BENCHMARKS=OFF >/dev/null
@@ -25,13 +25,15 @@ mkdir -p .work/fuzz/artifacts
 run() {
   local name=$1
   mkdir -p ".work/fuzz/$name"
-  local seeds
-  seeds=$(sed "s|^|$PWD/|" "fuzz/seeds/$name.txt" | paste -sd,)
+  local seeds=()
+  if [[ -f "fuzz/seeds/$name.txt" ]]; then
+    seeds=(-seed_inputs="$(sed "s|^|$PWD/|" "fuzz/seeds/$name.txt" | paste -sd,)")
+  fi
   # shellcheck disable=SC2086
   ASAN_OPTIONS=quarantine_size_mb=64:detect_leaks=0 QT_QPA_PLATFORM=offscreen \
     nice -n 10 "build-fuzz/fuzz/${name}_fuzzer" ".work/fuzz/$name" "fuzz/corpus/$name" \
     -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix=".work/fuzz/artifacts/$name-" -seed_inputs="$seeds" ${extra[$name]:-} \
+    -artifact_prefix=".work/fuzz/artifacts/$name-" "${seeds[@]}" ${extra[$name]:-} \
     >".work/fuzz/$name.log" 2>&1 || echo "$name stopped: see .work/fuzz/$name.log"
 }
 for ((i = 0; i < ${#names[@]}; i += 2)); do
