@@ -24,5 +24,6 @@ else
   cp -r data/. "$workdir/"
 fi
 
-# Until the window exists, the program is its command-line tool: size the example point.
-exec build/app/selvio-cli select "$workdir/example.crp" --dir "$workdir" "$@"
+# The selection window in the working folder; without a display it says so and exits with 1.
+program="$PWD/build/app/window/selvio"
+cd "$workdir" && exec "$program" "$@"

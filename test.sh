@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a normal build (which also
+# Installs what is missing, checks the include layering, builds, and runs every test: once in a normal build (which also
 # builds the benchmarks, without running them) and once with address and undefined-behaviour
 # sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_tools.sh
+
+# No folder includes a header of a layer above it.
+/usr/bin/python3 scripts/check_layers.py .
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

@@ -1,6 +1,6 @@
 #include "app/capillary_lengths.h"
 
-#include "platform/c_numbers.h"
+#include "output/value_text.h"
 
 namespace selvio {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 void Append(CapillaryLengthList& list, float length) {
   if (list.count < 0 || list.count >= kListCapacity) return;
   const auto slot = static_cast<std::size_t>(list.count);
-  list.labels[slot] = FormatC("%.1f", static_cast<double>(length));
+  list.labels[slot] = FormatNumber("%.1f", static_cast<double>(length));
   list.lengths[slot] = length;
   ++list.count;
 }

@@ -1,19 +1,22 @@
 #pragma once
 
-#include "platform/headless_controls.h"
-
 #include <span>
 #include <vector>
 
+#include "platform/headless_controls.h"
+
 // The controls of the selection form: every id with its kind, its text and its state before
-// the form initialises itself. The headless form and the Qt window are both built from it.
+// the form initialises itself, and the fixed texts that the logic never addresses (ids from
+// ids::kFirstFixedText on). The headless form and the Qt window are both built from it.
 namespace selvio {
 
 struct ControlEntry {
   int id = 0;
   ControlType kind = ControlType::Label;
-  const char* text = "";     // UTF-8; a label block's lines are separated by "\r\n"
-  const char* caption = "";  // the fixed label beside the control or over its group, if any
+  const char* text = "";  // UTF-8; a label block's lines are separated by "\r\n"
+  // The control whose text names this one: the label beside it or over its group, the area
+  // it belongs to, or for a unit list its edit; 0 when its own text names it.
+  int caption = 0;
   bool shownAtStart = true;
   bool enabledAtStart = true;
 };

@@ -1,5 +1,8 @@
 #include "app/selvio_view.h"
 
+#include <QDir>
+#include <utility>
+
 #include "app/candidate_dialog.h"
 #include "app/capillary_lengths.h"
 #include "app/density_dialog.h"
@@ -12,8 +15,6 @@
 #include "engine/selection.h"
 #include "output/update_dialog.h"
 #include "platform/control_ids.h"
-
-#include <QDir>
 
 namespace selvio {
 namespace {
@@ -53,7 +54,8 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
   c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
   c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
-  c.Bind(ids::kStainlessCapillary, [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary,
+         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
   c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
   c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
   c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
@@ -66,14 +68,32 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
-  c.Bind(ids::kCheckUpdate, [this] {
-    RunUpdateDialog(controls_, catalogue_,
-                    [this] { BuildCapillaryLengthLists(catalogue_, state_); });
-  });
+  c.Bind(ids::kCheckUpdate,
+         [this] { RunUpdateDialog(controls_, catalogue_, [this] { RebuildCapillaryLengths(); }); });
+  documents_.Bind(c);
+}
+
+void CSelvioView::RebuildCapillaryLengths() {
+  BuildCapillaryLengthLists(catalogue_, state_);
+  const std::pair<int, const CapillaryLengthList*> metals[] = {
+      {ids::kCopperCapillary, &state_.copperCapillaryLengths},
+      {ids::kPvcCapillary, &state_.pvcCapillaryLengths},
+      {ids::kStainlessCapillary, &state_.stainlessCapillaryLengths}};
+  for (const auto& [radio, lengths] : metals) {
+    if (!controls_.IsChecked(radio)) continue;
+    const int selected = controls_.SelectedIndex(ids::kCapillaryLength);
+    FillCapillaryLengths(controls_, *lengths);
+    if (selected > 0 && selected < lengths->count) {
+      controls_.SelectListEntry(ids::kCapillaryLength, selected);
+    }
+    return;
+  }
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
-  LoadSaturationTable(saturation_, controls_);
+  if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
 
   state_.controllerSectionOn = 0;
   state_.controllerSectionAvailable = 1;
@@ -91,7 +111,9 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   ShowPneumaticGroup(controls_, false);
 
   FillUnitLists(controls_);
-  LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_, controls_);
+  if (const LoadResult load = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
   BuildCapillaryLengthLists(catalogue_, state_);
 
   result_.valveCandidateCount = 0;

@@ -1,20 +1,20 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
+#include "app/document_commands.h"
 #include "app/form_state.h"
 #include "app/glycol_tables.h"
+#include "app/selection_form.h"
 #include "app/settings_record.h"
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
-#include "engine/selection_form.h"
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
 #include "output/result_panels.h"
 #include "output/result_texts.h"
 #include "platform/form_controls.h"
-
-#include <QString>
-
-#include <functional>
 
 namespace selvio {
 
@@ -75,8 +75,13 @@ class CSelvioView {
   const ResultTexts& Texts() const { return texts_; }
   const SettingsRecord& Settings() const { return settings_; }
   ResultPanels& Panels() { return panels_; }
+  // Export, print, e-mail and the document buttons; the window gives them its desktop.
+  DocumentCommands& Documents() { return documents_; }
 
  private:
+  // After a catalogue reload: the length lists are built anew, and list 1076 shows the new
+  // lengths of the checked capillary metal, on the same line while the list still holds it.
+  void RebuildCapillaryLengths();
   void BindHandlers();
 
   FormControls& controls_;
@@ -91,6 +96,7 @@ class CSelvioView {
   QString settingsPath_ = QString::fromUtf8(kSettingsFileName);
   FormResultPanels panels_;
   CloseHandler closeHandler_;
+  DocumentCommands documents_{*this};
 };
 
 }  // namespace selvio

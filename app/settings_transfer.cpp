@@ -217,10 +217,12 @@ void ApplySettingsRecord(const SettingsRecord& r, FormControls& controls, FormSt
   if (r.actuatorKind == 2) OnThermostat(controls, state);
   if (r.actuatorKind == 3) OnPneumatic(controls, state);
 
+  // The length index is its own field: it is selected in whatever list 1076 holds, also when
+  // the stored metal names no list.
   if (const CapillaryLengthList* lengths = CapillaryLengthsOf(state, r.capillaryMetal)) {
     FillCapillaryLengths(controls, *lengths);
-    controls.SelectListEntry(ids::kCapillaryLength, r.capillaryLength);
   }
+  controls.SelectListEntry(ids::kCapillaryLength, r.capillaryLength);
 
   ApplyActuatorSection(controls, state);
   ApplyControllerSection(controls, state);

@@ -1,7 +1,5 @@
 #include "catalogue/catalogue_loader.h"
 
-#include "platform/headless_controls.h"
-
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
@@ -103,10 +101,9 @@ BENCHMARK(BM_DomParseOnly)->Unit(benchmark::kMillisecond);
 
 void BM_LoadCatalogue(benchmark::State& state) {
   const QString& path = SharedFile().path();
-  HeadlessControls controls;
   auto catalogue = std::make_unique<Catalogue>();
   for (auto _ : state) {
-    if (!LoadCatalogue(path, *catalogue, controls)) state.SkipWithError("load failed");
+    if (!LoadCatalogue(path, *catalogue)) state.SkipWithError("load failed");
   }
   if (catalogue->valves.count != kCatalogueCapacity ||
       catalogue->valves[0].electricLinkCount != kListCapacity ||

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "bench/bench_request.h"
 #include "engine/selection.h"
-#include "bench/bench_form.h"
 
 namespace selvio {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 constexpr int kLinksPerValve = kListCapacity;
 
 // 1024 electric actuators with distinct names, all three-position 24 V without options, so
-// every one fits the request of SetUpWaterRequest.
+// every one fits the request of WaterRequest.
 void AddActuators(Catalogue& catalogue) {
   ElectricActuatorRecord e;
   e.control = kThreePoint;
@@ -58,16 +58,16 @@ std::unique_ptr<Catalogue> WorstCaseCatalogue(bool sameName) {
 // Water, flanged two-way, P1 6, P2 3, 90 °C, Kv 20; electric, three-position, 24 V.
 void RunWorstCase(benchmark::State& state, bool sameName) {
   const std::unique_ptr<Catalogue> catalogue = WorstCaseCatalogue(sameName);
-  HeadlessControls controls;
-  bench::SetUpWaterRequest(controls, {ids::kElectric, ids::kThreePoint, ids::kVoltage24});
+  SelectionRequest request = bench::WaterRequest();
+  request.actuator.actuatorKind = ActuatorKind::Electric;
+  request.actuator.controlSignal = kThreePoint;
+  request.actuator.supplyVoltage = 24;
+  request.matchActuators = state.range(0) != 0;
   SaturationTable saturation;
-  SelectionRequest request;
   auto result = std::make_unique<SelectionResult>();
-  const bool actuatorSectionOn = state.range(0) != 0;
-  SelectionForm form{controls, *catalogue,        saturation, request,
-                     *result,  actuatorSectionOn, nullptr};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RunSelection(form));
+    RunSelection(request, *catalogue, saturation, *result);
+    benchmark::DoNotOptimize(result->outcome);
   }
   state.counters["candidates"] = result->valveCandidateCount;
   state.counters["actuators"] = result->valveCandidates[0].electricActuatorCount;

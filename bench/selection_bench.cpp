@@ -1,17 +1,16 @@
-#include "engine/selection.h"
-
-#include "bench/bench_form.h"
-
 #include <benchmark/benchmark.h>
 
 #include <memory>
+
+#include "bench/bench_request.h"
+#include "engine/selection.h"
 
 namespace selvio {
 namespace {
 
 // A catalogue of 1024 valves for water, every one of which passes the hydraulic tests of the
-// request of SetUpWaterRequest; names repeat in pairs and diameters alternate within one step, so the list
-// fills to its 100 slots and later valves are skipped.
+// request of WaterRequest; names repeat in pairs and diameters alternate within one step, so the
+// list fills to its 100 slots and later valves are skipped.
 std::unique_ptr<Catalogue> FullValveCatalogue() {
   auto catalogue = std::make_unique<Catalogue>();
   ValveRecord v;
@@ -31,14 +30,12 @@ std::unique_ptr<Catalogue> FullValveCatalogue() {
 
 void RunSelectionOn1024Valves(benchmark::State& state) {
   const std::unique_ptr<Catalogue> catalogue = FullValveCatalogue();
-  HeadlessControls controls;
-  bench::SetUpWaterRequest(controls, {});
+  const SelectionRequest request = bench::WaterRequest();
   SaturationTable saturation;
-  SelectionRequest request;
   auto result = std::make_unique<SelectionResult>();
-  SelectionForm form{controls, *catalogue, saturation, request, *result, false, nullptr};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RunSelection(form));
+    RunSelection(request, *catalogue, saturation, *result);
+    benchmark::DoNotOptimize(result->outcome);
   }
   state.counters["candidates"] = result->valveCandidateCount;
 }

@@ -651,22 +651,20 @@ QString CatalogueTooLargeMessage(const QString& fileName, qint64 size) {
 
 }  // namespace
 
-bool LoadCatalogue(const QString& fileName, Catalogue& catalogue, FormControls& controls) {
+LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
   QFile file(fileName);
   const bool opened = file.open(QIODevice::ReadOnly);
   if (opened && file.size() > kCatalogueFileLimit) {
-    controls.ShowMessage(CatalogueTooLargeMessage(fileName, file.size()));
-    return false;
+    return {false, CatalogueTooLargeMessage(fileName, file.size())};
   }
   QDomDocument document;
   if (!opened || !document.setContent(file.readAll())) {
-    controls.ShowMessage(QStringLiteral("Unable to load XML document into the parser"));
-    return false;
+    return {false, QStringLiteral("Unable to load XML document into the parser")};
   }
   auto fresh = std::make_unique<Catalogue>();
   ReadDocument(document, *fresh);
   catalogue = std::move(*fresh);
-  return true;
+  return {true, {}};
 }
 
 }  // namespace selvio

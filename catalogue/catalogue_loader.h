@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "catalogue/catalogue_records.h"
-#include "platform/form_controls.h"
+#include "catalogue/load_result.h"
 
 namespace selvio {
 
@@ -16,9 +16,9 @@ inline constexpr qint64 kCatalogueFileLimit = qint64{96} * 1024 * 1024;
 // Reads the catalogue file `fileName` (an XML document in the encoding its declaration names)
 // into `catalogue`. A successful load replaces the whole catalogue, controller and date
 // included, as if it had been read into a new, empty one. A file that is missing, unreadable or
-// not well-formed shows "Unable to load XML document into the parser", leaves `catalogue` as it
-// was and returns false; so does a file larger than kCatalogueFileLimit, with a message of its
-// own, before it is parsed.
-bool LoadCatalogue(const QString& fileName, Catalogue& catalogue, FormControls& controls);
+// not well-formed leaves `catalogue` as it was and fails with "Unable to load XML document into
+// the parser"; so does a file larger than kCatalogueFileLimit, with a message of its own,
+// before it is parsed.
+LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue);
 
 }  // namespace selvio

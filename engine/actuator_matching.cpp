@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "engine/medium.h"
-#include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {
@@ -15,38 +13,6 @@ namespace {
 // more than the pressure difference.
 bool LinkUsable(const ActuatorLink& link, const SelectionRequest& request, float drop) {
   return SuitsMedium(link, request) && link.maxPressureDrop > drop;
-}
-
-void CaptureRequestedSignal(const FormControls& controls, ActuatorPreferences& prefs) {
-  prefs.requestedSignal0to10V = false;
-  prefs.requestedSignal2to10V = false;
-  prefs.requestedSignal0to20mA = false;
-  prefs.requestedSignal4to20mA = false;
-  switch (controls.SelectedIndex(ids::kSignalType)) {
-    case 0:
-      prefs.requestedSignal0to10V = true;
-      break;
-    case 1:
-      prefs.requestedSignal2to10V = true;
-      break;
-    case 2:
-      prefs.requestedSignal0to20mA = true;
-      break;
-    case 3:
-      prefs.requestedSignal4to20mA = true;
-      break;
-    default:
-      break;
-  }
-}
-
-void CaptureThermostatInputs(const FormControls& controls, ActuatorPreferences& prefs) {
-  prefs.maintainedTemperature = ScanInt(controls.Text(ids::kMaintainedTemperature)).value_or(0);
-  if (controls.IsChecked(ids::kRodElement)) prefs.spiralElement = false;
-  if (controls.IsChecked(ids::kSpiralElement)) prefs.spiralElement = true;
-  prefs.copperElement = controls.IsChecked(ids::kCopperElement);
-  prefs.copperCapillary = controls.IsChecked(ids::kCopperCapillary);
-  prefs.pvcCapillary = controls.IsChecked(ids::kPvcCapillary);
 }
 
 bool ElectricFits(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
@@ -97,12 +63,13 @@ std::vector<int> PairsByName(const RecordContainer<Record>& container,
 // Runs the thermostat rules over the valve's thermostat links: appends each fitting thermostat
 // to `candidate`, or with no candidate only notes what the rules would note (the stainless
 // hint) without copying anything. True when a thermostat was (or would be) appended.
-bool ScanThermostats(SelectionForm& form, const ValveRecord& valve, ValveCandidate* candidate) {
-  const SelectionRequest& request = form.request;
+bool ScanThermostats(const SizingContext& context, const ValveRecord& valve,
+                     ValveCandidate* candidate) {
+  const SelectionRequest& request = context.request;
   const ActuatorPreferences& prefs = request.actuator;
   const float drop = std::fabs(request.p1 - request.p2);
   const bool copperChosen = prefs.copperElement || prefs.copperCapillary || prefs.pvcCapillary;
-  const auto& thermostats = form.catalogue.thermostats;
+  const auto& thermostats = context.catalogue.thermostats;
   const RecordNameIndex& index = thermostats.NameIndex();
   // Names already in the candidate's list, by group: only the first fitting record of a name
   // is taken.
@@ -113,8 +80,8 @@ bool ScanThermostats(SelectionForm& form, const ValveRecord& valve, ValveCandida
     if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
   }
   bool found = false;
-  for (const int pair : PairsByName(thermostats, valve.thermostatLinks, valve.thermostatLinkCount,
-                                    request, drop)) {
+  for (const int pair :
+       PairsByName(thermostats, valve.thermostatLinks, valve.thermostatLinkCount, request, drop)) {
     const int slot = pair / kListCapacity;
     const ThermostatRecord& t = thermostats[slot];
     if (t.temperatureMin > prefs.maintainedTemperature ||
@@ -124,7 +91,7 @@ bool ScanThermostats(SelectionForm& form, const ValveRecord& valve, ValveCandida
     const auto group = static_cast<std::size_t>(index.groupOfSlot[static_cast<std::size_t>(slot)]);
     if (nameTaken[group]) continue;
     if (t.stainlessSensor && copperChosen) {
-      form.result.stainlessHint = true;
+      context.result.stainlessHint = true;
       continue;
     }
     if (count >= kListCapacity) continue;  // a full list takes no more
@@ -138,38 +105,15 @@ bool ScanThermostats(SelectionForm& form, const ValveRecord& valve, ValveCandida
 
 }  // namespace
 
-void CaptureActuatorPreferences(const FormControls& controls, ActuatorPreferences& prefs) {
-  prefs.actuatorKind = controls.IsChecked(ids::kElectric)     ? ActuatorKind::Electric
-                       : controls.IsChecked(ids::kThermostat) ? ActuatorKind::Thermostat
-                       : controls.IsChecked(ids::kPneumatic)  ? ActuatorKind::Pneumatic
-                                                              : ActuatorKind::None;
-  prefs.controlSignal = 0;
-  if (controls.IsChecked(ids::kThreePoint)) prefs.controlSignal = kThreePoint;
-  if (controls.IsChecked(ids::kAnalogue)) prefs.controlSignal = kAnalogue;
-  prefs.supplyVoltage = 0;
-  if (controls.IsChecked(ids::kVoltage24)) prefs.supplyVoltage = 24;
-  if (controls.IsChecked(ids::kVoltage220)) prefs.supplyVoltage = 220;
-  prefs.wantLimitSwitches = controls.IsChecked(ids::kLimitSwitches);
-  prefs.wantPotentiometer = controls.IsChecked(ids::kPotentiometer);
-  prefs.wantSpringReturn = controls.IsChecked(ids::kSpringReturn);
-  prefs.wantHeater = controls.IsChecked(ids::kHeater);
-  prefs.wantPZ1 = controls.IsChecked(ids::kPositionerPZ1);
-  prefs.wantPZ2 = controls.IsChecked(ids::kPositionerPZ2);
-  prefs.wantNormallyOpen = controls.IsChecked(ids::kNormallyOpen);
-  prefs.wantNormallyClosed = controls.IsChecked(ids::kNormallyClosed);
-}
-
-bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
-  SelectionRequest& request = form.request;
-  ActuatorPreferences& prefs = request.actuator;
-  CaptureActuatorPreferences(form.controls, prefs);
+bool MatchActuators(const SizingContext& context, ValveCandidate& candidate) {
+  const SelectionRequest& request = context.request;
+  const ActuatorPreferences& prefs = request.actuator;
   const float drop = std::fabs(request.p1 - request.p2);
   const ValveRecord& valve = candidate.valve;
-  const Catalogue& catalogue = form.catalogue;
+  const Catalogue& catalogue = context.catalogue;
   bool found = false;
 
   if (prefs.actuatorKind == ActuatorKind::Electric) {
-    CaptureRequestedSignal(form.controls, prefs);
     const auto& actuators = catalogue.electricActuators;
     for (const int pair :
          PairsByName(actuators, valve.electricLinks, valve.electricLinkCount, request, drop)) {
@@ -188,17 +132,16 @@ bool MatchActuators(SelectionForm& form, ValveCandidate& candidate) {
     }
   }
   if (prefs.actuatorKind == ActuatorKind::Thermostat) {
-    CaptureThermostatInputs(form.controls, prefs);
-    found = ScanThermostats(form, valve, &candidate);
+    found = ScanThermostats(context, valve, &candidate);
   }
   return found;
 }
 
-void NoteMatchingHints(SelectionForm& form, const ValveRecord& valve) {
-  const ActuatorPreferences& prefs = form.request.actuator;
-  if (prefs.actuatorKind != ActuatorKind::Thermostat || form.result.stainlessHint) return;
+void NoteMatchingHints(const SizingContext& context, const ValveRecord& valve) {
+  const ActuatorPreferences& prefs = context.request.actuator;
+  if (prefs.actuatorKind != ActuatorKind::Thermostat || context.result.stainlessHint) return;
   if (!prefs.copperElement && !prefs.copperCapillary && !prefs.pvcCapillary) return;
-  ScanThermostats(form, valve, nullptr);
+  ScanThermostats(context, valve, nullptr);
 }
 
 }  // namespace selvio

@@ -1,11 +1,10 @@
 #include "engine/fluid_tables.h"
 
-#include "platform/c_numbers.h"
-
 #include <QFile>
-
 #include <optional>
 #include <string_view>
+
+#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -76,12 +75,11 @@ std::optional<Bracket> BracketOf(const std::vector<float>& axis, int count, floa
 
 }  // namespace
 
-void LoadSaturationTable(SaturationTable& table, FormControls& controls) {
+LoadResult LoadSaturationTable(SaturationTable& table) {
   const std::optional<QByteArray> bytes = ReadWholeFile(QStringLiteral("Рнас.dat"));
   if (!bytes) {
-    controls.ShowMessage(
-        QStringLiteral("Не хватает файла данных Рнас! Пожалуйста, переустановите программу."));
-    return;
+    return {false,
+            QStringLiteral("Не хватает файла данных Рнас! Пожалуйста, переустановите программу.")};
   }
   NumberReader reader(View(*bytes));
   int count = 0;
@@ -94,6 +92,7 @@ void LoadSaturationTable(SaturationTable& table, FormControls& controls) {
     ++count;
   }
   table.count = count;
+  return {true, {}};
 }
 
 void LoadPropertyTable(const QString& fileName, PropertyTable& table) {

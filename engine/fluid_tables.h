@@ -1,11 +1,10 @@
 #pragma once
 
-#include "engine/saturation_table.h"
-#include "platform/form_controls.h"
-
 #include <QString>
-
 #include <vector>
+
+#include "catalogue/load_result.h"
+#include "engine/saturation_table.h"
 
 namespace selvio {
 
@@ -26,9 +25,9 @@ inline constexpr int kPropertyAxisLimit = 1000;
 // Fills `table` from "Рнас.dat" in the working directory: white-space separated pairs of the
 // pressure in bar and the temperature in °C. A pair counts only when the end of the file lies
 // after its temperature; reading stops at 1000 pairs or at the first item that is not a number,
-// keeping the pairs counted before it. A file that cannot be opened shows "Не хватает файла
-// данных Рнас! Пожалуйста, переустановите программу." and leaves the table unchanged.
-void LoadSaturationTable(SaturationTable& table, FormControls& controls);
+// keeping the pairs counted before it. A file that cannot be opened leaves the table unchanged
+// and fails with "Не хватает файла данных Рнас! Пожалуйста, переустановите программу."
+LoadResult LoadSaturationTable(SaturationTable& table);
 
 // Fills `table` from the file `fileName`: N, M, the N first-axis values, the M second-axis values
 // and the N·M grid values, for each second-axis point the N values of the first axis. A file

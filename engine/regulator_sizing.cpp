@@ -1,10 +1,10 @@
 #include "engine/regulator_sizing.h"
 
+#include <cmath>
+
 #include "engine/medium.h"
 #include "engine/rating.h"
 #include "engine/required_kv.h"
-
-#include <cmath>
 
 namespace selvio {
 namespace {
@@ -33,22 +33,22 @@ int SettingRangeOf(const RegulatorRecord& r, float setting) {
 
 }  // namespace
 
-bool SizeRegulator(SelectionForm& form, ProductKind kind) {
-  SelectionRequest& request = form.request;
+bool SizeRegulator(const SizingContext& context, ProductKind kind) {
+  const SelectionRequest& request = context.request;
   const RegulatorKindTraits traits = TraitsOf(kind);
   const double setting = request.setting;
   if (!(traits.settingMin <= setting && setting <= traits.settingMax)) {
-    form.controls.ShowMessage(QString::fromUtf8(traits.settingMessage));
+    context.result.message = QString::fromUtf8(traits.settingMessage);
     return false;
   }
-  const std::optional<float> kv = ComputeRequiredKv(form);
+  const std::optional<float> kv = ComputeRequiredKv(context);
   if (!kv) return false;
-  SelectionResult& result = form.result;
+  SelectionResult& result = context.result;
   result.kv = *kv;
 
   const bool dp = kind == ProductKind::DpRegulator;
   const RecordContainer<RegulatorRecord>& container =
-      dp ? form.catalogue.dpRegulators : form.catalogue.reducingValves;
+      dp ? context.catalogue.dpRegulators : context.catalogue.reducingValves;
   std::vector<RegulatorCandidate>& list =
       dp ? result.dpRegulatorCandidates : result.reducingValveCandidates;
   int& count = dp ? result.dpRegulatorCandidateCount : result.reducingValveCandidateCount;
@@ -79,13 +79,6 @@ bool SizeRegulator(SelectionForm& form, ProductKind kind) {
   }
 
   result.shownCandidate = 0;
-  if (form.panels) {
-    if (dp) {
-      form.panels->ShowDpRegulatorResult();
-    } else {
-      form.panels->ShowReducingValveResult();
-    }
-  }
   return true;
 }
 

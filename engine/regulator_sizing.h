@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/selection_form.h"
+#include "engine/sizing_context.h"
 
 namespace selvio {
 
 // The regulator branch of a calculation, for a differential-pressure regulator or a reducing
 // valve: setting bounds, Kv for the medium, then every catalogue regulator of the kind that fits
-// and offers a setting range holding the setting becomes a candidate; finally the kind's panel
-// is shown. Returns false when an input was refused.
-bool SizeRegulator(SelectionForm& form, ProductKind kind);
+// and offers a setting range holding the setting becomes a candidate; the shown candidate goes
+// back to 0. Returns false when an input was refused.
+bool SizeRegulator(const SizingContext& context, ProductKind kind);
 
 }  // namespace selvio

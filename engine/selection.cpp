@@ -1,123 +1,87 @@
 #include "engine/selection.h"
 
 #include "engine/regulator_sizing.h"
-#include "engine/unit_factors.h"
+#include "engine/sizing_context.h"
 #include "engine/valve_sizing.h"
-#include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {
 
-const char* const kConsultation = "За помощью в подборе оборудования обратитесь к специалистам "
-                                  "по продаже регулирующей арматуры.";
+const char* const kConsultation =
+    "За помощью в подборе оборудования обратитесь к специалистам "
+    "по продаже регулирующей арматуры.";
 
-// Reads a real the way the form accepts it: a decimal comma counts as a point.
-void ReadReal(const FormControls& controls, int id, float& field) {
-  QString text = controls.Text(id);
-  text.replace(QLatin1Char(','), QLatin1Char('.'));
-  if (std::optional<float> value = ScanFloat(text)) field = *value;
-}
-
-void ReadInt(const FormControls& controls, int id, int& field) {
-  if (std::optional<int> value = ScanInt(controls.Text(id))) field = *value;
-}
-
-void ClearPanels(ResultPanels& panels) {
-  panels.ShowValveResult();
-  panels.ShowReducingValveResult();
-  panels.ShowDpRegulatorResult();
-  panels.ShowActuatorResult();
-  panels.ShowControllerResult();
-  panels.ShowCalculatedData();
-}
-
-SelectionOutcome Finish(SelectionForm& form, SelectionOutcome outcome) {
-  form.result.outcome = outcome;
-  return outcome;
-}
-
-}  // namespace
-
-void CaptureRequest(SelectionForm& form) {
-  const FormControls& c = form.controls;
-  SelectionRequest& r = form.request;
-  r.wantBalanced = c.IsChecked(ids::kBalanced);
-
-  ReadReal(c, ids::kDensity, r.density);
-  ReadReal(c, ids::kP1, r.p1);
-  ReadReal(c, ids::kP2, r.p2);
-  ReadInt(c, ids::kTemperature, r.temperature);
-  ReadReal(c, ids::kDrop, r.drop);
-  ReadReal(c, ids::kSetting, r.setting);
-  ReadReal(c, ids::kFlow, r.flow);
-  ReadReal(c, ids::kSafetyFactor, r.safetyFactor);
-
-  r.isWater = c.IsChecked(ids::kWater);
-  r.isGlycol = c.IsChecked(ids::kGlycol);
-  r.isSteam = c.IsChecked(ids::kSteam);
-  const bool flanged = c.IsChecked(ids::kFlanged);
-  const bool threaded = c.IsChecked(ids::kThreaded);
-  const bool twoWay = c.IsChecked(ids::kTwoWay);
-  const bool threeWay = c.IsChecked(ids::kThreeWay);
-  r.wantMixing = c.IsChecked(ids::kMixing);
-  r.wantDiverting = c.IsChecked(ids::kDiverting);
-  r.useSafetyFactor = c.IsChecked(ids::kUseSafetyFactor);
-  r.checkCavitation = c.IsChecked(ids::kCheckCavitation);
-  r.product = c.IsChecked(ids::kControlValve)  ? ProductKind::ControlValve
-              : c.IsChecked(ids::kDpRegulator) ? ProductKind::DpRegulator
-                                               : ProductKind::ReducingValve;
-
-  r.p1 *= PressureFactor(c.SelectedIndex(ids::kP1Unit));
-  r.p2 *= PressureFactor(c.SelectedIndex(ids::kP2Unit));
-  r.drop *= PressureFactor(c.SelectedIndex(ids::kDropUnit));
-  r.setting *= PressureFactor(c.SelectedIndex(ids::kSettingUnit));
-
-  if (!r.useSafetyFactor) r.safetyFactor = 1.0f;
-
-  r.connection = kConnectionNotGiven;
-  if (flanged) r.connection = kFlanged;
-  if (threaded) r.connection = kThreaded;
-  r.valveKind = kValveKindNotGiven;
-  if (twoWay) r.valveKind = kTwoWay;
-  if (threeWay) r.valveKind = kThreeWay;
-}
-
-SelectionOutcome RunSelection(SelectionForm& form) {
-  SelectionResult& result = form.result;
-  result.valveCandidateCount = 0;
-  result.dpRegulatorCandidateCount = 0;
-  result.reducingValveCandidateCount = 0;
-  if (form.panels) ClearPanels(*form.panels);
+void ClearNumbers(SelectionResult& result) {
   result.kv = 0;
   result.dpv = 0;
   result.velocity = 0;
   result.psat = 0;
+}
 
-  CaptureRequest(form);
-  SelectionRequest& r = form.request;
-  result.psat = LookupSaturationPressure(form.saturation, static_cast<float>(r.temperature));
+void Finish(SelectionResult& result, SelectionOutcome outcome) {
+  result.outcome = outcome;
+  if (outcome != InvalidInput) result.message = OutcomeMessage(outcome, result.stainlessHint);
+}
 
-  if (!r.isSteam && !(r.p2 < r.p1)) {
-    form.controls.ShowMessage(QString::fromUtf8("Должно быть Р2<Р1"));
-    return Finish(form, InvalidInput);
-  }
-  if (r.safetyFactor > 1.25 || r.safetyFactor < 1) {
-    form.controls.ShowMessage(QString::fromUtf8("Должно быть 1<K<1.25"));
-    return Finish(form, InvalidInput);
-  }
+void Refuse(SelectionResult& result, const char* message) {
+  result.message = QString::fromUtf8(message);
+  result.outcome = InvalidInput;
+}
+
+}  // namespace
+
+void RunSelection(const SelectionRequest& r, const Catalogue& catalogue,
+                  const SaturationTable& saturation, SelectionResult& result) {
+  ClearCandidateLists(result);
+  ClearNumbers(result);
+  result.message.clear();
+  result.psat = LookupSaturationPressure(saturation, static_cast<float>(r.temperature));
+
+  if (!r.isSteam && !(r.p2 < r.p1)) return Refuse(result, "Должно быть Р2<Р1");
+  if (r.safetyFactor > 1.25 || r.safetyFactor < 1) return Refuse(result, "Должно быть 1<K<1.25");
 
   result.stainlessHint = false;
+  SizingContext context{r, catalogue, result};
   if (r.product == ProductKind::ControlValve) {
-    const std::optional<bool> valveFound = SizeControlValve(form);
-    if (!valveFound) return Finish(form, InvalidInput);
-    if (result.valveCandidateCount > 0) return Finish(form, Found);
-    return Finish(form, *valveFound ? NoActuator : NothingFound);
+    const std::optional<bool> valveFound = SizeControlValve(context);
+    if (!valveFound) return Finish(result, InvalidInput);
+    if (result.valveCandidateCount > 0) return Finish(result, Found);
+    return Finish(result, *valveFound ? NoActuator : NothingFound);
   }
-  if (!SizeRegulator(form, r.product)) return Finish(form, InvalidInput);
+  if (!SizeRegulator(context, r.product)) return Finish(result, InvalidInput);
   const int count = r.product == ProductKind::DpRegulator ? result.dpRegulatorCandidateCount
                                                           : result.reducingValveCandidateCount;
-  return Finish(form, count > 0 ? Found : NothingFound);
+  Finish(result, count > 0 ? Found : NothingFound);
+}
+
+SelectionResult RunSelection(const SelectionRequest& request, const Catalogue& catalogue,
+                             const SaturationTable& saturation) {
+  SelectionResult result;
+  RunSelection(request, catalogue, saturation, result);
+  return result;
+}
+
+void RefuseSelection(SelectionResult& result, const QString& message) {
+  ClearCandidateLists(result);
+  ClearNumbers(result);
+  result.outcome = InvalidInput;
+  result.message = message;
+}
+
+void ClearCandidateLists(SelectionResult& result) {
+  result.valveCandidateCount = 0;
+  result.dpRegulatorCandidateCount = 0;
+  result.reducingValveCandidateCount = 0;
+}
+
+void ResetSelectionResult(SelectionResult& result) {
+  ClearCandidateLists(result);
+  ClearNumbers(result);
+  result.outcome = NothingFound;
+  result.message.clear();
+  result.shownCandidate = 0;
+  result.shownActuator = 0;
+  result.stainlessHint = false;
 }
 
 QString OutcomeMessage(SelectionOutcome outcome, bool stainlessHint) {
@@ -138,13 +102,6 @@ QString OutcomeMessage(SelectionOutcome outcome, bool stainlessHint) {
       break;
   }
   return {};
-}
-
-void OnCalculate(SelectionForm& form) {
-  const SelectionOutcome outcome = RunSelection(form);
-  const QString message = OutcomeMessage(outcome, form.result.stainlessHint);
-  if (!message.isEmpty()) form.controls.ShowMessage(message);
-  form.controls.Enable(ids::kOtherConfiguration, outcome == Found);
 }
 
 }  // namespace selvio

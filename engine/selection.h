@@ -1,22 +1,38 @@
 #pragma once
 
-#include "engine/selection_form.h"
+#include <QString>
+
+#include "catalogue/catalogue_records.h"
+#include "engine/saturation_table.h"
+#include "engine/selection_request.h"
+#include "engine/selection_result.h"
 
 namespace selvio {
 
-// Fills the request from the form: numbers (a field that cannot be read keeps its value),
-// flags, pressures converted to bar, K forced to 1 when not asked for, connection and ways.
-void CaptureRequest(SelectionForm& form);
+// One calculation: empties the candidate lists and the numbers, looks up Psat at the request's
+// temperature, checks the inputs in their fixed order and sizes the chosen product. The outcome
+// and the message to show (a refusal, or what the outcome says; empty when nothing is to be
+// shown) are left in `result`, whose storage is reused. The shown indices change only when the
+// sizing reaches its end, as the candidate dialog's last choice stays until then.
+void RunSelection(const SelectionRequest& request, const Catalogue& catalogue,
+                  const SaturationTable& saturation, SelectionResult& result);
 
-// One calculation on the form's request and result: clears the panels, captures and checks the
-// inputs, sizes the chosen product. The outcome is also stored in the result.
-SelectionOutcome RunSelection(SelectionForm& form);
+// The same into a fresh result.
+SelectionResult RunSelection(const SelectionRequest& request, const Catalogue& catalogue,
+                             const SaturationTable& saturation);
 
-// Handler of "Расчет": runs the calculation, shows the outcome's message and enables
-// "Другая конфигурация" only when something was found.
-void OnCalculate(SelectionForm& form);
+// Ends a calculation whose inputs could not be read before they reached the sizing: empty lists,
+// no numbers, outcome InvalidInput with `message`.
+void RefuseSelection(SelectionResult& result, const QString& message);
 
-// The message OnCalculate shows for an outcome; empty when none is shown.
+// Empties the three candidate lists, keeping their storage.
+void ClearCandidateLists(SelectionResult& result);
+
+// Puts `result` back as a fresh one would be, keeping the storage of its lists.
+void ResetSelectionResult(SelectionResult& result);
+
+// The message the outcome itself shows; empty for Found and InvalidInput (a refusal carries its
+// own).
 QString OutcomeMessage(SelectionOutcome outcome, bool stainlessHint);
 
 }  // namespace selvio

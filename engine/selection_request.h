@@ -7,7 +7,8 @@ enum class ActuatorKind { None, Electric, Thermostat, Pneumatic };
 
 enum SelectionOutcome : int { Found = 1, NothingFound = 0, NoActuator = -1, InvalidInput = -2 };
 
-// The actuator inputs of the form, read while actuators are matched.
+// The actuator inputs of a calculation. The signal flags are set for an electric actuator and
+// the thermostat inputs for a thermostat; the panels show them for the actuator found.
 struct ActuatorPreferences {
   ActuatorKind actuatorKind = ActuatorKind::None;
   int controlSignal = 0;  // ControlKind: 1 three-point, 2 analogue
@@ -31,8 +32,8 @@ struct ActuatorPreferences {
   bool wantNormallyClosed = false;
 };
 
-// Every input of one calculation. Kept between calculations: a field whose text cannot be read
-// keeps its previous value, already converted to base units.
+// Every input of one calculation, in base units: pressures in bar, the flow in m³/h (water,
+// glycol) or kg/h (steam).
 struct SelectionRequest {
   ProductKind product = ProductKind::ControlValve;
   bool isWater = false;
@@ -45,14 +46,15 @@ struct SelectionRequest {
   bool wantBalanced = false;
   bool useSafetyFactor = false;
   bool checkCavitation = false;
-  float p1 = 0;        // bar
-  float p2 = 0;        // bar
-  int temperature = 0; // °C
-  float drop = 0;      // ΔP in bar (water, glycol) or the relative drop δ (steam)
-  float setting = 0;   // bar
-  float flow = 0;      // m³/h (water, glycol) or kg/h (steam) once converted
-  float safetyFactor = 1;  // K; 1 until a calculation reads it, so no K is shown
-  float density = 0;   // kg/m³
+  bool matchActuators = false;  // the actuator section is on: candidates need an actuator
+  float p1 = 0;                 // bar
+  float p2 = 0;                 // bar
+  int temperature = 0;          // °C
+  float drop = 0;               // ΔP in bar (water, glycol) or the relative drop δ (steam)
+  float setting = 0;            // bar
+  float flow = 0;               // m³/h (water, glycol) or kg/h (steam)
+  float safetyFactor = 1;       // K; 1 when not asked for, so no K is shown
+  float density = 0;            // kg/m³
   ActuatorPreferences actuator;
 };
 

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
 #include "catalogue/catalogue_records.h"
 #include "engine/selection_request.h"
 
-#include <vector>
-
 namespace selvio {
 
-// The outcome of the last calculation and the candidates it found.
+// The outcome of the last calculation, the message to show for it, and the candidates it found.
 struct SelectionResult {
   SelectionOutcome outcome = NothingFound;
+  QString message;     // a refusal's, or the outcome's own; empty when none is shown
   float kv = 0;        // m³/h, Kv·K
   float dpv = 0;       // bar
   float velocity = 0;  // m/s

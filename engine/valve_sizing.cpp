@@ -35,23 +35,24 @@ bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newe
   return sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn);
 }
 
-std::optional<bool> SizeControlValve(SelectionForm& form) {
-  const std::optional<float> kv = ComputeRequiredKv(form);
+std::optional<bool> SizeControlValve(const SizingContext& context) {
+  const std::optional<float> kv = ComputeRequiredKv(context);
   if (!kv) return std::nullopt;
-  SelectionResult& result = form.result;
+  SelectionResult& result = context.result;
+  const SelectionRequest& request = context.request;
   result.kv = *kv;
 
   bool valveFound = false;
-  const RecordContainer<ValveRecord>& valves = form.catalogue.valves;
+  const RecordContainer<ValveRecord>& valves = context.catalogue.valves;
   for (int i = 0; i < valves.count; ++i) {
-    if (!ValveFits(valves[i], form.request, *kv)) continue;
+    if (!ValveFits(valves[i], request, *kv)) continue;
     valveFound = true;
     // A full list takes no further candidates.
     if (result.valveCandidateCount >= kListCapacity) continue;
     // The candidates are thinned as they come: a valve the pruning drops is neither copied nor
     // given actuators; only what matching notes for the whole calculation is kept.
     if (PruneDrops(result, result.valveCandidateCount, valves[i])) {
-      if (form.actuatorSectionOn) NoteMatchingHints(form, valves[i]);
+      if (request.matchActuators) NoteMatchingHints(context, valves[i]);
       continue;
     }
     ValveCandidate& candidate =
@@ -60,13 +61,12 @@ std::optional<bool> SizeControlValve(SelectionForm& form) {
     candidate.electricActuatorCount = 0;
     candidate.pneumaticActuatorCount = 0;
     candidate.thermostatCount = 0;
-    if (form.actuatorSectionOn && !MatchActuators(form, candidate)) continue;
+    if (request.matchActuators && !MatchActuators(context, candidate)) continue;
     ++result.valveCandidateCount;
   }
 
   result.shownCandidate = 0;
   result.shownActuator = 0;
-  if (form.panels) form.panels->ShowValveResult();
   return valveFound;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "engine/selection_form.h"
+#include <optional>
+
+#include "engine/sizing_context.h"
 
 namespace selvio {
 
 // The control-valve branch of a calculation: Kv for the medium, then every catalogue valve that
 // fits becomes a candidate (with its actuators while the actuator section is on), thinned to
-// close alternatives of the first one; finally the valve panel is shown. Returns whether any
-// valve passed the hydraulic tests, or nothing when an input was refused.
-std::optional<bool> SizeControlValve(SelectionForm& form);
+// close alternatives of the first one; the shown indices go back to 0. Returns whether any valve
+// passed the hydraulic tests, or nothing when an input was refused.
+std::optional<bool> SizeControlValve(const SizingContext& context);
 
 // Whether valve v passes the seven hydraulic tests of the request with Kv `kv`.
 bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv);

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::HeadlessForm& form = fuzz::FormWithExampleSelection();
   form.controls.ClearMessages();
   const QString path = fuzz::WriteInput(QStringLiteral("fuzzed.xml"), data, size);
-  if (!LoadCatalogue(path, form.catalogue, form.controls)) return 0;
+  if (!LoadCatalogue(path, form.catalogue)) return 0;
   form.controls.Click(fuzz::ProductFor(size));
   form.controls.Click(ids::kCalculate);
   fuzz::RequireFinitePanels(form.controls, {ids::kCalculatedData});

@@ -1,6 +1,6 @@
 #include "output/catalogue_update.h"
 
-#include "output/catalogue_reload.h"
+#include "catalogue/catalogue_loader.h"
 
 namespace selvio {
 
@@ -43,7 +43,7 @@ bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalo
     return false;
   }
   const QString previousDate = catalogue.catalogueDate;
-  const QString failure = LoadCatalogueFailure(QStringLiteral("xmldata.xml"), catalogue);
+  const QString failure = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue).failure;
   if (!failure.isEmpty()) {
     messages.ShowMessage(failure);
     return false;

@@ -9,7 +9,7 @@ namespace selvio {
 FormResultPanels::FormResultPanels(FormControls& controls, const Catalogue& catalogue,
                                    const SaturationTable& saturation,
                                    const SelectionRequest& request, SelectionResult& result,
-                                   const FormState& state, ResultTexts& texts)
+                                   const PanelState& state, ResultTexts& texts)
     : controls_(controls),
       catalogue_(catalogue),
       saturation_(saturation),

@@ -1,16 +1,28 @@
 #pragma once
 
-#include "app/form_state.h"
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
-#include "engine/selection_form.h"
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
+#include "output/panel_state.h"
 #include "output/result_texts.h"
 #include "platform/control_ids.h"
 #include "platform/form_controls.h"
 
 namespace selvio {
+
+// The result-panel routines of the form. A calculation clears the panels at its start and shows
+// the product's panel at its end.
+class ResultPanels {
+ public:
+  virtual ~ResultPanels() = default;
+  virtual void ShowValveResult() = 0;
+  virtual void ShowDpRegulatorResult() = 0;
+  virtual void ShowReducingValveResult() = 0;
+  virtual void ShowActuatorResult() = 0;
+  virtual void ShowControllerResult() = 0;
+  virtual void ShowCalculatedData() = 0;
+};
 
 // The result panels of the selection form: the regulator, actuator, controller and
 // calculated-data areas, filled from the candidate lists of the result and the form's state
@@ -20,7 +32,7 @@ class FormResultPanels : public ResultPanels {
  public:
   FormResultPanels(FormControls& controls, const Catalogue& catalogue,
                    const SaturationTable& saturation, const SelectionRequest& request,
-                   SelectionResult& result, const FormState& state, ResultTexts& texts);
+                   SelectionResult& result, const PanelState& state, ResultTexts& texts);
 
   void ShowValveResult() override;
   void ShowDpRegulatorResult() override;
@@ -57,7 +69,7 @@ class FormResultPanels : public ResultPanels {
   const SaturationTable& saturation_;
   const SelectionRequest& request_;
   SelectionResult& result_;
-  const FormState& state_;
+  const PanelState& state_;
   ResultTexts& texts_;
 };
 

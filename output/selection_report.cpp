@@ -57,7 +57,8 @@ QString ThermostatBlock(const ThermostatRecord& t, const ResultTexts& texts) {
   return "\nТермостат: " + t.name + "\nДлина капилляра,м: " + texts.capillaryLengthText +
          "\nМеталл чувств.эл-та: " + texts.elementMetalText +
          "\nМеталл капилляра: " + texts.capillaryMetalText +
-         "\nДиапазон темп-р,°С: " + IntegerText(t.temperatureMin) + "-" + IntegerText(t.temperatureMax);
+         "\nДиапазон темп-р,°С: " + IntegerText(t.temperatureMin) + "-" +
+         IntegerText(t.temperatureMax);
 }
 
 // The shown actuator; none when the candidate has no actuators or the index is past them.
@@ -78,7 +79,7 @@ QString ControllerBlock(const ResultTexts& texts) {
 }
 
 QString ValveReport(const ValveCandidate& c, int shownActuator, const ResultTexts& texts,
-                    const FormState& state) {
+                    const PanelState& state) {
   const ValveRecord& v = c.valve;
   QString text = "Клапан: " + v.name + ProductLines(v) +
                  "\nРегулировочная характеристика: " + v.characteristic +
@@ -99,7 +100,7 @@ QString RegulatorReport(const QString& title, const RegulatorCandidate& c) {
 }  // namespace
 
 QString ComposeSelectionReport(const SelectionResult& result, const ResultTexts& texts,
-                               const FormState& state) {
+                               const PanelState& state) {
   const int shown = result.shownCandidate;
   QString text;
   if (result.valveCandidateCount != 0) {

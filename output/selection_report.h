@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/form_state.h"
 #include "engine/selection_result.h"
+#include "output/panel_state.h"
 #include "output/result_texts.h"
 
 namespace selvio {
@@ -14,6 +14,6 @@ namespace selvio {
 // regulator by its setting range. Empty when no list holds a candidate; at most 1023
 // characters.
 QString ComposeSelectionReport(const SelectionResult& result, const ResultTexts& texts,
-                               const FormState& state);
+                               const PanelState& state);
 
 }  // namespace selvio

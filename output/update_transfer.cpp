@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "output/catalogue_reload.h"
+#include "catalogue/catalogue_loader.h"
 
 namespace selvio {
 namespace {
@@ -144,7 +144,7 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
 
   if (const QTemporaryFile* catalogue = staged.Find(kCatalogueFileName)) {
     const auto trial = std::make_unique<Catalogue>();
-    result.catalogueFailure = LoadCatalogueFailure(catalogue->fileName(), *trial);
+    result.catalogueFailure = LoadCatalogue(catalogue->fileName(), *trial).failure;
     if (!result.catalogueFailure.isEmpty()) {
       result.status = UpdateTransferStatus::CatalogueUnreadable;
       return result;

@@ -4,6 +4,7 @@ selvio_packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
   libcurl4-openssl-dev
+  fonts-liberation2 poppler-utils unzip xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-pyftpdlib
   locales

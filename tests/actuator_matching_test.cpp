@@ -102,7 +102,7 @@ struct MatchingFixture {
     SelectionForm form = f.Form();
     CaptureRequest(form);
     candidate->valve = valve;
-    return MatchActuators(form, *candidate);
+    return MatchActuators(f.Context(), *candidate);
   }
 };
 

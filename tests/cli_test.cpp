@@ -204,7 +204,7 @@ TEST_F(CliFixture, OutcomeAndMessagesOfEachKindOfPoint) {
        "Перепад давления на клапане ΔP должен быть больше нуля", 0},
       {"ΔP that cannot be read",
        [](SettingsRecord& r) { SetFieldText(r.drop, QStringLiteral("abc")); }, -2,
-       "Перепад давления на клапане ΔP должен быть больше нуля", 0},
+       "Поле «ΔP» не содержит числа", 0},
       {"a flow beyond every valve",
        [](SettingsRecord& r) { SetFieldText(r.flow, QStringLiteral("1000")); }, 0,
        "Вашим параметрам не удовлетворяет ни один клапан", 0},
@@ -548,6 +548,28 @@ TEST_F(CliBundled, ExampleFindsAValveWithAnActuator) {
   EXPECT_EQ(data[3], FormatC("%.2f", json.value("psat").toDouble()));
   EXPECT_TRUE(json.value("report").toString().startsWith(QString::fromUtf8("Клапан: ") +
                                                          first.value("name").toString() + "\n"));
+}
+
+// The printed figures of the shipped example against a hand calculation: water, P1 6, P2 4,
+// 90 °C, ΔP 0.3 bar, G 5 m³/h, K 1.2, first candidate DN 32 with Kvs 16.
+//   Kv = 5/√0.3 = 9.129, Kv·K = 10.954;  dPv = (5/16)² = 0.098 bar;
+//   V = (5/3600 m³/s) / (3.1415/4·0.032² m²) = 1.727 m/s;  Psat(90 °C) = 0.70 bar.
+TEST_F(CliBundled, ExamplePrintsTheHandCalculatedFigures) {
+  const RunResult run = RunInProcess({"select", Example(), "--dir", Work()});
+  ASSERT_EQ(run.status, 0);
+  const auto valueBeside = [&run](const char* label) {
+    for (const QString& line : run.out.split('\n')) {
+      if (line.trimmed().startsWith(QString::fromUtf8(label))) {
+        return line.section(':', -1).trimmed();
+      }
+    }
+    return QString();
+  };
+  EXPECT_TRUE(run.out.contains(QString::fromUtf8("ВКФ-2-32-16")));
+  EXPECT_EQ(valueBeside("Расчетная пропускная способность клапана Kv"), "9.13(10.95)");
+  EXPECT_EQ(valueBeside("Расчетная потеря давления на открытом клапане dPv"), "0.10");
+  EXPECT_EQ(valueBeside("Расчетная скорость теплоносителя через клапан V"), "1.73");
+  EXPECT_EQ(valueBeside("Давление насыщенных паров Pнас"), "0.70");
 }
 
 TEST_F(CliBundled, AnotherCandidateChangesTheShownValues) {

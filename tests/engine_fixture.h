@@ -1,14 +1,15 @@
 #pragma once
 
-#include "catalogue/catalogue_records.h"
-#include "engine/selection_form.h"
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
-
 #include <QString>
-
 #include <memory>
 #include <vector>
+
+#include "app/selection_form.h"
+#include "catalogue/catalogue_records.h"
+#include "engine/selection.h"
+#include "engine/sizing_context.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
 
 namespace selvio::test {
 
@@ -23,8 +24,8 @@ struct EngineFixture {
   bool actuatorSectionOn = false;
 
   EngineFixture() {
-    for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit,
-                     ids::kFlowUnit}) {
+    for (int list :
+         {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit, ids::kFlowUnit}) {
       for (const char* entry : {"a", "b", "c"}) controls.AppendListEntry(list, entry);
       controls.SelectListEntry(list, 0);
     }
@@ -48,6 +49,9 @@ struct EngineFixture {
   SelectionForm Form() {
     return {controls, *catalogue, saturation, request, *result, actuatorSectionOn, nullptr};
   }
+
+  // The engine's view of the fixture's request, catalogue and result.
+  SizingContext Context() { return {request, *catalogue, *result}; }
 
   void Type(int id, const QString& text) { controls.SetText(id, text); }
   void Check(int id, bool checked = true) { controls.SetChecked(id, checked); }

@@ -1,12 +1,15 @@
-#include "app/capillary_lengths.h"
-#include "app/units.h"
-#include "form_fixture.h"
-
 #include <QStringList>
-
+#include <algorithm>
 #include <clocale>
+#include <limits>
+#include <memory>
 #include <set>
 #include <string>
+
+#include "app/capillary_lengths.h"
+#include "app/fixed_text_ids.h"
+#include "app/units.h"
+#include "form_fixture.h"
 
 namespace selvio::test {
 namespace {
@@ -22,7 +25,20 @@ TEST(ControlInventory, EveryIdOnceAndEveryNamedIdDeclared) {
                  ids::kCheckUpdate, ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
     EXPECT_TRUE(seen.count(id)) << "id " << id << " missing";
   }
-  EXPECT_EQ(seen.size(), 121u);
+  EXPECT_EQ(
+      std::count_if(seen.begin(), seen.end(), [](int id) { return id < ids::kFirstFixedText; }),
+      121);
+}
+
+TEST(ControlInventory, CaptionsNameControlsOfTheInventory) {
+  for (const ControlEntry& entry : FormControlInventory()) {
+    if (entry.caption == 0) continue;
+    const ControlEntry* caption = FindControlEntry(entry.caption);
+    ASSERT_NE(caption, nullptr) << "caption of " << entry.id;
+    EXPECT_TRUE(caption->kind == ControlType::Label || caption->kind == ControlType::Edit ||
+                caption->kind == ControlType::CheckBox)
+        << "caption of " << entry.id;
+  }
 }
 
 TEST(ControlInventory, RadioGroupsHoldOnlyRadiosOfTheInventory) {
@@ -131,6 +147,21 @@ TEST(CapillaryLengths, FormattedWithOneDecimalAndSortedByMaterial) {
   EXPECT_EQ(state.pvcCapillaryLengths.labels[0], QStringLiteral("12.3"));
   ASSERT_EQ(state.stainlessCapillaryLengths.count, 1);
   EXPECT_EQ(state.stainlessCapillaryLengths.labels[0], QStringLiteral("1.5"));
+}
+
+// A catalogue length beyond float (1e39) reads as infinity; it is listed as every other number
+// that is not finite, not as "inf".
+TEST(CapillaryLengths, ANonFiniteLengthIsListedAsADash) {
+  auto catalogue = std::make_unique<Catalogue>();
+  catalogue->capillaries.Append({std::numeric_limits<float>::infinity(), kCopper});
+  catalogue->capillaries.Append({std::numeric_limits<float>::quiet_NaN(), kCopper});
+  catalogue->capillaries.Append({2.0f, kCopper});
+  FormState state;
+  BuildCapillaryLengthLists(*catalogue, state);
+  ASSERT_EQ(state.copperCapillaryLengths.count, 3);
+  EXPECT_EQ(state.copperCapillaryLengths.labels[0], QString::fromUtf8("—"));
+  EXPECT_EQ(state.copperCapillaryLengths.labels[1], QString::fromUtf8("—"));
+  EXPECT_EQ(state.copperCapillaryLengths.labels[2], QStringLiteral("2.0"));
 }
 
 TEST(CapillaryLengths, MoreThanAHundredOfOneMaterialKeepsTheFirstHundred) {

@@ -1,6 +1,8 @@
 #include "app/units.h"
 #include "form_fixture.h"
 
+#include <vector>
+
 namespace selvio::test {
 namespace {
 
@@ -274,11 +276,27 @@ TEST_F(FormModeRules, CapillaryMetalRefillsTheLengths) {
   }
 }
 
+// Each radio is first brought within the user's reach by the clicks that show its group; the
+// click then checks it and runs no handler.
 TEST_F(FormModeRules, RadiosWithoutARuleRunNothing) {
-  for (int id : {ids::kThreaded, ids::kMixing, ids::kVoltage220, ids::kRodElement,
-                 ids::kPositionerPZ2, ids::kNormallyClosed, ids::kControllerTwoHeating}) {
-    if (!Enabled(id) || !Shown(id)) continue;
-    EXPECT_FALSE(C().Click(id)) << id;
+  struct Row {
+    int radio;
+    std::vector<int> reach;  // clicks that show and enable the radio
+  };
+  const Row rows[] = {
+      {ids::kThreaded, {}},
+      {ids::kMixing, {ids::kThreeWay}},
+      {ids::kVoltage220, {ids::kElectric, ids::kThreePoint}},
+      {ids::kRodElement, {ids::kThermostat}},
+      {ids::kPositionerPZ2, {ids::kPneumatic}},
+      {ids::kNormallyClosed, {ids::kPneumatic}},
+      {ids::kControllerTwoHeating, {ids::kElectric, ids::kControllerEmpty}},
+  };
+  for (const Row& row : rows) {
+    for (int id : row.reach) Click(id);
+    ASSERT_TRUE(Shown(row.radio) && Enabled(row.radio)) << row.radio;
+    EXPECT_FALSE(C().Click(row.radio)) << row.radio;
+    EXPECT_TRUE(Checked(row.radio)) << row.radio;
   }
 }
 

@@ -276,6 +276,20 @@ TEST_F(FormSettings, StoredChoicesOutsideTheirGroupsLeaveTheGroupsAlone) {
   EXPECT_TRUE(Checked(ids::kAnalogue));
 }
 
+// The stored length index is selected in list 1076 whatever the stored metal says.
+TEST_F(FormSettings, AStoredMetalOutsideItsGroupStillSelectsTheStoredLength) {
+  Start();
+  SettingsRecord record = DefaultSettingsRecord();
+  record.capillaryMetal = 9;
+  record.capillaryLength = 2;
+  ASSERT_TRUE(WriteSelectionFile(FilePath("metal.crp"), record));
+  Click(ids::kThermostat);
+  Click(ids::kStainlessCapillary);  // fills "2.0", "6.0", "10.0" and selects "2.0"
+  OpenThroughDialog(FilePath("metal.crp"));
+  EXPECT_EQ(C().ListEntries(ids::kCapillaryLength), QStringList({"2.0", "6.0", "10.0"}));
+  EXPECT_EQ(SelectedEntry(ids::kCapillaryLength), QStringLiteral("10.0"));
+}
+
 TEST_F(FormSettings, OutOfRangeListIndexLeavesNoSelection) {
   Start();
   SettingsRecord record = DefaultSettingsRecord();

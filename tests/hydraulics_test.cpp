@@ -97,7 +97,9 @@ TEST(LossAndVelocityTest, WaterLossIsFlowOverKvsSquaredAndVelocityFromDiameter) 
   r.flow = 10;
   const LossVelocity lv = ComputeLossAndVelocity(r, 20.0f, 50.0f, true);
   EXPECT_FLOAT_EQ(lv.dpv, 0.25f);
-  EXPECT_NEAR(lv.velocity, 4e6 * 10 / (11309.4 * 2500), 1e-6);
+  // 10 m³/h = 0.0027778 m³/s through DN 50, area 3.1415/4·0.05² = 0.0019634 m²: 1.41475 m/s
+  // (π is taken as 3.1415; with the exact π it would be 1.41471).
+  EXPECT_NEAR(lv.velocity, 1.41475, 1e-5);
 }
 
 TEST(LossAndVelocityTest, SteamThroughSteamRatedProductUsesDeltaTimesP1) {
@@ -109,7 +111,9 @@ TEST(LossAndVelocityTest, SteamThroughSteamRatedProductUsesDeltaTimesP1) {
   r.temperature = 20;
   const LossVelocity steam = ComputeLossAndVelocity(r, 25.0f, 50.0f, true);
   EXPECT_FLOAT_EQ(steam.dpv, 1.25f);
-  EXPECT_NEAR(steam.velocity, 4e6 * 1000 / (3600 * 3.1415 * WaterDensity(20) * 2500), 1e-6);
+  // 1000 kg/h over ρ 998.23 kg/m³ (water at 20 °C) = 0.00027827 m³/s through 0.0019634 m²:
+  // 0.141726 m/s.
+  EXPECT_NEAR(steam.velocity, 0.141726, 1e-5);
   // A product not rated for steam keeps the water formulas.
   const LossVelocity plain = ComputeLossAndVelocity(r, 25.0f, 50.0f, false);
   EXPECT_FLOAT_EQ(plain.dpv, 1600.0f);
@@ -121,7 +125,8 @@ TEST(LossAndVelocityTest, StoresIntoTheResult) {
   SelectionResult result;
   LossAndVelocity(r, 10.0f, 25.0f, false, result);
   EXPECT_FLOAT_EQ(result.dpv, 0.25f);
-  EXPECT_GT(result.velocity, 0.0f);
+  // 5 m³/h = 0.0013889 m³/s through DN 25, area 3.1415/4·0.025² = 0.00049086 m²: 2.82950 m/s.
+  EXPECT_NEAR(result.velocity, 2.82950, 1e-5);
 }
 
 }  // namespace

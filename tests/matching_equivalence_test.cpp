@@ -295,7 +295,7 @@ int ExpectSameMatch(EngineFixture& fast, EngineFixture& slow, const ValveRecord&
   SelectionForm slowForm = slow.Form();
   CaptureRequest(fastForm);
   CaptureRequest(slowForm);
-  const bool found = MatchActuators(fastForm, *fastCandidate);
+  const bool found = MatchActuators(fast.Context(), *fastCandidate);
   EXPECT_EQ(found, reference::MatchActuators(slowForm, *slowCandidate));
   const QStringList tags = Tags(*fastCandidate);
   EXPECT_EQ(tags, Tags(*slowCandidate));

@@ -123,7 +123,7 @@ struct PanelsFixture {
   SaturationTable saturation;
   SelectionRequest request;
   std::unique_ptr<SelectionResult> result = std::make_unique<SelectionResult>();
-  std::unique_ptr<FormState> state = std::make_unique<FormState>();
+  std::unique_ptr<PanelState> state = std::make_unique<PanelState>();
   ResultTexts texts;
   FormResultPanels panels{controls, *catalogue, saturation, request, *result, *state, texts};
 
@@ -752,7 +752,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --- Through the engine ---------------------------------------------------------------------
 
 struct EngineWithPanels : test::EngineFixture {
-  std::unique_ptr<FormState> state = std::make_unique<FormState>();
+  std::unique_ptr<PanelState> state = std::make_unique<PanelState>();
   ResultTexts texts;
   FormResultPanels panels{controls, *catalogue, saturation, request, *result, *state, texts};
   SelectionForm WithPanels() {

@@ -57,7 +57,7 @@ const char* const kValveLines =
 struct ReportFixture {
   std::unique_ptr<SelectionResult> result = std::make_unique<SelectionResult>();
   ResultTexts texts;
-  std::unique_ptr<FormState> state = std::make_unique<FormState>();
+  std::unique_ptr<PanelState> state = std::make_unique<PanelState>();
 
   ReportFixture() {
     texts.positionerText = "PZ1";

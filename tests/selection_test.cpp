@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
 
 namespace selvio {
 namespace {
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"glycol_negative_drop_accepted", kValve, kGlycol, false, "1", "6", "3", "-0.25", "1", "1040", {}},
         ValidationCase{"glycol_zero_density_refused", kValve, kGlycol, false, "1", "6", "3", "0.25", "1", "0", kDensity},
         ValidationCase{"steam_zero_inlet_refused", kValve, kSteam, false, "1", "0", "3", "0.25", "1", "0", kInletPressure},
-        ValidationCase{"unreadable_first_drop_is_zero", kValve, kWater, false, "1", "6", "3", "abc", "1", "0", kWaterDrop}),
+        ValidationCase{"unreadable_drop_refused_by_name", kValve, kWater, false, "1", "6", "3", "abc", "1", "0", QString::fromUtf8("Поле «ΔP» не содержит числа")}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CaptureRequestTest, ConvertsUnitsAndReadsDecimalComma) {
@@ -126,16 +127,71 @@ TEST(CaptureRequestTest, TemperatureIsReadAsWholeDegrees) {
   EXPECT_EQ(f.request.temperature, 75);
 }
 
-TEST(CaptureRequestTest, UnreadableFieldKeepsItsConvertedValueAndIsConvertedAgain) {
+// A field the calculation uses whose text holds no number refuses the calculation by name,
+// before any other check, even when an earlier calculation read a number there. Each case
+// starts after a calculation that found a valve (Kv 20 against Kvs 25).
+struct UnreadableCase {
+  const char* name;
+  std::function<void(EngineFixture&)> setup;
+  const char* field;  // nullptr: the calculation goes on
+};
+
+class UnreadableFieldTest : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(UnreadableFieldTest, RefusesByNameOrGoesOn) {
+  const UnreadableCase& c = GetParam();
   EngineFixture f;
-  f.Type(ids::kP1, "250");
-  f.SelectUnit(ids::kP1Unit, 1);
+  f.catalogue->valves.Append(MakeValve("V", 50, 25));
+  SelectionForm first = f.Form();
+  ASSERT_EQ(RunSelection(first), Found);
+  c.setup(f);
   SelectionForm form = f.Form();
-  CaptureRequest(form);
-  EXPECT_FLOAT_EQ(f.request.p1, 2.5f);
-  f.Type(ids::kP1, "бар");
-  CaptureRequest(form);
-  EXPECT_FLOAT_EQ(f.request.p1, 0.025f);
+  const SelectionOutcome outcome = RunSelection(form);
+  if (c.field == nullptr) {
+    EXPECT_NE(outcome, InvalidInput);
+    EXPECT_TRUE(f.controls.Messages().isEmpty()) << f.controls.Messages().join('|').toStdString();
+    return;
+  }
+  const QString message =
+      QString::fromUtf8("Поле «%1» не содержит числа").arg(QString::fromUtf8(c.field));
+  EXPECT_EQ(outcome, InvalidInput);
+  EXPECT_EQ(f.controls.Messages(), QStringList{message});
+  EXPECT_EQ(f.result->valveCandidateCount, 0);
+  EXPECT_EQ(f.result->kv, 0.0f);
+}
+
+void Clear(EngineFixture& f, int id) { f.Type(id, ""); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnreadableFieldTest,
+    ::testing::Values(
+        UnreadableCase{"cleared_flow_is_not_the_previous_one", [](EngineFixture& f) { Clear(f, ids::kFlow); }, "G"},
+        UnreadableCase{"blank_inlet_pressure", [](EngineFixture& f) { f.Type(ids::kP1, "   "); }, "Р1"},
+        UnreadableCase{"letters_in_outlet_pressure", [](EngineFixture& f) { f.Type(ids::kP2, "бар"); }, "Р2"},
+        UnreadableCase{"letters_in_temperature", [](EngineFixture& f) { f.Type(ids::kTemperature, "abc"); }, "Т"},
+        UnreadableCase{"empty_drop", [](EngineFixture& f) { Clear(f, ids::kDrop); }, "ΔP"},
+        UnreadableCase{"empty_relative_drop_for_steam", [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); Clear(f, ids::kDrop); }, "δ"},
+        UnreadableCase{"empty_k_while_ticked", [](EngineFixture& f) { f.Check(ids::kUseSafetyFactor); Clear(f, ids::kSafetyFactor); }, "K"},
+        UnreadableCase{"empty_density_for_glycol", [](EngineFixture& f) { f.ChooseMedium(ids::kGlycol); Clear(f, ids::kDensity); }, "Плотность среды"},
+        UnreadableCase{"empty_setting_for_a_regulator", [](EngineFixture& f) { f.ChooseProduct(ids::kDpRegulator); Clear(f, ids::kSetting); }, "Требуемый перепад давления (настройка)"},
+        UnreadableCase{"empty_thermostat_temperature_when_asked", [](EngineFixture& f) { f.actuatorSectionOn = true; f.Check(ids::kThermostat); Clear(f, ids::kMaintainedTemperature); }, "Поддерживаемая температура"},
+        UnreadableCase{"first_in_form_order", [](EngineFixture& f) { Clear(f, ids::kFlow); Clear(f, ids::kP1); f.Check(ids::kUseSafetyFactor); f.Type(ids::kSafetyFactor, "x"); }, "K"},
+        UnreadableCase{"before_the_pressure_order_check", [](EngineFixture& f) { Clear(f, ids::kP1); f.Type(ids::kP2, "7"); }, "Р1"},
+        UnreadableCase{"hidden_outlet_pressure_for_steam", [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); Clear(f, ids::kP2); }, nullptr},
+        UnreadableCase{"k_not_ticked", [](EngineFixture& f) { Clear(f, ids::kSafetyFactor); }, nullptr},
+        UnreadableCase{"density_for_water", [](EngineFixture& f) { Clear(f, ids::kDensity); }, nullptr},
+        UnreadableCase{"setting_for_a_valve", [](EngineFixture& f) { Clear(f, ids::kSetting); }, nullptr},
+        UnreadableCase{"thermostat_temperature_with_the_section_off", [](EngineFixture& f) { f.Check(ids::kThermostat); Clear(f, ids::kMaintainedTemperature); }, nullptr},
+        UnreadableCase{"a_number_followed_by_a_unit", [](EngineFixture& f) { f.Type(ids::kFlow, "10 м3/ч"); }, nullptr}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// An empty K with its box ticked used to count as 1: a safety factor nobody typed.
+TEST(CaptureRequestTest, EmptyTickedKIsNotTakenAsOne) {
+  EngineFixture f;
+  f.Check(ids::kUseSafetyFactor);
+  f.Type(ids::kSafetyFactor, "");
+  SelectionForm form = f.Form();
+  EXPECT_EQ(CaptureRequest(form), QString::fromUtf8("Поле «K» не содержит числа"));
 }
 
 TEST(CaptureRequestTest, LastCheckedRadioDecidesConnectionAndWays) {

@@ -54,6 +54,13 @@ TEST_F(UpdateDialogTest, NewCatalogueIsLoadedAndShownInTheCaption) {
   ASSERT_EQ(C().Caption(), QString::fromUtf8("Подбор клапана. База от 01.03.2024"));
   // "%.1f" rounds the exact tie 4.25 to even.
   ASSERT_EQ(CopperLengths(), QStringList({"2.0", "4.2"}));
+  // The user has a copper capillary of 4.2 m chosen.
+  for (int radio : {ids::kCopperCapillary, ids::kPvcCapillary, ids::kStainlessCapillary}) {
+    C().SetChecked(radio, radio == ids::kCopperCapillary);
+  }
+  C().ClearList(ids::kCapillaryLength);
+  for (const QString& length : CopperLengths()) C().AppendListEntry(ids::kCapillaryLength, length);
+  C().SelectListEntry(ids::kCapillaryLength, 1);
 
   UpdateThroughTheDialog(server.Settings());
   EXPECT_EQ(C().DialogsRun(), std::vector<int>({kDialog}));
@@ -63,6 +70,9 @@ TEST_F(UpdateDialogTest, NewCatalogueIsLoadedAndShownInTheCaption) {
   EXPECT_EQ(View().CatalogueData().catalogueDate, "01.06.2025");
   // The capillary length lists are built again from the new catalogue, not appended to.
   EXPECT_EQ(CopperLengths(), QStringList({"2.0", "4.2", "8.0"}));
+  // The list on the form shows them at once, still on 4.2 m.
+  EXPECT_EQ(C().ListEntries(ids::kCapillaryLength), QStringList({"2.0", "4.2", "8.0"}));
+  EXPECT_EQ(C().SelectedIndex(ids::kCapillaryLength), 1);
   EXPECT_EQ(ReadFile(FilePath(QString::fromUtf8("Рнас.dat"))), QByteArray("new table\n"));
   EXPECT_EQ(ReadFile(FilePath("update.dat")),
             (server.Address() + "\r\nupdater\r\nsecret\r\npub\r\n").toUtf8());

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "catalogue/catalogue_records.h"
-#include "output/catalogue_reload.h"
+#include "catalogue/catalogue_loader.h"
 #include "output/catalogue_update.h"
 #include "platform/headless_controls.h"
 #include "tests/ftp_test_server.h"
@@ -36,7 +36,7 @@ class UpdateTransferTest : public ::testing::Test {
     WriteFile(Work("user.bin"), "settings of the user");
     WriteFile(Pub("xmldata.xml"), TestCatalogue(kNewDate));
     WriteFile(Pub(QString::fromUtf8("Рнас.dat")), "new table\n");
-    ASSERT_EQ(LoadCatalogueFailure("xmldata.xml", *catalogue_), QString());
+    ASSERT_EQ(LoadCatalogue("xmldata.xml", *catalogue_).failure, QString());
   }
 
   QString Work(const QString& name) const { return base_.filePath("work/" + name); }

@@ -132,11 +132,26 @@ TEST(SizeControlValveTest, EmptyCatalogueFindsNothing) {
   EXPECT_EQ(RunSelection(form), NothingFound);
 }
 
+// The first candidate has nothing to be compared with: it is kept whatever its name and
+// diameter, while the same valve after a DN 15 first candidate is dropped (500 is far from 15).
 TEST(PruneDropsTest, KeepsTheFirstCandidateAlways) {
   SelectionResult result;
+  result.valveCandidates[0].valve = MakeValve("B", 15, 1);
+  result.valveCandidates[1].valve = MakeValve("A", 500, 1);
+  result.valveCandidates[2].valve = MakeValve("A", 500, 1);
   EXPECT_FALSE(PruneDrops(result, 0, MakeValve("A", 500, 1)));
-  result.valveCandidates[0].valve = MakeValve("A", 500, 1);
-  EXPECT_TRUE(PruneDrops(result, 1, MakeValve("B", 15, 1)));
+  EXPECT_TRUE(PruneDrops(result, 1, MakeValve("A", 500, 1)));
+}
+
+// Through a calculation: a DN 500 valve first in the catalogue is the first candidate, and a
+// DN 15 valve after it is dropped.
+TEST(SizeControlValveTest, TheFirstFittingValveIsAlwaysKept) {
+  EngineFixture f;
+  f.catalogue->valves.Append(MakeValve("Big", 500, 25));
+  f.catalogue->valves.Append(MakeValve("Small", 15, 25));
+  SelectionForm form = f.Form();
+  ASSERT_EQ(RunSelection(form), Found);
+  EXPECT_EQ(test::CandidateNames(*f.result), std::vector<QString>{"Big"});
 }
 
 }  // namespace

@@ -1,11 +1,27 @@
-#include <QCoreApplication>
+#include "app/cli/select_command.h"
+
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
-#include "app/cli/select_command.h"
+namespace {
+
+// Qt's notes on the desktop session (no runtime folder, no session bus) say nothing about the
+// selection; only its critical and fatal messages reach standard error.
+void CriticalOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication application(argc, argv);
+  // The exported documents need fonts, hence a GUI application; it never shows a window, so
+  // it needs no display either.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(CriticalOnly);
+  QGuiApplication application(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
   const int status = selvio::RunSelvioCli(QCoreApplication::arguments().mid(1), out, err);

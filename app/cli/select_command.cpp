@@ -1,5 +1,6 @@
 #include "app/cli/select_command.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include "app/control_inventory.h"
 #include "app/glycol_tables.h"
 #include "app/selvio_view.h"
+#include "output/report_document.h"
+#include "output/selection_report.h"
 #include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
@@ -78,6 +81,14 @@ int FirstActuator(const SelectionResult& result, int candidate) {
   return ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]) > 0 ? 0 : -1;
 }
 
+// The report's document written to `path` in the format its suffix names: PDF for ".pdf",
+// OpenDocument text otherwise (the options admit only ".odt" besides).
+bool ExportDocument(const QString& path, const QString& report) {
+  const auto document = BuildReportDocument(report, QDateTime::currentDateTime());
+  if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return WritePdf(*document, path);
+  return WriteOdt(*document, path);
+}
+
 int Refuse(QTextStream& err, const QString& message) {
   err << message << '\n';
   err.flush();
@@ -90,6 +101,9 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
   // Both paths are the caller's: resolve them before the working folder changes.
   const QString file = QDir::current().absoluteFilePath(options.file);
   const QString dir = CommandWorkingFolder(options.dir, err);
+  const QString exportPath = options.exportPath.isEmpty()
+                                 ? QString()
+                                 : QDir::current().absoluteFilePath(options.exportPath);
 
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return Refuse(err, refusal);
@@ -126,6 +140,13 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
       return Refuse(err, ChoiceRefusal(result, candidate, actuator));
     }
     view.ApplyCandidateChoice(candidate, actuator);
+  }
+
+  if (!exportPath.isEmpty() &&
+      !ExportDocument(exportPath,
+                      ComposeSelectionReport(view.Result(), view.Texts(), view.State()))) {
+    return Refuse(err,
+                  QString::fromUtf8("Не удалось записать документ: %1").arg(Shown(exportPath)));
   }
 
   if (options.json) {

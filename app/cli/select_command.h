@@ -15,9 +15,11 @@ inline constexpr int kRefusedStatus = 2;
 // as a first start does (tables, catalogue, the defaults; "user.bin" is neither read nor
 // written), opens the selection file as "Открыть" does, presses "Расчет", applies the asked
 // candidate and actuator as a confirmed "Другая конфигурация" does, and prints the form's
-// result to `out`. Returns 0 for every outcome of the calculation; refusals go to `err` in
-// Russian with kRefusedStatus, and nothing is printed to `out` then. The process's current
-// folder is restored before returning.
+// result to `out`; with an export path it first writes the report's document there, PDF or
+// OpenDocument text by the suffix. Returns 0 for every outcome of the calculation; refusals
+// go to `err` in Russian with kRefusedStatus (a document that cannot be written among them),
+// and nothing is printed to `out` then. The process's current folder is restored before
+// returning.
 int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err);
 
 // The whole command line after the program name: "select" and its arguments, or "--help".

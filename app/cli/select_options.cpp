@@ -1,5 +1,7 @@
 #include "app/cli/select_options.h"
 
+#include <QFileInfo>
+
 namespace selvio {
 namespace {
 
@@ -13,18 +15,30 @@ std::optional<int> ParseIndex(const QString& text) {
   return value;
 }
 
+// A document file name the export can write: a name ending in ".odt" or ".pdf", in any case.
+bool IsDocumentName(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  for (const char* suffix : {".odt", ".pdf"}) {
+    const QLatin1String ending(suffix);
+    if (name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 QString SelectUsage() {
   return QString::fromUtf8(
       "Использование: selvio-cli select ФАЙЛ.crp [--dir ПАПКА] [--candidate N] "
-      "[--actuator M] [--json]\n"
+      "[--actuator M] [--json] [--export ФАЙЛ]\n"
       "  Открывает файл параметров выбора, как кнопка \"Открыть\", в рабочей папке ПАПКА\n"
       "  и выполняет расчет, как кнопка \"Расчет\". Без --dir рабочая папка - текущая,\n"
       "  если в ней есть база xmldata.xml, иначе папка данных пользователя\n"
       "  (~/.local/share/selvio), куда копируются установленные данные.\n"
       "  --candidate N, --actuator M  показать кандидата N с приводом M (счет с нуля)\n"
-      "  --json                       вывести результат одним объектом JSON\n");
+      "  --json                       вывести результат одним объектом JSON\n"
+      "  --export ФАЙЛ                записать документ с результатом подбора в ФАЙЛ\n"
+      "                               (.odt или .pdf)\n");
 }
 
 ParsedSelectOptions ParseSelectOptions(const QStringList& arguments) {
@@ -59,7 +73,8 @@ ParsedSelectOptions ParseSelectOptions(const QStringList& arguments) {
     const bool isDir = argument == QLatin1String("--dir");
     const bool isCandidate = argument == QLatin1String("--candidate");
     const bool isActuator = argument == QLatin1String("--actuator");
-    if (!isDir && !isCandidate && !isActuator) {
+    const bool isExport = argument == QLatin1String("--export");
+    if (!isDir && !isCandidate && !isActuator && !isExport) {
       return Failure(QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
     }
     if (!valueGiven) {
@@ -74,6 +89,18 @@ ParsedSelectOptions ParseSelectOptions(const QStringList& arguments) {
       if (value.isEmpty()) return Failure(QString::fromUtf8("Пустое имя папки после --dir"));
       options.dir = value;
       dirGiven = true;
+      continue;
+    }
+    if (isExport) {
+      if (!options.exportPath.isEmpty()) {
+        return Failure(QString::fromUtf8("Параметр --export указан дважды"));
+      }
+      if (!IsDocumentName(value)) {
+        return Failure(
+            QString::fromUtf8("После --export нужно имя файла .odt или .pdf, а не \"%1\"")
+                .arg(value));
+      }
+      options.exportPath = value;
       continue;
     }
     std::optional<int>& index = isCandidate ? options.candidate : options.actuator;

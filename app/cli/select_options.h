@@ -7,13 +7,14 @@
 namespace selvio {
 
 // The command line of "selvio-cli select FILE.crp [--dir DIR] [--candidate N] [--actuator M]
-// [--json]", as typed: paths are not resolved yet.
+// [--json] [--export OUT]", as typed: paths are not resolved yet.
 struct SelectOptions {
   QString file;
   QString dir;  // empty: the current folder if it holds a catalogue, else the user's data folder
   std::optional<int> candidate;
   std::optional<int> actuator;
   bool json = false;
+  QString exportPath;  // empty: no document; otherwise ends in ".odt" or ".pdf"
   bool help = false;
 };
 

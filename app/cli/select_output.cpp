@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "app/fixed_text_ids.h"
 #include "output/selection_report.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
@@ -23,14 +24,6 @@ struct PanelBlock {
 constexpr PanelBlock kPanelBlocks[] = {
     {ids::kRegulatorValues, false}, {ids::kCalculatedData, false},  {ids::kElectricValues, true},
     {ids::kPneumaticValues, true},  {ids::kThermostatValues, true}, {ids::kControllerValues, true},
-};
-
-// The fixed label beside the calculated data; the form has it as one static text.
-constexpr const char* kCalculatedDataLabels[] = {
-    "Расчетная пропускная способность клапана Kv (Kv*K), м³/ч:",
-    "Расчетная потеря давления на открытом клапане dPv,бар:",
-    "Расчетная скорость теплоносителя через клапан V,м/с:",
-    "Давление насыщенных паров Pнас, при данной температуре, бар:",
 };
 
 constexpr const char* kLineBreak = "\r\n";
@@ -234,9 +227,9 @@ QString SelectionText(const CSelvioView& view, const HeadlessControls& controls)
              controls.IsShown(ids::kControllerLabels) ? ids::kControllerLabels : 0,
              ids::kControllerValues);
   text += QString::fromUtf8("Расчетные данные:\n");
-  QStringList calculatedLabels;
-  for (const char* label : kCalculatedDataLabels) calculatedLabels << QString::fromUtf8(label);
-  AppendLabelledLines(text, calculatedLabels, controls.Text(ids::kCalculatedData));
+  AppendLabelledLines(
+      text, controls.Text(ids::kCalculatedDataLabels).split(QString::fromLatin1(kLineBreak)),
+      controls.Text(ids::kCalculatedData));
   text += QLatin1Char('\n');
 
   AppendCandidates(text, result);

@@ -5,7 +5,7 @@
 
 #include "app/cli/working_folder.h"
 #include "app/cli/working_folder_option.h"
-#include "output/catalogue_reload.h"
+#include "catalogue/catalogue_loader.h"
 #include "output/catalogue_update.h"
 #include "output/update_settings.h"
 #include "output/update_transfer.h"
@@ -66,7 +66,7 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
 
   // The catalogue in use, as the form loaded it at start; a folder without one has no date.
   const auto catalogue = std::make_unique<Catalogue>();
-  LoadCatalogueFailure(QStringLiteral("xmldata.xml"), *catalogue);
+  LoadCatalogue(QStringLiteral("xmldata.xml"), *catalogue);
 
   const UpdateTransferResult result =
       RunUpdateTransfer(LoadUpdateSettings(QString::fromUtf8(kUpdateSettingsFileName)), timeouts);

@@ -1,0 +1,29 @@
+#include "app/window/about_dialog.h"
+
+#include "platform/control_ids.h"
+
+namespace selvio {
+namespace {
+
+constexpr int kPicture = 1000;
+constexpr int kText = 1001;
+
+}  // namespace
+
+DialogTemplate CAboutDlg::Template() const {
+  DialogTemplate dialog;
+  dialog.id = kTemplateId;
+  dialog.title = QStringLiteral("About Selvio");
+  dialog.controls = {
+      {kPicture, ControlType::Picture, QStringLiteral(":/selvio/logo.png"), 0, 0},
+      {kText, ControlType::Label,
+       QString::fromUtf8("Программа для подбора регуляторов температры, расхода и перепада "
+                         "давления. Версия 1.2"),
+       0, 1},
+      {ids::kOk, ControlType::Button, QString::fromUtf8("ОК"), 1, 1},
+  };
+  dialog.defaultButton = ids::kOk;
+  return dialog;
+}
+
+}  // namespace selvio

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "app/glycol_tables.h"
+#include "app/selvio_view.h"
+#include "catalogue/catalogue_records.h"
+#include "platform/qt/qt_controls.h"
+
+class QScrollArea;
+
+namespace selvio {
+
+// The main window: no menu and no toolbar, the selection form in a scroll area as its only
+// view. Enter and Esc that no control takes run "Выход"; the close box ends the program
+// without saving the inputs.
+class CMainFrame : public QMainWindow {
+ public:
+  CMainFrame();
+  QtControls& Controls() { return *controls_; }
+  QWidget* Form() { return form_; }
+  // The size that shows the whole form, within the screen's free area.
+  QSize FittedSize() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QScrollArea* scrollArea_ = nullptr;
+  QWidget* form_ = nullptr;
+  std::unique_ptr<QtControls> controls_;
+};
+
+// The running program: the glycol tables and the catalogue, the main window, and the form's
+// logic on its widgets. The logo opens the about box.
+class SelvioProgram {
+ public:
+  // Loads the glycol tables from the working directory and builds the window.
+  SelvioProgram();
+  // The form's start-up (catalogue, settings file, caption), then the window is shown.
+  void Start();
+
+  CMainFrame& Window() { return window_; }
+  CSelvioView& View() { return *view_; }
+
+ private:
+  GlycolTables glycolTables_;
+  std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
+  CMainFrame window_;
+  std::unique_ptr<CSelvioView> view_;
+};
+
+}  // namespace selvio

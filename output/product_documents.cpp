@@ -1,0 +1,98 @@
+#include "output/product_documents.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "output/value_text.h"
+
+namespace selvio {
+namespace {
+
+ProductDocumentFiles FilesOf(const ValveRecord& valve) {
+  return {valve.descriptionFile, valve.drawing2d, valve.drawing3d};
+}
+
+ProductDocumentFiles FilesOf(const RegulatorRecord& regulator) {
+  return {regulator.descriptionFile, regulator.drawing2d, regulator.drawing3d};
+}
+
+bool DocumentExists(const QString& path) { return QFileInfo(path).isFile(); }
+
+void Open(const QString& path, UserPrograms& programs) {
+  // Whether a program took the file is not examined: the existence check alone speaks.
+  programs.OpenFile(QDir::current().absoluteFilePath(path));
+}
+
+}  // namespace
+
+QString DocumentPath(DocumentKind kind, const ProductDocumentFiles& files) {
+  switch (kind) {
+    case DocumentKind::Description:
+      return QStringLiteral("pdf/") + files.description;
+    case DocumentKind::Drawing2d:
+      return QStringLiteral("2D/") + files.drawing2d;
+    case DocumentKind::Drawing3d:
+      return QStringLiteral("3D/") + files.drawing3d;
+  }
+  return {};
+}
+
+std::vector<ProductDocumentFiles> RegulatorAreaDocuments(const SelectionResult& result) {
+  std::vector<ProductDocumentFiles> documents;
+  const int shown = result.shownCandidate;
+  if (const ValveCandidate* c =
+          ShownEntry(result.valveCandidates, result.valveCandidateCount, shown)) {
+    documents.push_back(FilesOf(c->valve));
+  }
+  if (const RegulatorCandidate* c =
+          ShownEntry(result.reducingValveCandidates, result.reducingValveCandidateCount, shown)) {
+    documents.push_back(FilesOf(c->regulator));
+  }
+  if (const RegulatorCandidate* c =
+          ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount, shown)) {
+    documents.push_back(FilesOf(c->regulator));
+  }
+  return documents;
+}
+
+std::optional<ProductDocumentFiles> ActuatorAreaDocuments(const SelectionResult& result,
+                                                          bool spiralElement) {
+  const ValveCandidate* c =
+      ShownEntry(result.valveCandidates, result.valveCandidateCount, result.shownCandidate);
+  if (!c) return std::nullopt;
+  const ShownActuatorRecords shown = LocateShownActuator(*c, result.shownActuator);
+  if (shown.electric) {
+    const ElectricActuatorRecord& e = *shown.electric;
+    return ProductDocumentFiles{e.descriptionFile, e.drawing2d, e.drawing3d};
+  }
+  if (shown.pneumatic) {
+    const PneumaticActuatorRecord& p = *shown.pneumatic;
+    return ProductDocumentFiles{p.descriptionFile, p.drawing2d, p.drawing3d};
+  }
+  if (shown.thermostat) {
+    const ThermostatRecord& t = *shown.thermostat;
+    if (spiralElement) {
+      return ProductDocumentFiles{t.descriptionFile, t.spiralDrawing2d, t.spiralDrawing3d};
+    }
+    return ProductDocumentFiles{t.descriptionFile, t.rodDrawing2d, t.rodDrawing3d};
+  }
+  return std::nullopt;
+}
+
+ProductDocumentFiles ControllerDocuments(const ControllerRecord& controller) {
+  return {controller.descriptionFile, controller.drawing2d, controller.drawing3d};
+}
+
+void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls) {
+  Open(path, programs);
+  if (!DocumentExists(path)) controls.ShowMessage(QString::fromUtf8(kDocumentMissingMessage));
+}
+
+void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls) {
+  if (!DocumentExists(path)) {
+    controls.ShowMessage(QString::fromUtf8(kActuatorDescriptionMissingMessage));
+  }
+  Open(path, programs);
+}
+
+}  // namespace selvio

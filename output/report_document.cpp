@@ -1,0 +1,89 @@
+#include "output/report_document.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocumentWriter>
+
+namespace selvio {
+namespace {
+
+QTextCharFormat ArialFormat(double pointSize) {
+  const QString family = QString::fromUtf8(kReportFontFamily);
+  QTextCharFormat format;
+  format.setFontFamilies(QStringList{family});
+  // Qt 6.4's ODF writer reads only the older single-family property; without it the file
+  // names the default family instead.
+  format.setProperty(QTextFormat::FontFamily, family);
+  format.setFontPointSize(pointSize);
+  return format;
+}
+
+QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
+  QTextBlockFormat format;
+  format.setAlignment(alignment);
+  return format;
+}
+
+}  // namespace
+
+QString ReportDateLine(const QDateTime& when) {
+  return QString::fromUtf8("Дата подбора: ") + when.toString(QStringLiteral("HH:mm dd.MM.yyyy")) +
+         QLatin1Char('\n');
+}
+
+std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when) {
+  auto document = std::make_unique<QTextDocument>();
+  QFont bodyFont(QString::fromUtf8(kReportFontFamily));
+  bodyFont.setPointSizeF(kReportBodyPointSize);
+  document->setDefaultFont(bodyFont);
+
+  const QTextCharFormat heading = ArialFormat(kReportHeadingPointSize);
+  const QTextCharFormat body = ArialFormat(kReportBodyPointSize);
+  QTextCursor cursor(document.get());
+  cursor.setBlockFormat(AlignedBlock(Qt::AlignHCenter));
+  cursor.setBlockCharFormat(heading);
+  cursor.insertText(QString::fromUtf8(kReportHeading), heading);
+  cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
+  // Every line feed starts a paragraph of the same format: the date line's own line feed
+  // leaves an empty paragraph before the report.
+  cursor.insertText(ReportDateLine(when) + QLatin1Char('\n') + report, body);
+  return document;
+}
+
+bool WriteOdt(const QTextDocument& document, const QString& path) {
+  QTextDocumentWriter writer(path, "odf");
+  return writer.write(&document);
+}
+
+bool WritePdf(QTextDocument& document, const QString& path) {
+  QPdfWriter writer(path);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(25, 20, 15, 20), QPageLayout::Millimeter);
+  writer.setTitle(QString::fromUtf8(kReportHeading));
+  writer.setCreator(QStringLiteral("Selvio"));
+  return PaintDocumentPages(document, writer);
+}
+
+bool PaintDocumentPages(QTextDocument& document, QPagedPaintDevice& device) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  document.documentLayout()->setPaintDevice(&device);
+  const QSizeF page(device.width(), device.height());
+  document.setPageSize(page);
+  const int pages = document.pageCount();
+  for (int index = 0; index < pages; ++index) {
+    if (index > 0) device.newPage();
+    const double top = index * page.height();
+    painter.save();
+    painter.translate(0, -top);
+    document.drawContents(&painter, QRectF(QPointF(0, top), page));
+    painter.restore();
+  }
+  return painter.end();
+}
+
+}  // namespace selvio

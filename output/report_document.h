@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QTextDocument>
+#include <memory>
+
+class QPagedPaintDevice;
+
+namespace selvio {
+
+inline constexpr const char* kReportHeading = "Результат подбора клапана";
+inline constexpr double kReportHeadingPointSize = 26;
+inline constexpr double kReportBodyPointSize = 14;
+inline constexpr const char* kReportFontFamily = "Arial";
+
+// "Дата подбора: 09:05 03.02.2012\n" for that local time: 24-hour hours and minutes, then the
+// day, month and four-digit year.
+QString ReportDateLine(const QDateTime& when);
+
+// The document of a selection: the heading centred in 26-point Arial, then, left-aligned in
+// 14-point Arial, the date line, an empty line and the report's lines.
+std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when);
+
+// The document as an OpenDocument text file; false when it could not be written.
+bool WriteOdt(const QTextDocument& document, const QString& path);
+
+// The document as an A4 PDF with its fonts embedded; false when it could not be written.
+bool WritePdf(QTextDocument& document, const QString& path);
+
+// Lays the document out on `device`'s pages and paints them, with nothing added (no page
+// numbers). The document keeps that layout afterwards. False when painting could not start.
+bool PaintDocumentPages(QTextDocument& document, QPagedPaintDevice& device);
+
+}  // namespace selvio

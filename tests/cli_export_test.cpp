@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+#include "document_files.h"
+
+namespace selvio::test {
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+struct CliRun {
+  int status = -1;
+  QByteArray out;
+  QString err;
+};
+
+// "selvio-cli select example.crp --dir work --json" with `extra`, run from the fixture's
+// folder (the caller's folder) in a copy of the bundled data, under a Russian locale when it
+// is installed.
+class CliExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("work"));
+    const QString data = QString::fromLocal8Bit(std::getenv("SELVIO_DATA_DIR"));
+    for (const QString& name :
+         {QStringLiteral("xmldata.xml"), Utf8("Рнас.dat"), QStringLiteral("etilenglikol.dat"),
+          QStringLiteral("propilenglikol.dat"), QStringLiteral("example.crp")}) {
+      ASSERT_TRUE(QFile::copy(data + "/" + name, Work() + "/" + name)) << name.toStdString();
+    }
+  }
+  QString Work() const { return dir_.filePath("work"); }
+  QString Caller(const QString& name) const { return dir_.filePath(name); }
+
+  static QString Locale() {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
+    std::setlocale(LC_ALL, previous.c_str());
+    return russian ? QStringLiteral("ru_RU.UTF-8") : QStringLiteral("C.UTF-8");
+  }
+
+  CliRun Select(const QStringList& extra) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", Locale());
+    environment.insert("LANG", Locale());
+    environment.remove("QT_QPA_PLATFORM");  // the program needs no display of its own
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir_.path());
+    process.start(QStringLiteral(SELVIO_CLI_PATH),
+                  QStringList{"select", "work/example.crp", "--dir", "work", "--json"} + extra);
+    CliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+      ADD_FAILURE() << "selvio-cli did not finish";
+      return run;
+    }
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+  }
+
+  static QString Report(const CliRun& run) {
+    return QJsonDocument::fromJson(run.out).object().value("report").toString();
+  }
+
+  QTemporaryDir dir_;
+};
+
+const QRegularExpression kDateLine(
+    Utf8("^Дата подбора: [0-2]\\d:[0-5]\\d [0-3]\\d\\.[01]\\d\\.\\d{4}$"));
+
+TEST_F(CliExport, OdtHoldsHeadingDateLineAndTheReportOfTheSelection) {
+  const CliRun run = Select({"--export", "result.odt"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  const QString report = Report(run);
+  ASSERT_TRUE(report.startsWith(Utf8("Клапан: "))) << report.toStdString();
+
+  const std::vector<OdtParagraph> paragraphs =
+      ReadOdtParagraphs(OdtContentXml(Caller("result.odt")));
+  const QStringList reportLines = report.split('\n');
+  ASSERT_EQ(paragraphs.size(), static_cast<std::size_t>(3 + reportLines.size()));
+  EXPECT_EQ(paragraphs[0].text, Utf8("Результат подбора клапана"));
+  EXPECT_EQ(paragraphs[0].align, "center");
+  EXPECT_EQ(paragraphs[0].families, QStringList{"Arial"});
+  EXPECT_EQ(paragraphs[0].sizes, QStringList{"26pt"});
+  EXPECT_TRUE(kDateLine.match(paragraphs[1].text).hasMatch()) << paragraphs[1].text.toStdString();
+  EXPECT_EQ(paragraphs[1].sizes, QStringList{"14pt"});
+  EXPECT_EQ(paragraphs[2].text, QString());
+  for (qsizetype i = 0; i < reportLines.size(); ++i) {
+    EXPECT_EQ(paragraphs[static_cast<std::size_t>(3 + i)].text, reportLines[i]);
+  }
+}
+
+TEST_F(CliExport, PdfHoldsTheReportsText) {
+  const CliRun run = Select({"--export=result.PDF"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  QFile file(Caller("result.PDF"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(5) == "%PDF-") << "the suffix chooses the format in any case";
+
+  const QStringList lines = TrimmedLines(PdfText(Caller("result.PDF")));
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_EQ(lines[0], Utf8("Результат подбора клапана"));
+  EXPECT_TRUE(kDateLine.match(lines[1]).hasMatch()) << lines[1].toStdString();
+  EXPECT_EQ(lines.mid(2), TrimmedLines(Report(run)));
+}
+
+TEST_F(CliExport, RefusesWhatItCannotWrite) {
+  struct Row {
+    const char* name;
+    QStringList extra;
+    const char* error;
+  };
+  const Row rows[] = {
+      {"unknown format", {"--export", "result.doc"}, "нужно имя файла .odt или .pdf"},
+      {"a bare suffix", {"--export", ".pdf"}, "нужно имя файла .odt или .pdf"},
+      {"twice", {"--export", "a.odt", "--export", "b.odt"}, "Параметр --export указан дважды"},
+      {"missing folder", {"--export", "missing/result.odt"}, "Не удалось записать документ"},
+      {"missing folder, PDF", {"--export", "missing/result.pdf"}, "Не удалось записать документ"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = Select(row.extra);
+    EXPECT_EQ(run.status, 2) << row.name;
+    EXPECT_TRUE(run.out.isEmpty()) << row.name;
+    EXPECT_TRUE(run.err.contains(Utf8(row.error))) << row.name << ": " << run.err.toStdString();
+  }
+  EXPECT_TRUE(QDir(dir_.path()).entryList({"*.odt", "*.pdf", "*.doc"}, QDir::Files).isEmpty());
+}
+
+}  // namespace
+}  // namespace selvio::test
