@@ -9,9 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace selvio;
   fuzz::WriteInput(QString::fromUtf8("Рнас.dat"), data, size);
-  HeadlessControls controls;
   SaturationTable table;
-  LoadSaturationTable(table, controls);
+  LoadSaturationTable(table);
   if (table.count < 0 || table.count > kSaturationCapacity) std::abort();
   for (float temperature : {-300.0f, 0.0f, 100.0f, 374.0f, 1e30f}) {
     LookupSaturationPressure(table, temperature);
