@@ -20,25 +20,29 @@ cmake --build build-fuzz -j2 --target "${names[@]/%/_fuzzer}"
 
 declare -A extra=(
   [catalogue]="-dict=$PWD/fuzz/catalogue.dict -max_len=16384"
+  [selection_file]="-max_len=4096"
+  [update_settings]="-max_len=4096"
 )
-mkdir -p .work/fuzz/artifacts
+# The harnesses change their working folder: every path handed to them is absolute.
+work=$PWD/.work/fuzz
+mkdir -p "$work/artifacts"
 run() {
   local name=$1
-  mkdir -p ".work/fuzz/$name"
+  mkdir -p "$work/$name"
   local seeds=()
   if [[ -f "fuzz/seeds/$name.txt" ]]; then
     seeds=(-seed_inputs="$(sed "s|^|$PWD/|" "fuzz/seeds/$name.txt" | paste -sd,)")
   fi
   # shellcheck disable=SC2086
   ASAN_OPTIONS=quarantine_size_mb=64:detect_leaks=0 QT_QPA_PLATFORM=offscreen \
-    nice -n 10 "build-fuzz/fuzz/${name}_fuzzer" ".work/fuzz/$name" "fuzz/corpus/$name" \
+    nice -n 10 "build-fuzz/fuzz/${name}_fuzzer" "$work/$name" "$PWD/fuzz/corpus/$name" \
     -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix=".work/fuzz/artifacts/$name-" "${seeds[@]}" ${extra[$name]:-} \
-    >".work/fuzz/$name.log" 2>&1 || echo "$name stopped: see .work/fuzz/$name.log"
+    -artifact_prefix="$work/artifacts/$name-" "${seeds[@]}" ${extra[$name]:-} \
+    >"$work/$name.log" 2>&1 || echo "$name stopped: see $work/$name.log"
 }
 for ((i = 0; i < ${#names[@]}; i += 2)); do
   run "${names[i]}" &
   if ((i + 1 < ${#names[@]})); then run "${names[i + 1]}" & fi
   wait
 done
-grep -H -E "stat::number_of_executed_units|stat::peak_rss_mb" .work/fuzz/*.log
+grep -H -E "stat::number_of_executed_units|stat::peak_rss_mb" "$work"/*.log
