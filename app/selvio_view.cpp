@@ -95,22 +95,7 @@ void CSelvioView::Initialise(bool readSettingsFile) {
     controls_.ShowMessage(load.failure);
   }
 
-  state_.controllerSectionOn = 0;
-  state_.controllerSectionAvailable = 1;
-  state_.actuatorSectionOn = 0;
-  state_.actuatorSectionAvailable = 1;
-  RefreshControllerSwitch(controls_, state_);
-  RefreshActuatorSwitch(controls_, state_);
-
-  for (int id : {ids::kElectricLabels, ids::kElectricValues, ids::kPneumaticLabels,
-                 ids::kPneumaticValues, ids::kThermostatLabels, ids::kThermostatValues}) {
-    controls_.Show(id, false);
-  }
-  ShowElectricGroup(controls_, false);
-  ShowThermostatGroup(controls_, false);
-  ShowPneumaticGroup(controls_, false);
-
-  FillUnitLists(controls_);
+  ShowStartState();
   if (const LoadResult load = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue_); !load) {
     controls_.ShowMessage(load.failure);
   }
@@ -129,6 +114,36 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   ApplySettingsRecord(settings_, controls_, state_);
 
   controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
+}
+
+void CSelvioView::ShowStartState() {
+  state_.controllerSectionOn = 0;
+  state_.controllerSectionAvailable = 1;
+  state_.actuatorSectionOn = 0;
+  state_.actuatorSectionAvailable = 1;
+  RefreshControllerSwitch(controls_, state_);
+  RefreshActuatorSwitch(controls_, state_);
+
+  for (int id : {ids::kElectricLabels, ids::kElectricValues, ids::kPneumaticLabels,
+                 ids::kPneumaticValues, ids::kThermostatLabels, ids::kThermostatValues}) {
+    controls_.Show(id, false);
+  }
+  ShowElectricGroup(controls_, false);
+  ShowThermostatGroup(controls_, false);
+  ShowPneumaticGroup(controls_, false);
+
+  FillUnitLists(controls_);
+}
+
+void CSelvioView::StartOver(const SettingsRecord& record) {
+  request_ = SelectionRequest{};
+  ResetSelectionResult(result_);
+  texts_ = ResultTexts{};
+  ShowStartState();
+  settings_ = DefaultSettingsRecord();
+  ApplySettingsRecord(settings_, controls_, state_);
+  settings_ = record;
+  ApplySettingsRecord(settings_, controls_, state_);
 }
 
 SelectionForm CSelvioView::Form() {

@@ -39,6 +39,11 @@ class CSelvioView {
   // `readSettingsFile` false, the defaults alone), and the caption.
   void Initialise(bool readSettingsFile = true);
 
+  // Puts the form back as a first start without a settings file leaves it (the data files stay
+  // loaded), forgets the last calculation, and sets the form from `record` as "Открыть" does.
+  // Sizing many points on one form this way carries nothing from one point to the next.
+  void StartOver(const SettingsRecord& record);
+
   // "Расчет" (1072): one calculation, its message and the result panels.
   void OnCalculate();
   // "Открыть" (1109) and "Сохранить как" (1110) through the file dialogs.
@@ -83,6 +88,8 @@ class CSelvioView {
   // lengths of the checked capillary metal, on the same line while the list still holds it.
   void RebuildCapillaryLengths();
   void BindHandlers();
+  // The section switches, the hidden actuator groups and the unit lists of a first start.
+  void ShowStartState();
 
   FormControls& controls_;
   Catalogue& catalogue_;

@@ -1,12 +1,13 @@
 #include "catalogue/catalogue_loader.h"
 
+#include "catalogue/value_syntax.h"
+
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
+
 #include <cstdint>
 #include <memory>
-
-#include "catalogue/value_syntax.h"
 
 namespace selvio {
 namespace {
@@ -144,54 +145,35 @@ class FirstOnly {
   std::uint64_t seen_ = 0;
 };
 
-// First-letter codes; any other first character leaves the field as it was.
-void ReadConnection(const QString& text, int& field) {
+// A code known by the first letter of its text, in either case.
+struct LetterCode {
+  char16_t upper;
+  char16_t lower;
+  int value;
+};
+
+// Sets `field` to the value of the code whose letter begins `text`; any other first character
+// leaves the field as it was.
+void ReadLetterCode(const QString& text, std::initializer_list<LetterCode> codes, int& field) {
   if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0424:
-    case 0x0444:
-      field = kFlanged;
-      break;  // Ф ф
-    case 0x0420:
-    case 0x0440:
-      field = kThreaded;
-      break;  // Р р
-    default:
-      break;
+  const char16_t first = text.front().unicode();
+  for (const LetterCode& code : codes) {
+    if (first == code.upper || first == code.lower) {
+      field = code.value;
+      return;
+    }
   }
 }
 
-void ReadValveKind(const QString& text, int& field) {
-  if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0414:
-    case 0x0434:
-      field = kTwoWay;
-      break;  // Д д
-    case 0x0422:
-    case 0x0442:
-      field = kThreeWay;
-      break;  // Т т
-    default:
-      break;
-  }
-}
-
-void ReadControl(const QString& text, int& field) {
-  if (text.isEmpty()) return;
-  switch (text.front().unicode()) {
-    case 0x0410:
-    case 0x0430:
-      field = kAnalogue;
-      break;  // А а
-    case 0x0422:
-    case 0x0442:
-      field = kThreePoint;
-      break;  // Т т
-    default:
-      break;
-  }
-}
+// Ф flanged, Р threaded.
+constexpr std::initializer_list<LetterCode> kConnectionCodes = {{u'Ф', u'ф', kFlanged},
+                                                                {u'Р', u'р', kThreaded}};
+// Д two-way, Т three-way.
+constexpr std::initializer_list<LetterCode> kValveKindCodes = {{u'Д', u'д', kTwoWay},
+                                                               {u'Т', u'т', kThreeWay}};
+// А analogue, Т three-point.
+constexpr std::initializer_list<LetterCode> kControlCodes = {{u'А', u'а', kAnalogue},
+                                                             {u'Т', u'т', kThreePoint}};
 
 // Appends a pair or range into parallel slots; only the numbers read are set.
 void AppendPair(const NumberPair<float>& pair, Slots<float, kListCapacity>& first,
@@ -211,18 +193,10 @@ ActuatorLink ReadLink(const QDomElement& element) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name:
-        link.name = c.text();
-        break;
-      case Tag::Water:
-        link.forWater = 1;
-        break;
-      case Tag::Glycol:
-        link.forGlycol = 1;
-        break;
-      case Tag::Steam:
-        link.forSteam = 1;
-        break;
+      case Tag::Name: link.name = c.text(); break;
+      case Tag::Water: link.forWater = 1; break;
+      case Tag::Glycol: link.forGlycol = 1; break;
+      case Tag::Steam: link.forSteam = 1; break;
       case Tag::Drop:
         if (!overridden) link.maxPressureDrop = FloatValue(c.text());
         break;
@@ -230,8 +204,7 @@ ActuatorLink ReadLink(const QDomElement& element) {
         link.maxPressureDrop = FloatValue(c.text());
         overridden = true;
         break;
-      default:
-        break;
+      default: break;
     }
   }
   if (!link.forWater && !link.forGlycol && !link.forSteam) {
@@ -246,40 +219,18 @@ ActuatorLink ReadLink(const QDomElement& element) {
 template <class Record>
 bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
   switch (tag) {
-    case Tag::Name:
-      r.name = c.text();
-      return true;
-    case Tag::Description:
-      r.descriptionFile = c.text();
-      return true;
-    case Tag::Drawing2d:
-      r.drawing2d = c.text();
-      return true;
-    case Tag::Drawing3d:
-      r.drawing3d = c.text();
-      return true;
-    case Tag::Water:
-      r.forWater = 1;
-      return true;
-    case Tag::Glycol:
-      r.forGlycol = 1;
-      return true;
-    case Tag::Steam:
-      r.forSteam = 1;
-      return true;
+    case Tag::Name: r.name = c.text(); return true;
+    case Tag::Description: r.descriptionFile = c.text(); return true;
+    case Tag::Drawing2d: r.drawing2d = c.text(); return true;
+    case Tag::Drawing3d: r.drawing3d = c.text(); return true;
+    case Tag::Water: r.forWater = 1; return true;
+    case Tag::Glycol: r.forGlycol = 1; return true;
+    case Tag::Steam: r.forSteam = 1; return true;
     // Regulators state their leakage as valves do, so the result panel can show it.
-    case Tag::Leakage:
-      r.leakage = DoubleValue(c.text());
-      return true;
-    case Tag::Temperature:
-      r.maxTemperature = WholeFloatValue(c.text());
-      return true;
-    case Tag::Pressure:
-      r.maxPressure = WholeFloatValue(c.text());
-      return true;
-    case Tag::Connection:
-      ReadConnection(c.text(), r.connection);
-      return true;
+    case Tag::Leakage: r.leakage = DoubleValue(c.text()); return true;
+    case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); return true;
+    case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); return true;
+    case Tag::Connection: ReadLetterCode(c.text(), kConnectionCodes, r.connection); return true;
     case Tag::DnText:
       r.dnText = c.text();
       if (!haveD) r.dn = FloatValue(r.dnText);
@@ -288,14 +239,9 @@ bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
       r.dn = FloatValue(c.text());
       haveD = true;
       return true;
-    case Tag::Kvs:
-      r.kvs = FloatValue(c.text());
-      return true;
-    case Tag::Z:
-      r.z = FloatValue(c.text());
-      return true;
-    default:
-      return false;
+    case Tag::Kvs: r.kvs = FloatValue(c.text()); return true;
+    case Tag::Z: r.z = FloatValue(c.text()); return true;
+    default: return false;
   }
 }
 
@@ -322,31 +268,17 @@ void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement
       case Tag::Variant:
         if (firstVariant && firstVariant->isNull()) *firstVariant = c;
         continue;
-      default:
-        break;
+      default: break;
     }
     if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
     switch (tag) {
-      case Tag::Balanced:
-        r.pressureBalanced = 1;
-        break;
-      case Tag::Construction:
-        r.construction = c.text();
-        break;
-      case Tag::Characteristic:
-        r.characteristic = c.text();
-        break;
-      case Tag::ValveKind:
-        ReadValveKind(c.text(), r.valveKind);
-        break;
-      case Tag::Mixing:
-        r.mixing = 1;
-        break;
-      case Tag::Diverting:
-        r.diverting = 1;
-        break;
-      default:
-        break;
+      case Tag::Balanced: r.pressureBalanced = 1; break;
+      case Tag::Construction: r.construction = c.text(); break;
+      case Tag::Characteristic: r.characteristic = c.text(); break;
+      case Tag::ValveKind: ReadLetterCode(c.text(), kValveKindCodes, r.valveKind); break;
+      case Tag::Mixing: r.mixing = 1; break;
+      case Tag::Diverting: r.diverting = 1; break;
+      default: break;
     }
   }
 }
@@ -367,8 +299,7 @@ void ReadRegulatorProperties(const QDomElement& element, RegulatorRecord& r,
       case Tag::Variant:
         if (firstVariant && firstVariant->isNull()) *firstVariant = c;
         continue;
-      default:
-        break;
+      default: break;
     }
     if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
     if (tag == Tag::Drop) r.maxPressureDrop = FloatValue(c.text());
@@ -412,42 +343,21 @@ ElectricActuatorRecord ReadElectricActuator(const QDomElement& element) {
     }
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name:
-        r.name = c.text();
-        break;
+      case Tag::Name: r.name = c.text(); break;
       case Tag::Variant:
         r.variant = c.text();
         haveVariant = true;
         break;
-      case Tag::Voltage:
-        r.voltage = IntValue(c.text());
-        break;
-      case Tag::Control:
-        ReadControl(c.text(), r.control);
-        break;
-      case Tag::Spring:
-        r.springReturn = 1;
-        break;
-      case Tag::Heater:
-        r.heater = 1;
-        break;
-      case Tag::Potentiometer:
-        r.potentiometer = 1;
-        break;
-      case Tag::LimitSwitches:
-        r.limitSwitches = 1;
-        break;
-      case Tag::Description:
-        r.descriptionFile = c.text();
-        break;
-      case Tag::Drawing2d:
-        r.drawing2d = c.text();
-        break;
-      case Tag::Drawing3d:
-        r.drawing3d = c.text();
-        break;
-      default:
-        break;
+      case Tag::Voltage: r.voltage = IntValue(c.text()); break;
+      case Tag::Control: ReadLetterCode(c.text(), kControlCodes, r.control); break;
+      case Tag::Spring: r.springReturn = 1; break;
+      case Tag::Heater: r.heater = 1; break;
+      case Tag::Potentiometer: r.potentiometer = 1; break;
+      case Tag::LimitSwitches: r.limitSwitches = 1; break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      default: break;
     }
   }
   if (!haveVariant) r.variant = r.name;
@@ -487,20 +397,11 @@ void ReadThermostat(const QDomElement& element, RecordContainer<ThermostatRecord
     }
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name:
-        base.name = c.text();
-        break;
-      case Tag::StainlessSensor:
-        base.stainlessSensor = 1;
-        break;
-      case Tag::Description:
-        base.descriptionFile = c.text();
-        break;
-      case Tag::Temperature:
-        firstRange = c;
-        break;
-      default:
-        break;
+      case Tag::Name: base.name = c.text(); break;
+      case Tag::StainlessSensor: base.stainlessSensor = 1; break;
+      case Tag::Description: base.descriptionFile = c.text(); break;
+      case Tag::Temperature: firstRange = c; break;
+      default: break;
     }
   }
   const QString rangeName = firstRange.tagName();
@@ -519,20 +420,11 @@ void ReadController(const QDomElement& element, ControllerRecord& r) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name:
-        r.name = c.text();
-        break;
-      case Tag::Description:
-        r.descriptionFile = c.text();
-        break;
-      case Tag::Drawing2d:
-        r.drawing2d = c.text();
-        break;
-      case Tag::Drawing3d:
-        r.drawing3d = c.text();
-        break;
-      default:
-        break;
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::Description: r.descriptionFile = c.text(); break;
+      case Tag::Drawing2d: r.drawing2d = c.text(); break;
+      case Tag::Drawing3d: r.drawing3d = c.text(); break;
+      default: break;
     }
   }
 }
@@ -545,20 +437,11 @@ void ReadCapillary(const QDomElement& element, RecordContainer<CapillaryRecord>&
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Length:
-        length = FloatValue(c.text());
-        break;
-      case Tag::Copper:
-        copper = true;
-        break;
-      case Tag::CopperPvc:
-        pvc = true;
-        break;
-      case Tag::StainlessCapillary:
-        stainless = true;
-        break;
-      default:
-        break;
+      case Tag::Length: length = FloatValue(c.text()); break;
+      case Tag::Copper: copper = true; break;
+      case Tag::CopperPvc: pvc = true; break;
+      case Tag::StainlessCapillary: stainless = true; break;
+      default: break;
     }
   }
   if (copper) capillaries.Append({length, kCopper});
@@ -573,23 +456,12 @@ PneumaticActuatorRecord ReadPneumaticActuator(const QDomElement& element) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name:
-        r.name = c.text();
-        break;
-      case Tag::NormallyOpen:
-        r.normallyOpen = 1;
-        break;
-      case Tag::NormallyClosed:
-        r.normallyClosed = 1;
-        break;
-      case Tag::PositionerPZ1:
-        r.positionerPZ1 = 1;
-        break;
-      case Tag::PositionerPZ2:
-        r.positionerPZ2 = 1;
-        break;
-      default:
-        break;
+      case Tag::Name: r.name = c.text(); break;
+      case Tag::NormallyOpen: r.normallyOpen = 1; break;
+      case Tag::NormallyClosed: r.normallyClosed = 1; break;
+      case Tag::PositionerPZ1: r.positionerPZ1 = 1; break;
+      case Tag::PositionerPZ2: r.positionerPZ2 = 1; break;
+      default: break;
     }
   }
   return r;
@@ -617,24 +489,15 @@ void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
       case Tag::ReducingValve:
         ReadProductWithVariants(e, catalogue.reducingValves, ReadRegulatorProperties);
         break;
-      case Tag::Electric:
-        catalogue.electricActuators.Append(ReadElectricActuator(e));
-        break;
-      case Tag::Thermostat:
-        ReadThermostat(e, catalogue.thermostats);
-        break;
+      case Tag::Electric: catalogue.electricActuators.Append(ReadElectricActuator(e)); break;
+      case Tag::Thermostat: ReadThermostat(e, catalogue.thermostats); break;
       case Tag::Controller:
         if (!haveController) ReadController(e, catalogue.controller);
         haveController = true;
         break;
-      case Tag::Capillary:
-        ReadCapillary(e, catalogue.capillaries);
-        break;
-      case Tag::Pneumatic:
-        catalogue.pneumaticActuators.Append(ReadPneumaticActuator(e));
-        break;
-      default:
-        break;
+      case Tag::Capillary: ReadCapillary(e, catalogue.capillaries); break;
+      case Tag::Pneumatic: catalogue.pneumaticActuators.Append(ReadPneumaticActuator(e)); break;
+      default: break;
     }
   }
 }

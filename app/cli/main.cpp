@@ -1,8 +1,8 @@
-#include "app/cli/select_command.h"
-
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+
+#include "app/cli/select_command.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 #include <QtEndian>
 #include <memory>
 
+#include "app/cli/batch_command.h"
+#include "app/cli/cli_files.h"
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
-#include "app/cli/working_folder.h"
 #include "app/cli/working_folder_option.h"
 #include "app/control_inventory.h"
 #include "app/glycol_tables.h"
@@ -22,28 +23,6 @@
 
 namespace selvio {
 namespace {
-
-// Why "Открыть" would ignore the selection file, or empty when it would read it. A file
-// shorter than the version word is read (it changes nothing), not refused.
-QString SelectionFileRefusal(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
-  QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
-  }
-  const QByteArray word = file.read(4);
-  if (word.size() == 4) {
-    const qint32 version = qFromLittleEndian<qint32>(word.constData());
-    if (version != kSettingsFileVersion) {
-      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
-          .arg(version)
-          .arg(kSettingsFileVersion)
-          .arg(Shown(path));
-    }
-  }
-  return {};
-}
 
 int ActuatorCount(const ValveCandidate& candidate) {
   return candidate.electricActuatorCount + candidate.pneumaticActuatorCount +
@@ -87,12 +66,6 @@ bool ExportDocument(const QString& path, const QString& report) {
   const auto document = BuildReportDocument(report, QDateTime::currentDateTime());
   if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return WritePdf(*document, path);
   return WriteOdt(*document, path);
-}
-
-int Refuse(QTextStream& err, const QString& message) {
-  err << message << '\n';
-  err.flush();
-  return kRefusedStatus;
 }
 
 }  // namespace
@@ -161,10 +134,21 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   const QString command = arguments.value(0);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-    out << SelectUsage() << UpdateUsage();
+    out << SelectUsage() << BatchUsage() << UpdateUsage();
     return 0;
   }
   if (command == QLatin1String("update")) return RunUpdateCommand(arguments.mid(1), out, err);
+  if (command == QLatin1String("batch")) {
+    const ParsedBatchOptions parsed = ParseBatchOptions(arguments.mid(1));
+    if (!parsed.options) {
+      return Refuse(err, parsed.error + QLatin1Char('\n') + BatchUsage().chopped(1));
+    }
+    if (parsed.options->help) {
+      out << BatchUsage();
+      return 0;
+    }
+    return RunBatchCommand(*parsed.options, out, err);
+  }
   if (command != QLatin1String("select")) {
     const QString problem = command.isEmpty()
                                 ? QString::fromUtf8("Не указана команда")

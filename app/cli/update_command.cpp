@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "app/cli/working_folder.h"
+#include "app/cli/cli_files.h"
 #include "app/cli/working_folder_option.h"
 #include "catalogue/catalogue_loader.h"
 #include "output/catalogue_update.h"
@@ -14,7 +14,7 @@
 namespace selvio {
 namespace {
 
-int Refuse(QTextStream& err, const QString& message) {
+int RefuseUpdate(QTextStream& err, const QString& message) {
   err << message << '\n' << UpdateUsage();
   err.flush();
   return kUpdateRefusedStatus;
@@ -25,7 +25,8 @@ int Refuse(QTextStream& err, const QString& message) {
 QString UpdateUsage() {
   return QString::fromUtf8(
       "Использование: selvio-cli update [--dir ПАПКА]\n"
-      "  Обновляет каталог в рабочей папке ПАПКА (по умолчанию текущей) с FTP-сервера,\n"
+      "  Обновляет каталог в рабочей папке ПАПКА (по умолчанию текущей, если в ней есть\n"
+      "  каталог, иначе папке пользователя) с FTP-сервера,\n"
       "  как кнопка \"Обновить\", с настройками из ПАПКА/update.dat.\n"
       "  Код выхода: 0 - каталог загружен, 1 - обновление не удалось,\n"
       "  2 - неверная командная строка или нет update.dat\n");
@@ -41,10 +42,10 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
       return kUpdateDoneStatus;
     }
     if (argument != QLatin1String("--dir")) {
-      return Refuse(err, QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
+      return RefuseUpdate(err, QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
     }
     if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-      return Refuse(err, QString::fromUtf8("После --dir нужно имя папки"));
+      return RefuseUpdate(err, QString::fromUtf8("После --dir нужно имя папки"));
     }
     dirOption = arguments[++i];
   }
@@ -52,16 +53,17 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
   // folder, never the installed data.
   const QString dir = CommandWorkingFolder(dirOption, err);
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
-    return Refuse(err, refusal);
+    return RefuseUpdate(err, refusal);
   }
   const QString settingsPath = QDir(dir).filePath(QString::fromUtf8(kUpdateSettingsFileName));
   if (!QFileInfo(settingsPath).isFile()) {
-    return Refuse(err,
-                  QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
+    return RefuseUpdate(
+        err, QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
   }
   CurrentFolderScope folder;
   if (!folder.Enter(dir)) {
-    return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
+    return RefuseUpdate(
+        err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
   }
 
   // The catalogue in use, as the form loaded it at start; a folder without one has no date.

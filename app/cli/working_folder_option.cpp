@@ -1,8 +1,8 @@
 #include "app/cli/working_folder_option.h"
 
-#include "app/working_folder.h"
-
 #include <QDir>
+
+#include "app/working_folder.h"
 
 namespace selvio {
 

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/window/main_window.h"
+#include "app/working_folder.h"
 
 namespace {
 
@@ -23,6 +24,14 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Selvio"));
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.selvio.Selvio"));
+  {
+    // Every data file is read and written in the working folder: the start folder when it
+    // holds a catalogue, else the user's own folder, brought up to the installed data.
+    selvio::QtControls questions(nullptr);
+    if (!selvio::EnterWorkingFolder(questions)) return 1;
+  }
   selvio::SelvioProgram program;
   program.Start();
   return QApplication::exec();

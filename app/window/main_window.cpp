@@ -56,6 +56,7 @@ SelvioProgram::SelvioProgram() {
   LoadGlycolTables(glycolTables_);
   view_ = std::make_unique<CSelvioView>(window_.Controls(), *catalogue_, glycolTables_);
   view_->SetCloseHandler([this] { window_.close(); });
+  view_->Documents().SetDesktop(userPrograms_, printer_);
   // The logo is the way to the about box, and says so.
   const QString aboutTitle = CAboutDlg().Template().title;
   window_.Controls().Widget(ids::kLogo)->setAccessibleName(aboutTitle);

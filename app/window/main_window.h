@@ -6,6 +6,8 @@
 #include "app/glycol_tables.h"
 #include "app/selvio_view.h"
 #include "catalogue/catalogue_records.h"
+#include "platform/desktop/desktop_programs.h"
+#include "platform/qt/default_printer.h"
 #include "platform/qt/qt_controls.h"
 
 class QScrollArea;
@@ -46,6 +48,8 @@ class SelvioProgram {
 
  private:
   GlycolTables glycolTables_;
+  DesktopUserPrograms userPrograms_;
+  QtDefaultPrinter printer_;
   std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
   CMainFrame window_;
   std::unique_ptr<CSelvioView> view_;

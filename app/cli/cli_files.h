@@ -2,10 +2,11 @@
 
 #include <QDir>
 #include <QString>
+#include <QTextStream>
 
 namespace selvio {
 
-// Makes a folder the process's current one for the scope's lifetime, then goes back.
+// Makes `dir` the process's current folder for its lifetime, then goes back.
 class CurrentFolderScope {
  public:
   CurrentFolderScope() : previous_(QDir::currentPath()) {}
@@ -19,9 +20,16 @@ class CurrentFolderScope {
 };
 
 // A path as the user's system writes it.
-inline QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString Shown(const QString& path);
 
-// Why `dir` cannot serve as the working folder, or empty when it can.
+// Why the working folder cannot serve, or empty when it can.
 QString WorkingFolderRefusal(const QString& dir);
+
+// Why "Открыть" would ignore the selection file, or empty when it would read it. A file
+// shorter than the version word is read (it changes nothing), not refused.
+QString SelectionFileRefusal(const QString& path);
+
+// Writes `message` and a line break to `err`; returns the status of a refused command.
+int Refuse(QTextStream& err, const QString& message);
 
 }  // namespace selvio

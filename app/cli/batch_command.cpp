@@ -1,0 +1,239 @@
+#include "app/cli/batch_command.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <cmath>
+#include <memory>
+
+#include "app/cli/batch_csv.h"
+#include "app/cli/cli_files.h"
+#include "app/cli/select_command.h"
+#include "app/cli/select_output.h"
+#include "app/cli/working_folder_option.h"
+#include "app/control_inventory.h"
+#include "app/glycol_tables.h"
+#include "app/selvio_view.h"
+#include "output/value_text.h"
+#include "platform/c_numbers.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
+
+namespace selvio {
+namespace {
+
+const char* const kCsvHeader =
+    "label,outcome,messages,kv,dpv,velocity,psat,cavitation,candidate,dn,kvs,actuator";
+
+// A single-precision value as CSV writes it; empty when not finite.
+QString CsvNumber(float value) {
+  const double widened = value;
+  return std::isfinite(widened) ? FormatC("%.6g", widened) : QString();
+}
+
+// The shown candidate's name, diameter text, Kvs and shown actuator's name; empty when none.
+struct ShownProduct {
+  QString name;
+  QString dnText;
+  QString kvs;
+  QString actuator;
+};
+
+ShownProduct ShownOf(const SelectionResult& result) {
+  ShownProduct shown;
+  if (const ValveCandidate* c =
+          ShownEntry(result.valveCandidates, result.valveCandidateCount, result.shownCandidate)) {
+    shown = {c->valve.name, c->valve.dnText, CsvNumber(c->valve.kvs), {}};
+    const ShownActuatorRecords a = LocateShownActuator(*c, result.shownActuator);
+    if (a.electric) shown.actuator = a.electric->variant;
+    if (a.pneumatic) shown.actuator = a.pneumatic->name;
+    if (a.thermostat) shown.actuator = a.thermostat->name;
+    return shown;
+  }
+  const bool dp = result.dpRegulatorCandidateCount > 0;
+  if (const RegulatorCandidate* c =
+          dp ? ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount,
+                          result.shownCandidate)
+             : ShownEntry(result.reducingValveCandidates, result.reducingValveCandidateCount,
+                          result.shownCandidate)) {
+    shown = {c->regulator.name, c->regulator.dnText, CsvNumber(c->regulator.kvs), {}};
+  }
+  return shown;
+}
+
+bool CavitationRaised(const QStringList& messages) {
+  for (const QString& message : messages) {
+    if (message.contains(QString::fromUtf8("возможна кавитация"))) return true;
+  }
+  return false;
+}
+
+// The messages of a row on one line: each message's line breaks become blanks, " | " between.
+QString OneLine(const QStringList& messages) {
+  QStringList lines;
+  for (QString message : messages) {
+    message.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    message.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    lines << message;
+  }
+  return lines.join(QStringLiteral(" | "));
+}
+
+QString CsvLine(const QStringList& cells) {
+  QStringList quoted;
+  for (const QString& cell : cells) quoted << CsvCell(cell);
+  return quoted.join(QLatin1Char(',')) + QLatin1Char('\n');
+}
+
+QString SizedCsvLine(const QString& label, const CSelvioView& view,
+                     const HeadlessControls& controls) {
+  const SelectionResult& r = view.Result();
+  const ShownProduct shown = ShownOf(r);
+  return CsvLine({label, QString::number(r.outcome), OneLine(controls.Messages()), CsvNumber(r.kv),
+                  CsvNumber(r.dpv), CsvNumber(r.velocity), CsvNumber(r.psat),
+                  CavitationRaised(controls.Messages()) ? QStringLiteral("1") : QStringLiteral("0"),
+                  shown.name, shown.dnText, shown.kvs, shown.actuator});
+}
+
+QString JsonLine(QJsonObject object) {
+  return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
+         QLatin1Char('\n');
+}
+
+// Where a row starts: its own file, else the base record.
+struct RowStart {
+  std::optional<SettingsRecord> record;
+  QString error;
+};
+
+RowStart StartOf(const CsvRow& row, const QString& csvFolder, const SettingsRecord& base) {
+  const std::optional<QString> file = row.Cell("file");
+  if (!file) return {base, {}};
+  const QString path = QDir(csvFolder).absoluteFilePath(*file);
+  if (const QString refusal = SelectionFileRefusal(path); !refusal.isEmpty()) {
+    return {std::nullopt, refusal};
+  }
+  SettingsRecord record = DefaultSettingsRecord();
+  if (!ReadSelectionFile(path, record)) {
+    return {std::nullopt, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(path))};
+  }
+  return {record, {}};
+}
+
+}  // namespace
+
+ParsedBatchOptions ParseBatchOptions(const QStringList& arguments) {
+  BatchOptions options;
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString argument = arguments[i];
+    const QString name = argument.section(QLatin1Char('='), 0, 0);
+    const bool inlineValue = argument.startsWith(QLatin1String("--")) && argument.contains('=');
+    const auto value = [&]() -> std::optional<QString> {
+      if (inlineValue) return argument.section(QLatin1Char('='), 1);
+      if (i + 1 < arguments.size()) return arguments[++i];
+      return std::nullopt;
+    };
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+      options.help = true;
+    } else if (argument == QLatin1String("--json")) {
+      options.json = true;
+    } else if (name == QLatin1String("--dir") || name == QLatin1String("--base")) {
+      const std::optional<QString> given = value();
+      if (!given || given->isEmpty()) {
+        return {std::nullopt, QString::fromUtf8("Не указано значение %1").arg(name)};
+      }
+      (name == QLatin1String("--dir") ? options.dir : options.base) = *given;
+    } else if (argument.startsWith(QLatin1Char('-'))) {
+      return {std::nullopt, QString::fromUtf8("Неизвестный параметр: %1").arg(argument)};
+    } else if (options.file.isEmpty()) {
+      options.file = argument;
+    } else {
+      return {std::nullopt, QString::fromUtf8("Лишний аргумент: %1").arg(argument)};
+    }
+  }
+  if (!options.help && options.file.isEmpty()) {
+    return {std::nullopt, QString::fromUtf8("Не указан файл CSV")};
+  }
+  return {options, {}};
+}
+
+QString BatchUsage() {
+  return QString::fromUtf8(
+      "Использование: selvio-cli batch ФАЙЛ.csv [--dir ПАПКА] [--base ФАЙЛ.crp] [--json]\n"
+      "  Рассчитывает каждую строку файла CSV как отдельную точку, как команда select.\n"
+      "  --dir ПАПКА      рабочая папка с файлами данных (по умолчанию текущая, если в ней есть\n"
+      "                   каталог, иначе папка пользователя)\n"
+      "  --base ФАЙЛ.crp  исходные данные для строк без столбца file\n"
+      "  --json           по объекту JSON на строку вместо CSV\n");
+}
+
+int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& err) {
+  const QString csvPath = QDir::current().absoluteFilePath(options.file);
+  const QString dir = CommandWorkingFolder(options.dir, err);
+  if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
+    return Refuse(err, refusal);
+  }
+  QFile csvFile(csvPath);
+  if (QFileInfo(csvPath).isDir() || !csvFile.open(QIODevice::ReadOnly)) {
+    return Refuse(err, QString::fromUtf8("Файл CSV не читается: %1").arg(Shown(csvPath)));
+  }
+  const CsvTable table = ParseCsv(csvFile.readAll());
+  const QString csvFolder = QFileInfo(csvPath).absolutePath();
+
+  SettingsRecord base = BatchDefaultRecord();
+  if (!options.base.isEmpty()) {
+    const QString basePath = QDir::current().absoluteFilePath(options.base);
+    if (const QString refusal = SelectionFileRefusal(basePath); !refusal.isEmpty()) {
+      return Refuse(err, refusal);
+    }
+    base = DefaultSettingsRecord();
+    if (!ReadSelectionFile(basePath, base)) {
+      return Refuse(err, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(basePath)));
+    }
+  }
+
+  CurrentFolderScope folder;
+  if (!folder.Enter(dir)) {
+    return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
+  }
+  HeadlessControls controls;
+  DefineFormControls(controls);
+  GlycolTables glycolTables;
+  LoadGlycolTables(glycolTables);
+  const auto catalogue = std::make_unique<Catalogue>();
+  CSelvioView view(controls, *catalogue, glycolTables);
+  view.Initialise(false);
+
+  if (!options.json) out << kCsvHeader << '\n';
+  bool rowError = false;
+  for (const QStringList& cells : table.rows) {
+    const CsvRow row(table.header, cells);
+    const QString label = row.Cell("label").value_or(QString());
+    RowStart start = StartOf(row, csvFolder, base);
+    QString error = start.error;
+    if (start.record) error = ApplyCsvRow(row, *start.record).value_or(QString());
+    if (!error.isEmpty()) {
+      rowError = true;
+      if (options.json) {
+        out << JsonLine({{"label", label}, {"error", error}});
+      } else {
+        out << CsvLine({label, QStringLiteral("error"), error});
+      }
+      continue;
+    }
+    view.StartOver(*start.record);
+    controls.ClearMessages();
+    controls.Click(ids::kCalculate);
+    if (options.json) {
+      QJsonObject json = SelectionJson(view, controls);
+      json.insert(QStringLiteral("label"), label);
+      out << JsonLine(json);
+    } else {
+      out << SizedCsvLine(label, view, controls);
+    }
+  }
+  out.flush();
+  return rowError ? kRowErrorStatus : 0;
+}
+
+}  // namespace selvio

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace selvio {
+
+// Exit status of a batch in which some row had an error of its own.
+inline constexpr int kRowErrorStatus = 1;
+
+// The command line of "selvio-cli batch FILE.csv [--dir DIR] [--base FILE.crp] [--json]", as
+// typed: paths are not resolved yet.
+struct BatchOptions {
+  QString file;
+  QString dir;   // empty: the current directory
+  QString base;  // empty: rows without a file start from the batch defaults
+  bool json = false;
+  bool help = false;
+};
+
+struct ParsedBatchOptions {
+  std::optional<BatchOptions> options;
+  QString error;
+};
+
+// Reads the arguments that follow "batch", in the manner of "select".
+ParsedBatchOptions ParseBatchOptions(const QStringList& arguments);
+
+// The usage lines, each ending with a line feed.
+QString BatchUsage();
+
+// "selvio-cli batch": loads the data files once in the working folder, then sizes each data row
+// of the CSV file as "select" sizes a selection file, on one form started over for every row.
+// Prints a CSV header and one line per row (or, with --json, one JSON object per row: "label"
+// and the keys of "select --json"); a row with an error of its own reports it in its line.
+// Returns 0 when every row was sized, kRowErrorStatus when some row had an error, and
+// kRefusedStatus (with the reason on `err`) for an unusable folder, CSV or base file.
+int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& err);
+
+}  // namespace selvio

@@ -1,0 +1,208 @@
+#include "app/cli/batch_csv.h"
+
+#include <cstdint>
+
+#include "app/units.h"
+
+namespace selvio {
+namespace {
+
+// Whether the header line (up to its first line break outside quotes) holds ";" outside quotes.
+QChar SeparatorOf(const QString& text) {
+  bool quoted = false;
+  for (const QChar c : text) {
+    if (c == QLatin1Char('"')) quoted = !quoted;
+    if (quoted) continue;
+    if (c == QLatin1Char('\n')) break;
+    if (c == QLatin1Char(';')) return QLatin1Char(';');
+  }
+  return QLatin1Char(',');
+}
+
+bool IsBlank(const QStringList& cells) {
+  for (const QString& cell : cells) {
+    if (!cell.trimmed().isEmpty()) return false;
+  }
+  return true;
+}
+
+// The 1-based position of `text` in `entries`, compared without case, or nothing.
+std::optional<int> PositionIn(const QStringList& entries, const QString& text) {
+  for (int i = 0; i < entries.size(); ++i) {
+    if (entries[i].compare(text, Qt::CaseInsensitive) == 0) return i + 1;
+  }
+  return std::nullopt;
+}
+
+QString UnknownCell(const char* column, const QString& text, const QStringList& known) {
+  return QString::fromUtf8("Столбец %1: \"%2\" не из списка: %3")
+      .arg(QString::fromUtf8(column), text, known.join(QStringLiteral(", ")));
+}
+
+// Sets `field` to the 1-based position of the cell among `entries`.
+std::optional<QString> ApplyChoice(const CsvRow& row, const char* column,
+                                   const QStringList& entries, std::int32_t& field) {
+  const std::optional<QString> cell = row.Cell(column);
+  if (!cell) return std::nullopt;
+  const std::optional<int> position = PositionIn(entries, *cell);
+  if (!position) return UnknownCell(column, *cell, entries);
+  field = *position;
+  return std::nullopt;
+}
+
+// Sets a unit list index (0-based) from the unit's text.
+std::optional<QString> ApplyUnit(const CsvRow& row, const char* column, const QStringList& units,
+                                 std::int32_t& index) {
+  std::int32_t position = 0;
+  if (std::optional<QString> error = ApplyChoice(row, column, units, position)) return error;
+  if (position > 0) index = position - 1;
+  return std::nullopt;
+}
+
+void ApplyText(const CsvRow& row, const char* column, TextField& field) {
+  if (const std::optional<QString> cell = row.Cell(column)) SetFieldText(field, *cell);
+}
+
+std::optional<QString> ApplyFlowUnit(const CsvRow& row, std::int32_t& index) {
+  const std::optional<QString> cell = row.Cell("flow_unit");
+  if (!cell) return std::nullopt;
+  for (const QStringList& units : {VolumeFlowUnits(), MassFlowUnits()}) {
+    if (const std::optional<int> position = PositionIn(units, *cell)) {
+      index = *position - 1;
+      return std::nullopt;
+    }
+  }
+  return UnknownCell("flow_unit", *cell, VolumeFlowUnits() + MassFlowUnits());
+}
+
+// "электро", "термо", "пневмо" switch the actuator section on with that kind; "нет" off.
+std::optional<QString> ApplyActuator(const CsvRow& row, SettingsRecord& record) {
+  const std::optional<QString> cell = row.Cell("actuator");
+  if (!cell) return std::nullopt;
+  const QStringList kinds{QString::fromUtf8("электро"), QString::fromUtf8("термо"),
+                          QString::fromUtf8("пневмо"), QString::fromUtf8("нет")};
+  const std::optional<int> position = PositionIn(kinds, *cell);
+  if (!position) return UnknownCell("actuator", *cell, kinds);
+  record.actuatorSectionOn = *position == 4 ? 0 : 1;
+  if (*position != 4) record.actuatorKind = *position;
+  return std::nullopt;
+}
+
+std::optional<QString> ApplyFlag(const CsvRow& row, const char* column, std::int32_t& field) {
+  const std::optional<QString> cell = row.Cell(column);
+  if (!cell) return std::nullopt;
+  if (*cell == QLatin1String("0") || *cell == QLatin1String("1")) {
+    field = *cell == QLatin1String("1") ? 1 : 0;
+    return std::nullopt;
+  }
+  return UnknownCell(column, *cell, {QStringLiteral("0"), QStringLiteral("1")});
+}
+
+}  // namespace
+
+CsvTable ParseCsv(const QByteArray& bytes) {
+  QString text = QString::fromUtf8(bytes);
+  if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+  const QChar separator = SeparatorOf(text);
+  QList<QStringList> lines;
+  QStringList cells;
+  QString cell;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted) {
+      if (c != QLatin1Char('"')) {
+        cell += c;
+      } else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+        cell += c;
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == QLatin1Char('"')) {
+      quoted = true;
+    } else if (c == separator) {
+      cells << cell;
+      cell.clear();
+    } else if (c == QLatin1Char('\n')) {
+      if (cell.endsWith(QLatin1Char('\r'))) cell.chop(1);
+      cells << cell;
+      lines << cells;
+      cells.clear();
+      cell.clear();
+    } else {
+      cell += c;
+    }
+  }
+  if (!cell.isEmpty() || !cells.isEmpty()) lines << (cells << cell);
+
+  CsvTable table;
+  for (const QStringList& line : lines) {
+    if (IsBlank(line)) continue;
+    if (table.header.isEmpty()) {
+      for (const QString& name : line) table.header << name.trimmed().toLower();
+    } else {
+      table.rows << line;
+    }
+  }
+  return table;
+}
+
+QString CsvCell(const QString& text) {
+  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+      !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+      !text.contains(QLatin1Char(';'))) {
+    return text;
+  }
+  QString quoted = text;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+std::optional<QString> CsvRow::Cell(const char* column) const {
+  const qsizetype index = header_.indexOf(QString::fromUtf8(column));
+  if (index < 0 || index >= cells_.size()) return std::nullopt;
+  const QString cell = cells_[index].trimmed();
+  if (cell.isEmpty()) return std::nullopt;
+  return cell;
+}
+
+std::optional<QString> ApplyCsvRow(const CsvRow& row, SettingsRecord& r) {
+  const QStringList media{QString::fromUtf8("вода"), QString::fromUtf8("гликоль"),
+                          QString::fromUtf8("пар")};
+  const QStringList products{QString::fromUtf8("клапан"), QString::fromUtf8("РПД"),
+                             QString::fromUtf8("РК")};
+  const QStringList pressure = PressureUnits();
+  std::optional<QString> error = ApplyChoice(row, "medium", media, r.medium);
+  if (!error) error = ApplyChoice(row, "product", products, r.productType);
+  if (!error) error = ApplyUnit(row, "p1_unit", pressure, r.p1Unit);
+  if (!error) error = ApplyUnit(row, "p2_unit", pressure, r.p2Unit);
+  if (!error) error = ApplyUnit(row, "drop_unit", pressure, r.dropUnit);
+  if (!error) error = ApplyUnit(row, "setting_unit", pressure, r.settingUnit);
+  if (!error) error = ApplyFlowUnit(row, r.flowUnit);
+  if (!error) error = ApplyActuator(row, r);
+  if (!error) error = ApplyFlag(row, "use_k", r.useSafetyFactor);
+  if (!error) error = ApplyFlag(row, "cavitation", r.checkCavitation);
+  if (error) return error;
+  ApplyText(row, "p1", r.p1);
+  ApplyText(row, "p2", r.p2);
+  ApplyText(row, "t", r.temperature);
+  ApplyText(row, "drop", r.drop);
+  ApplyText(row, "flow", r.flow);
+  ApplyText(row, "setting", r.setting);
+  ApplyText(row, "k", r.safetyFactor);
+  ApplyText(row, "density", r.density);
+  return std::nullopt;
+}
+
+SettingsRecord BatchDefaultRecord() {
+  SettingsRecord r = DefaultSettingsRecord();
+  r.p1Unit = 0;
+  r.p2Unit = 0;
+  r.dropUnit = 0;
+  r.settingUnit = 0;
+  r.flowUnit = 0;
+  return r;
+}
+
+}  // namespace selvio

@@ -1,0 +1,50 @@
+#include "app/cli/cli_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include "app/cli/select_command.h"
+#include "app/settings_record.h"
+
+namespace selvio {
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString WorkingFolderRefusal(const QString& dir) {
+  const QFileInfo info(dir);
+  if (!info.exists()) return QString::fromUtf8("Рабочая папка не найдена: %1").arg(Shown(dir));
+  if (!info.isDir()) return QString::fromUtf8("Это не папка: %1").arg(Shown(dir));
+  if (!info.isReadable() || !info.isExecutable()) {
+    return QString::fromUtf8("Рабочая папка недоступна для чтения: %1").arg(Shown(dir));
+  }
+  return {};
+}
+
+QString SelectionFileRefusal(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
+  QFile file(path);
+  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
+  }
+  const QByteArray word = file.read(4);
+  if (word.size() == 4) {
+    const qint32 version = qFromLittleEndian<qint32>(word.constData());
+    if (version != kSettingsFileVersion) {
+      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
+          .arg(version)
+          .arg(kSettingsFileVersion)
+          .arg(Shown(path));
+    }
+  }
+  return {};
+}
+
+int Refuse(QTextStream& err, const QString& message) {
+  err << message << '\n';
+  err.flush();
+  return kRefusedStatus;
+}
+
+}  // namespace selvio

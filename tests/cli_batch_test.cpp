@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdlib>
+
+#include "app/cli/batch_csv.h"
+#include "app/cli/select_command.h"
+#include "app/settings_record.h"
+
+namespace selvio {
+namespace {
+
+QString EnvPath(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
+
+struct RunResult {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+RunResult RunCli(const QStringList& arguments) {
+  RunResult result;
+  QTextStream out(&result.out);
+  QTextStream err(&result.err);
+  result.status = RunSelvioCli(arguments, out, err);
+  out.flush();
+  err.flush();
+  return result;
+}
+
+QJsonObject Json(const QString& line) { return QJsonDocument::fromJson(line.toUtf8()).object(); }
+
+// The output lines without the final empty one.
+QStringList OutputLines(const QString& out) {
+  QStringList lines = out.split(QLatin1Char('\n'));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+// A working folder "work" with copies of data files, and "files" for CSV and selection files.
+class BatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("work"));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("files"));
+  }
+  void CopyIntoWork(const QString& from, const QStringList& names) {
+    for (const QString& name : names) {
+      ASSERT_TRUE(QFile::copy(from + '/' + name, Work() + '/' + name)) << name.toStdString();
+    }
+  }
+  QString Work() const { return dir_.filePath("work"); }
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath("files/" + name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+  RunResult Batch(const QString& csv, const QStringList& extra = {}) {
+    return RunCli(QStringList{"batch", csv, "--dir", Work()} + extra);
+  }
+  // "select --json" of the record, as a selection file would hold it.
+  QJsonObject SelectJson(const SettingsRecord& record) {
+    const QString path = dir_.filePath("files/point.crp");
+    EXPECT_TRUE(WriteSelectionFile(path, record));
+    const RunResult run = RunCli({"select", path, "--dir", Work(), "--json"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+  }
+
+  QTemporaryDir dir_;
+};
+
+class BundledBatch : public BatchTest {
+ protected:
+  void SetUp() override {
+    BatchTest::SetUp();
+    CopyIntoWork(EnvPath("SELVIO_DATA_DIR"), {"xmldata.xml", QString::fromUtf8("Рнас.dat"),
+                                              "etilenglikol.dat", "propilenglikol.dat"});
+    ASSERT_TRUE(QFile::copy(EnvPath("SELVIO_DATA_DIR") + "/example.crp",
+                            dir_.filePath("files/example.crp")));
+  }
+};
+
+// Rows of every kind in one batch, each equal to "select --json" of the same point on a fresh
+// form: nothing of one row carries over to the next (a refused row between found ones, steam
+// after water, a regulator after valves, the actuator section on and off).
+const char* const kMixedRows =
+    "label,medium,product,p1,p2,t,drop,flow,flow_unit,k,use_k,setting,actuator,cavitation\n"
+    "heating,вода,клапан,6,4,90,0.3,5,м³/ч,1.2,1,,электро,1\n"
+    "refused,вода,клапан,3,4,90,0.3,5,м³/ч,,0,,нет,0\n"
+    "steam,пар,клапан,5,,160,0.3,0.5,т/ч,,0,,нет,0\n"
+    "hot water,вода,клапан,6,3,70,0.5,2500,л/ч,,0,,термо,0\n"
+    "regulator,вода,РПД,8,4,90,0.5,3,м³/ч,,0,0.5,,0\n"
+    "glycol,гликоль,клапан,6,4,20,0.3,5,м³/ч,,0,,нет,0\n";
+
+TEST_F(BundledBatch, JsonRowsEqualSelectOfTheSamePoint) {
+  const QString csv = WriteFile("points.csv", kMixedRows);
+  const RunResult run = Batch(csv, {"--json"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QStringList lines = OutputLines(run.out);
+  const CsvTable table = ParseCsv(kMixedRows);
+  ASSERT_EQ(lines.size(), table.rows.size());
+  for (int i = 0; i < lines.size(); ++i) {
+    SettingsRecord record = BatchDefaultRecord();
+    ASSERT_FALSE(ApplyCsvRow(CsvRow(table.header, table.rows[i]), record));
+    QJsonObject row = Json(lines[i]);
+    EXPECT_EQ(row.take("label").toString(), table.rows[i][0]);
+    EXPECT_EQ(row, SelectJson(record)) << table.rows[i][0].toStdString();
+  }
+}
+
+// The first row is the shipped example's point typed in bar and m³/h:
+//   Kv·K = 5/√0.3·1.2 = 10.954; DN 32, Kvs 16: dPv = (5/16)² = 0.0977 bar,
+//   V = (5/3600) / (3.1415/4·0.032²) = 1.727 m/s.
+TEST_F(BundledBatch, CsvLinesCarryTheFiguresOfEachRow) {
+  const QString csv = WriteFile("points.csv", kMixedRows);
+  const RunResult run = Batch(csv);
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const CsvTable out = ParseCsv(run.out.toUtf8());
+  ASSERT_EQ(out.header, QString("label,outcome,messages,kv,dpv,velocity,psat,cavitation,candidate,"
+                                "dn,kvs,actuator")
+                            .split(','));
+  ASSERT_EQ(out.rows.size(), 6);
+  const QStringList& heating = out.rows[0];
+  EXPECT_EQ(heating[1], "1");
+  EXPECT_NEAR(heating[3].toDouble(), 10.954, 1e-3);
+  EXPECT_NEAR(heating[4].toDouble(), 0.0977, 1e-4);
+  EXPECT_NEAR(heating[5].toDouble(), 1.727, 1e-3);
+  EXPECT_EQ(heating[9], "32");
+  EXPECT_EQ(heating[10], "16");
+  EXPECT_FALSE(heating[11].isEmpty());
+  const QStringList& refused = out.rows[1];
+  EXPECT_EQ(refused[1], "-2");
+  EXPECT_EQ(refused[2], QString::fromUtf8("Должно быть Р2<Р1"));
+  EXPECT_TRUE(refused[8].isEmpty());
+}
+
+// A spreadsheet in a Russian locale: a byte order mark, ";" between cells, decimal commas.
+TEST_F(BundledBatch, SemicolonsAndDecimalCommasGiveTheSameResult) {
+  const QString comma = WriteFile("comma.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5.5\n");
+  const QString semicolon =
+      WriteFile("semicolon.csv", "\xEF\xBB\xBFlabel;p1;p2;t;drop;flow\r\na;6;4;90;0,3;\"5,5\"\r\n");
+  const RunResult a = Batch(comma, {"--json"});
+  const RunResult b = Batch(semicolon, {"--json"});
+  ASSERT_EQ(a.status, 0);
+  ASSERT_EQ(b.status, 0);
+  EXPECT_EQ(Json(a.out).value("outcome").toInt(), 1);
+  EXPECT_EQ(a.out, b.out);
+}
+
+// A row starts from its own selection file (relative to the CSV's folder), its cells over it.
+TEST_F(BundledBatch, FileColumnStartsTheRowFromThatFile) {
+  SettingsRecord example = DefaultSettingsRecord();
+  ASSERT_TRUE(ReadSelectionFile(dir_.filePath("files/example.crp"), example));
+  const QString csv =
+      WriteFile("files.csv", "label,file,flow\nsame,example.crp,\nmore,example.crp,6\n");
+  const RunResult run = Batch(csv, {"--json"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QStringList lines = OutputLines(run.out);
+  ASSERT_EQ(lines.size(), 2);
+  QJsonObject same = Json(lines[0]);
+  same.remove("label");
+  EXPECT_EQ(same, SelectJson(example));
+  SetFieldText(example.flow, "6");
+  QJsonObject more = Json(lines[1]);
+  more.remove("label");
+  EXPECT_EQ(more, SelectJson(example));
+}
+
+// Without a file, p1 = 6 means 6 bar and the flow m³/h, whatever a first start shows.
+TEST_F(BundledBatch, RowsWithoutAFileAreInBarAndCubicMetres) {
+  const QString csv = WriteFile("bar.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5\n");
+  const RunResult run = Batch(csv, {"--json"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NEAR(Json(run.out).value("kv").toDouble(), 10.954, 1e-3);  // K 1.2 of a first start
+}
+
+// The program itself under a Russian locale writes the same lines, numbers with a point.
+TEST_F(BundledBatch, RussianLocalePrintsTheSameLines) {
+  const QString csv = WriteFile("ru.csv", "label;p1;p2;t;drop;flow\na;6;4;90;0,3;5\n");
+  QByteArray outputs[2];
+  const char* locales[] = {"C", "ru_RU.UTF-8"};
+  for (int i = 0; i < 2; ++i) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", locales[i]);
+    environment.insert("LANG", locales[i]);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SELVIO_CLI_PATH), {"batch", csv, "--dir", Work()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    outputs[i] = process.readAllStandardOutput();
+  }
+  EXPECT_EQ(outputs[0], outputs[1]);
+  EXPECT_TRUE(outputs[1].contains(",10.9545,0.0976562,")) << outputs[1].toStdString();
+}
+
+class FixtureBatch : public BatchTest {
+ protected:
+  void SetUp() override {
+    BatchTest::SetUp();
+    CopyIntoWork(EnvPath("SELVIO_TEST_DATA_DIR") + "/cli",
+                 {"xmldata.xml", QString::fromUtf8("Рнас.dat")});
+  }
+};
+
+// A bad row among good ones is reported in its own line; the others are sized; exit status 1.
+TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
+  const QString csv = WriteFile("bad.csv",
+                                "label,p1,p2,t,drop,flow,p1_unit,product,setting\n"
+                                "good,6,4,90,0.3,5,,,\n"
+                                "bad unit,6,4,90,0.3,5,psi,,\n"
+                                "missing file,,,,,,,,\n"
+                                "regulator,6,4,90,0.3,5,,РПД,0.5\n");
+  const QString withFile = WriteFile("bad_file.csv", "label,file\nmissing,absent.crp\n");
+  const RunResult run = Batch(csv);
+  EXPECT_EQ(run.status, 1);
+  const CsvTable out = ParseCsv(run.out.toUtf8());
+  ASSERT_EQ(out.rows.size(), 4);
+  EXPECT_EQ(out.rows[0][1], "1");
+  EXPECT_EQ(out.rows[0][8], "VF");
+  EXPECT_EQ(out.rows[1][1], "error");
+  EXPECT_TRUE(out.rows[1][2].contains("p1_unit")) << out.rows[1][2].toStdString();
+  EXPECT_NE(out.rows[2][1], "error");  // empty cells keep the start values
+  EXPECT_EQ(out.rows[3][1], "1");
+  EXPECT_EQ(out.rows[3][8], "RD");
+  const RunResult missing = Batch(withFile, {"--json"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(Json(missing.out).value("error").toString().contains("absent.crp"));
+}
+
+TEST_F(FixtureBatch, UnusableCommandLineOrFileIsRefused) {
+  EXPECT_EQ(RunCli({"batch"}).status, kRefusedStatus);
+  EXPECT_EQ(RunCli({"batch", "a.csv", "--unknown"}).status, kRefusedStatus);
+  const RunResult missing = Batch(dir_.filePath("files/absent.csv"));
+  EXPECT_EQ(missing.status, kRefusedStatus);
+  EXPECT_TRUE(missing.out.isEmpty());
+  const QString csv = WriteFile("ok.csv", "label\na\n");
+  EXPECT_EQ(Batch(csv, {"--base", dir_.filePath("files/absent.crp")}).status, kRefusedStatus);
+}
+
+}  // namespace
+}  // namespace selvio
