@@ -18,7 +18,9 @@
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "app/cli/batch_command.h"
 #include "app/cli/select_command.h"
 #include "app/control_inventory.h"
 #include "app/density_dialog.h"
@@ -355,6 +357,94 @@ TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
   EXPECT_GT(densities, 0);
   EXPECT_GT(flows, 0);
   QDir::setCurrent(previous);
+}
+
+// A CSV cell holding `text` as it is: quoted, with its quotes doubled.
+QString CsvCell(const QString& text) {
+  return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+         QLatin1Char('"');
+}
+
+TEST_F(HostileInputTest, RandomCellsOfABatchGiveEachRowAnErrorAMessageOrAResult) {
+  // Each column with values the batch knows (the example's point first); about a third of the
+  // cells get a random text instead.
+  const std::vector<std::pair<const char*, std::vector<const char*>>> columns = {
+      {"medium", {"вода", "гликоль", "пар"}},
+      {"product", {"клапан", "РПД", "РК"}},
+      {"p1", {"6"}},
+      {"p2", {"4"}},
+      {"t", {"90"}},
+      {"drop", {"0.3"}},
+      {"flow", {"5"}},
+      {"setting", {"0,5"}},
+      {"k", {"1.2"}},
+      {"density", {"1040"}},
+      {"p1_unit", {"Бар", "кПа", "кгс/см²"}},
+      {"p2_unit", {"Бар", "кПа"}},
+      {"drop_unit", {"Бар", "кПа"}},
+      {"setting_unit", {"Бар"}},
+      {"flow_unit", {"м³/ч", "л/ч", "кг/ч"}},
+      {"actuator", {"электро", "термо", "пневмо", "нет"}},
+      {"use_k", {"0", "1"}},
+      {"cavitation", {"1", "0"}},
+  };
+  FieldTextGenerator generator(6);
+  std::mt19937 choice(9);
+  constexpr int kRows = 200;
+  QString csv = QStringLiteral("label");
+  for (const auto& column : columns) csv += QLatin1Char(',') + QString::fromUtf8(column.first);
+  csv += QLatin1Char('\n');
+  for (int row = 0; row < kRows; ++row) {
+    csv += QString::number(row);
+    for (const auto& [name, values] : columns) {
+      const std::size_t pick =
+          std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(choice);
+      csv += QLatin1Char(',') +
+             CsvCell(generator.Now() ? generator.Next() : QString::fromUtf8(values[pick]));
+    }
+    csv += QLatin1Char('\n');
+  }
+  const QString file = dir_.filePath(QStringLiteral("random.csv"));
+  {
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(csv.toUtf8());
+  }
+
+  QString out;
+  QString err;
+  QTextStream outStream(&out);
+  QTextStream errStream(&err);
+  const int status = RunSelvioCli(
+      {QStringLiteral("batch"), file, QStringLiteral("--dir"), Work(), QStringLiteral("--json")},
+      outStream, errStream);
+  outStream.flush();
+  EXPECT_TRUE(status == 0 || status == kRowErrorStatus) << status << " " << err.toStdString();
+  const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), kRows) << "one line per row, quoted line breaks included";
+  int errors = 0;
+  int found = 0;
+  for (const QString& line : lines) {
+    const QJsonObject json = QJsonDocument::fromJson(line.toUtf8()).object();
+    ASSERT_FALSE(json.isEmpty()) << line.left(200).toStdString();
+    const std::string label = json.value("label").toString().toStdString();
+    if (json.contains("error")) {
+      ++errors;
+      EXPECT_FALSE(json.value("error").toString().isEmpty()) << label;
+      continue;
+    }
+    found += json.value("candidates").toArray().isEmpty() ? 0 : 1;
+    EXPECT_TRUE(!json.value("messages").toArray().isEmpty() ||
+                !json.value("candidates").toArray().isEmpty())
+        << label << ": neither a message nor a result";
+    for (const char* panel : kComputedPanels) {
+      const QString text = json.value("panels").toObject().value(panel).toString();
+      EXPECT_FALSE(ShowsNonFinite(text))
+          << label << " panel " << panel << ": " << text.toStdString();
+    }
+  }
+  EXPECT_GT(errors, 0) << "random unit and kind names are row errors";
+  EXPECT_GT(found, 0) << "some rows are still sized";
 }
 
 }  // namespace
