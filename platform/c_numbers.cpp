@@ -126,13 +126,20 @@ QString FormatC(const char* format, ...) {
   va_start(args, format);
   va_list copy;
   va_copy(copy, args);
-  int length = std::vsnprintf(nullptr, 0, format, copy);
+  // Most texts fit the small buffer, which saves a second formatting pass.
+  char small[128];
+  const int length = std::vsnprintf(small, sizeof small, format, copy);
   va_end(copy);
-  std::string buffer(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+  if (length < 0 || length < static_cast<int>(sizeof small)) {
+    va_end(args);
+    uselocale(previous);
+    return QString::fromUtf8(small, length > 0 ? length : 0);
+  }
+  std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
   std::vsnprintf(buffer.data(), buffer.size(), format, args);
   va_end(args);
   uselocale(previous);
-  buffer.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  buffer.resize(static_cast<std::size_t>(length));
   return QString::fromStdString(buffer);
 }
 

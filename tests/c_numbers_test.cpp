@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
 #include <cmath>
 #include <limits>
 
@@ -79,6 +80,17 @@ TEST_F(RussianLocaleTest, NumbersKeepThePoint) {
 
 TEST(FormatCTest, KeepsUtf8Texts) {
   EXPECT_EQ(FormatC("Клапан: %s", "ВК 15"), QString::fromUtf8("Клапан: ВК 15"));
+}
+
+// Texts of any length come out whole: 1e300 with "%f" has 301 digits before the point.
+TEST(FormatCTest, LongTextsAreWhole) {
+  const QString big = FormatC("%f", 1e300);
+  EXPECT_EQ(big.size(), 301 + 7);
+  EXPECT_TRUE(big.startsWith(QStringLiteral("1000000000000000052504760255204420248704")));
+  EXPECT_TRUE(big.endsWith(QStringLiteral(".000000")));
+  const std::string name(127, 'N');
+  EXPECT_EQ(FormatC("%s", name.c_str()), QString::fromStdString(name));
+  EXPECT_EQ(FormatC("%s!", name.c_str()), QString::fromStdString(name + "!"));
 }
 
 }  // namespace

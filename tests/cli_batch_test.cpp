@@ -216,16 +216,17 @@ class FixtureBatch : public BatchTest {
 // A bad row among good ones is reported in its own line; the others are sized; exit status 1.
 TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
   const QString csv = WriteFile("bad.csv",
-                                "label,p1,p2,t,drop,flow,p1_unit,product,setting\n"
+                                "label,p1,p2,t,drop,flow,p1_unit,product,setting,flow_unit\n"
                                 "good,6,4,90,0.3,5,,,\n"
                                 "bad unit,6,4,90,0.3,5,psi,,\n"
-                                "missing file,,,,,,,,\n"
-                                "regulator,6,4,90,0.3,5,,РПД,0.5\n");
+                                "only a label,,,,,,,,\n"
+                                "regulator,6,4,90,0.3,5,,РПД,0.5\n"
+                                "steam unit for water,6,4,90,0.3,5,,,,т/ч\n");
   const QString withFile = WriteFile("bad_file.csv", "label,file\nmissing,absent.crp\n");
   const RunResult run = Batch(csv);
   EXPECT_EQ(run.status, 1);
   const CsvTable out = ParseCsv(run.out.toUtf8());
-  ASSERT_EQ(out.rows.size(), 4);
+  ASSERT_EQ(out.rows.size(), 5);
   EXPECT_EQ(out.rows[0][1], "1");
   EXPECT_EQ(out.rows[0][8], "VF");
   EXPECT_EQ(out.rows[1][1], "error");
@@ -233,6 +234,8 @@ TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
   EXPECT_NE(out.rows[2][1], "error");  // empty cells keep the start values
   EXPECT_EQ(out.rows[3][1], "1");
   EXPECT_EQ(out.rows[3][8], "RD");
+  EXPECT_EQ(out.rows[4][1], "error");
+  EXPECT_TRUE(out.rows[4][2].contains("flow_unit")) << out.rows[4][2].toStdString();
   const RunResult missing = Batch(withFile, {"--json"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(Json(missing.out).value("error").toString().contains("absent.crp"));

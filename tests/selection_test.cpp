@@ -342,3 +342,70 @@ TEST(OnCalculateTest, OutcomeMessages) {
 
 }  // namespace
 }  // namespace selvio
+
+namespace selvio {
+namespace {
+
+// The engine alone: a request built in code, no form. Water, 6 → 3 bar, ΔP 0.25 bar, G 10 m³/h:
+// Kv = 10/√0.25 = 20, so a Kvs 25 valve fits and a Kvs 16 one does not.
+SelectionRequest WaterRequest() {
+  SelectionRequest r;
+  r.isWater = true;
+  r.connection = kFlanged;
+  r.valveKind = kTwoWay;
+  r.p1 = 6;
+  r.p2 = 3;
+  r.temperature = 90;
+  r.drop = 0.25f;
+  r.flow = 10;
+  return r;
+}
+
+TEST(EngineTest, SizesARequestAndLeavesTheOutcomeWithItsMessage) {
+  auto catalogue = std::make_unique<Catalogue>();
+  catalogue->valves.Append(test::MakeValve("V16", 50, 16));
+  catalogue->valves.Append(test::MakeValve("V25", 50, 25));
+  const SaturationTable saturation;
+  auto result = std::make_unique<SelectionResult>();
+
+  RunSelection(WaterRequest(), *catalogue, saturation, *result);
+  EXPECT_EQ(result->outcome, Found);
+  EXPECT_TRUE(result->message.isEmpty());
+  EXPECT_FLOAT_EQ(result->kv, 20.0f);
+  EXPECT_EQ(test::CandidateNames(*result), std::vector<QString>{"V25"});
+
+  SelectionRequest refused = WaterRequest();
+  refused.p2 = 6;
+  RunSelection(refused, *catalogue, saturation, *result);
+  EXPECT_EQ(result->outcome, InvalidInput);
+  EXPECT_EQ(result->message, QString::fromUtf8("Должно быть Р2<Р1"));
+  EXPECT_EQ(result->valveCandidateCount, 0);
+
+  SelectionRequest tooMuch = WaterRequest();
+  tooMuch.flow = 20;  // Kv 40
+  RunSelection(tooMuch, *catalogue, saturation, *result);
+  EXPECT_EQ(result->outcome, NothingFound);
+  EXPECT_TRUE(result->message.startsWith(
+      QString::fromUtf8("Вашим параметрам не удовлетворяет ни один клапан\r\n")));
+}
+
+TEST(EngineTest, AResetResultIsAFreshOneThatKeepsItsStorage) {
+  auto catalogue = std::make_unique<Catalogue>();
+  catalogue->valves.Append(test::MakeValve("V25", 50, 25));
+  auto result = std::make_unique<SelectionResult>();
+  RunSelection(WaterRequest(), *catalogue, SaturationTable{}, *result);
+  result->shownActuator = 3;
+  result->stainlessHint = true;
+  const ValveCandidate* storage = result->valveCandidates.data();
+  ResetSelectionResult(*result);
+  EXPECT_EQ(result->valveCandidates.data(), storage);
+  EXPECT_EQ(result->valveCandidateCount, 0);
+  EXPECT_EQ(result->outcome, NothingFound);
+  EXPECT_TRUE(result->message.isEmpty());
+  EXPECT_EQ(result->kv, 0.0f);
+  EXPECT_EQ(result->shownActuator, 0);
+  EXPECT_FALSE(result->stainlessHint);
+}
+
+}  // namespace
+}  // namespace selvio

@@ -63,16 +63,10 @@ void ApplyText(const CsvRow& row, const char* column, TextField& field) {
   if (const std::optional<QString> cell = row.Cell(column)) SetFieldText(field, *cell);
 }
 
-std::optional<QString> ApplyFlowUnit(const CsvRow& row, std::int32_t& index) {
-  const std::optional<QString> cell = row.Cell("flow_unit");
-  if (!cell) return std::nullopt;
-  for (const QStringList& units : {VolumeFlowUnits(), MassFlowUnits()}) {
-    if (const std::optional<int> position = PositionIn(units, *cell)) {
-      index = *position - 1;
-      return std::nullopt;
-    }
-  }
-  return UnknownCell("flow_unit", *cell, VolumeFlowUnits() + MassFlowUnits());
+// The flow unit of the row's medium: a mass flow for steam, a volume flow otherwise.
+std::optional<QString> ApplyFlowUnit(const CsvRow& row, SettingsRecord& record) {
+  const bool steam = record.medium == 3;
+  return ApplyUnit(row, "flow_unit", steam ? MassFlowUnits() : VolumeFlowUnits(), record.flowUnit);
 }
 
 // "электро", "термо", "пневмо" switch the actuator section on with that kind; "нет" off.
@@ -179,7 +173,7 @@ std::optional<QString> ApplyCsvRow(const CsvRow& row, SettingsRecord& r) {
   if (!error) error = ApplyUnit(row, "p2_unit", pressure, r.p2Unit);
   if (!error) error = ApplyUnit(row, "drop_unit", pressure, r.dropUnit);
   if (!error) error = ApplyUnit(row, "setting_unit", pressure, r.settingUnit);
-  if (!error) error = ApplyFlowUnit(row, r.flowUnit);
+  if (!error) error = ApplyFlowUnit(row, r);
   if (!error) error = ApplyActuator(row, r);
   if (!error) error = ApplyFlag(row, "use_k", r.useSafetyFactor);
   if (!error) error = ApplyFlag(row, "cavitation", r.checkCavitation);
