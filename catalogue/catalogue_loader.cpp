@@ -502,12 +502,26 @@ void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
   }
 }
 
+QString CatalogueTooLargeMessage(const QString& fileName, qint64 size) {
+  constexpr qint64 kMegabyte = 1024 * 1024;
+  return QString::fromUtf8(
+             "Файл каталога %1 слишком велик: %2 МБ, допускается не более %3 МБ. "
+             "Каталог из него не загружен.")
+      .arg(fileName)
+      .arg((size + kMegabyte - 1) / kMegabyte)
+      .arg(kCatalogueFileLimit / kMegabyte);
+}
+
 }  // namespace
 
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
-  QDomDocument document;
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly) || !document.setContent(file.readAll())) {
+  const bool opened = file.open(QIODevice::ReadOnly);
+  if (opened && file.size() > kCatalogueFileLimit) {
+    return {false, CatalogueTooLargeMessage(fileName, file.size())};
+  }
+  QDomDocument document;
+  if (!opened || !document.setContent(file.readAll())) {
     return {false, QStringLiteral("Unable to load XML document into the parser")};
   }
   auto fresh = std::make_unique<Catalogue>();

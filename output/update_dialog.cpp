@@ -72,10 +72,8 @@ void CUpdateDlg::Initialise(DialogControls& controls) {
 
 void CUpdateDlg::OnUpdate(DialogControls& controls) {
   using namespace update_ids;
-  settings_ = {controls.Text(kServer).left(kUpdateFieldCapacity),
-               controls.Text(kLogin).left(kUpdateFieldCapacity),
-               controls.Text(kPassword).left(kUpdateFieldCapacity),
-               controls.Text(kPath).left(kUpdateFieldCapacity)};
+  settings_ = {UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
+               UpdateFieldText(controls.Text(kPassword)), UpdateFieldText(controls.Text(kPath))};
   SaveUpdateSettings(QString::fromUtf8(kUpdateSettingsFileName), settings_);
   CUpdateProgressDlg progress(settings_, timeouts_);
   controls.RunModalDialog(progress);

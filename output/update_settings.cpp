@@ -28,10 +28,16 @@ QByteArrayList FirstWords(const QByteArray& bytes, int count) {
 }
 
 QString Field(const QByteArrayList& words, int index) {
-  return QString::fromUtf8(words.value(index)).left(kUpdateFieldCapacity);
+  return UpdateFieldText(QString::fromUtf8(words.value(index)));
 }
 
 }  // namespace
+
+QString UpdateFieldText(const QString& text) {
+  if (text.size() <= kUpdateFieldCapacity) return text;
+  const bool splitsPair = text.at(kUpdateFieldCapacity - 1).isHighSurrogate();
+  return text.left(splitsPair ? kUpdateFieldCapacity - 1 : kUpdateFieldCapacity);
+}
 
 UpdateSettings LoadUpdateSettings(const QString& path) {
   QFile file(path);
@@ -48,7 +54,7 @@ bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
   QByteArray text;
   for (const QString* field :
        {&settings.server, &settings.login, &settings.password, &settings.path}) {
-    text += field->left(kUpdateFieldCapacity).toUtf8() + "\r\n";
+    text += UpdateFieldText(*field).toUtf8() + "\r\n";
   }
   return file.write(text) == text.size() && file.flush();
 }

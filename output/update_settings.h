@@ -9,6 +9,10 @@ inline constexpr const char* kUpdateSettingsFileName = "update.dat";
 // Longest text a field keeps; the rest of a longer one is cut off.
 inline constexpr int kUpdateFieldCapacity = 1023;
 
+// `text` cut to kUpdateFieldCapacity units; a surrogate pair at the cut is dropped whole, so the
+// field is written and read back as it is.
+QString UpdateFieldText(const QString& text);
+
 // Where the catalogue update comes from: the FTP server ("host" or "host:port"), the log-in
 // and the remote folder.
 struct UpdateSettings {

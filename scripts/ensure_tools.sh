@@ -9,6 +9,7 @@ selvio_packages=(
   python3-pyftpdlib
   locales
   dpkg-dev file desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 selvio_missing=()

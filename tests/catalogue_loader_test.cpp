@@ -11,6 +11,7 @@
 #include <clocale>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace selvio {
 namespace {
@@ -383,6 +384,34 @@ TEST_F(LoaderTest, FullContainersAndListsIgnoreFurtherEntries) {
   EXPECT_EQ(catalogue->valves[0].electricLinkCount, kListCapacity);
   EXPECT_EQ(catalogue->valves[0].electricLinks[kListCapacity - 1].name, QStringLiteral("Э99"));
   EXPECT_EQ(catalogue->capillaries.count, kCatalogueCapacity);
+}
+
+TEST_F(LoaderTest, AFileLargerThanTheLimitIsRefusedBeforeItIsParsed) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString atLimit = dir.filePath("at-limit.xml");
+  const QString overLimit = dir.filePath("over-limit.xml");
+  // Sparse files of zero bytes: not XML, so a parse would fail with the parser's message.
+  for (const auto& [path, size] :
+       {std::pair{atLimit, kCatalogueFileLimit}, std::pair{overLimit, kCatalogueFileLimit + 1}}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size)) << path.toStdString();
+  }
+  ASSERT_TRUE(Load(Fixture("rules.xml")));
+  const QString before = Describe(*catalogue);
+
+  failures.clear();
+  EXPECT_FALSE(Load(overLimit));
+  EXPECT_EQ(failures,
+            QStringList{QString::fromUtf8("Файл каталога ") + overLimit +
+                        QString::fromUtf8(" слишком велик: 97 МБ, допускается не более 96 МБ. "
+                                          "Каталог из него не загружен.")});
+  EXPECT_EQ(Describe(*catalogue), before);
+
+  failures.clear();
+  EXPECT_FALSE(Load(atLimit));
+  EXPECT_EQ(failures, QStringList{kLoadFailure}) << "a file at the limit is parsed";
+  EXPECT_EQ(Describe(*catalogue), before);
 }
 
 }  // namespace

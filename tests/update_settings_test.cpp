@@ -86,6 +86,22 @@ TEST_F(UpdateSettingsTest, LongFieldsAreCutTo1023Characters) {
   EXPECT_EQ(Read().indexOf("\r\n"), 1023);
 }
 
+TEST_F(UpdateSettingsTest, ACutNeverSplitsACharacterOutsideTheBasicPlane) {
+  // 1022 letters and U+1F600 (two UTF-16 units, four UTF-8 bytes): the pair would straddle the
+  // cut at 1023, so the field keeps the letters alone and reads back as it was written.
+  const QString field = QString(1022, QLatin1Char('a')) + QString::fromUtf8("\U0001F600b");
+  Write(field.toUtf8() + "\r\nuser\r\npass\r\n/path\r\n");
+  const UpdateSettings read = LoadUpdateSettings(Path());
+  EXPECT_EQ(read.server, QString(1022, QLatin1Char('a')));
+  ASSERT_TRUE(SaveUpdateSettings(Path(), read));
+  EXPECT_EQ(LoadUpdateSettings(Path()), read);
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {field, "u", "p", "d"}));
+  EXPECT_EQ(Read().indexOf("\r\n"), 1022);
+
+  const QString fits = QString(1021, QLatin1Char('a')) + QString::fromUtf8("\U0001F600");
+  EXPECT_EQ(UpdateFieldText(fits + "b"), fits) << "a pair that ends at the cut is kept";
+}
+
 TEST_F(UpdateSettingsTest, UnwritableFileIsReported) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("update.dat"));
   EXPECT_FALSE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
