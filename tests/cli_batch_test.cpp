@@ -4,35 +4,14 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <cstdlib>
 
 #include "app/cli/batch_csv.h"
 #include "app/cli/select_command.h"
 #include "app/settings_record.h"
+#include "tests/cli_run.h"
 
-namespace selvio {
+namespace selvio::test {
 namespace {
-
-QString EnvPath(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
-
-struct RunResult {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-RunResult RunCli(const QStringList& arguments) {
-  RunResult result;
-  QTextStream out(&result.out);
-  QTextStream err(&result.err);
-  result.status = RunSelvioCli(arguments, out, err);
-  out.flush();
-  err.flush();
-  return result;
-}
 
 QJsonObject Json(const QString& line) { return QJsonDocument::fromJson(line.toUtf8()).object(); }
 
@@ -43,40 +22,20 @@ QStringList OutputLines(const QString& out) {
   return lines;
 }
 
-// A working folder "work" with copies of data files, and "files" for CSV and selection files.
-class BatchTest : public ::testing::Test {
+// "files" holds CSV and selection files.
+class BatchTest : public CliFolderTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    ASSERT_TRUE(QDir(dir_.path()).mkpath("work"));
-    ASSERT_TRUE(QDir(dir_.path()).mkpath("files"));
-  }
-  void CopyIntoWork(const QString& from, const QStringList& names) {
-    for (const QString& name : names) {
-      ASSERT_TRUE(QFile::copy(from + '/' + name, Work() + '/' + name)) << name.toStdString();
-    }
-  }
-  QString Work() const { return dir_.filePath("work"); }
-  QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = dir_.filePath("files/" + name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-  }
   RunResult Batch(const QString& csv, const QStringList& extra = {}) {
-    return RunCli(QStringList{"batch", csv, "--dir", Work()} + extra);
+    return RunInProcess(QStringList{"batch", csv, "--dir", Work()} + extra);
   }
   // "select --json" of the record, as a selection file would hold it.
   QJsonObject SelectJson(const SettingsRecord& record) {
-    const QString path = dir_.filePath("files/point.crp");
+    const QString path = FilePath("point.crp");
     EXPECT_TRUE(WriteSelectionFile(path, record));
-    const RunResult run = RunCli({"select", path, "--dir", Work(), "--json"});
+    const RunResult run = RunInProcess({"select", path, "--dir", Work(), "--json"});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
   }
-
-  QTemporaryDir dir_;
 };
 
 class BundledBatch : public BatchTest {
@@ -85,8 +44,7 @@ class BundledBatch : public BatchTest {
     BatchTest::SetUp();
     CopyIntoWork(EnvPath("SELVIO_DATA_DIR"), {"xmldata.xml", QString::fromUtf8("Рнас.dat"),
                                               "etilenglikol.dat", "propilenglikol.dat"});
-    ASSERT_TRUE(QFile::copy(EnvPath("SELVIO_DATA_DIR") + "/example.crp",
-                            dir_.filePath("files/example.crp")));
+    ASSERT_TRUE(QFile::copy(EnvPath("SELVIO_DATA_DIR") + "/example.crp", FilePath("example.crp")));
   }
 };
 
@@ -103,7 +61,7 @@ const char* const kMixedRows =
     "glycol,гликоль,клапан,6,4,20,0.3,5,м³/ч,,0,,нет,0\n";
 
 TEST_F(BundledBatch, JsonRowsEqualSelectOfTheSamePoint) {
-  const QString csv = WriteFile("points.csv", kMixedRows);
+  const QString csv = WriteBytes("points.csv", kMixedRows);
   const RunResult run = Batch(csv, {"--json"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QStringList lines = OutputLines(run.out);
@@ -122,7 +80,7 @@ TEST_F(BundledBatch, JsonRowsEqualSelectOfTheSamePoint) {
 //   Kv·K = 5/√0.3·1.2 = 10.954; DN 32, Kvs 16: dPv = (5/16)² = 0.0977 bar,
 //   V = (5/3600) / (3.1415/4·0.032²) = 1.727 m/s.
 TEST_F(BundledBatch, CsvLinesCarryTheFiguresOfEachRow) {
-  const QString csv = WriteFile("points.csv", kMixedRows);
+  const QString csv = WriteBytes("points.csv", kMixedRows);
   const RunResult run = Batch(csv);
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const CsvTable out = ParseCsv(run.out.toUtf8());
@@ -146,9 +104,9 @@ TEST_F(BundledBatch, CsvLinesCarryTheFiguresOfEachRow) {
 
 // A spreadsheet in a Russian locale: a byte order mark, ";" between cells, decimal commas.
 TEST_F(BundledBatch, SemicolonsAndDecimalCommasGiveTheSameResult) {
-  const QString comma = WriteFile("comma.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5.5\n");
-  const QString semicolon =
-      WriteFile("semicolon.csv", "\xEF\xBB\xBFlabel;p1;p2;t;drop;flow\r\na;6;4;90;0,3;\"5,5\"\r\n");
+  const QString comma = WriteBytes("comma.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5.5\n");
+  const QString semicolon = WriteBytes(
+      "semicolon.csv", "\xEF\xBB\xBFlabel;p1;p2;t;drop;flow\r\na;6;4;90;0,3;\"5,5\"\r\n");
   const RunResult a = Batch(comma, {"--json"});
   const RunResult b = Batch(semicolon, {"--json"});
   ASSERT_EQ(a.status, 0);
@@ -160,9 +118,9 @@ TEST_F(BundledBatch, SemicolonsAndDecimalCommasGiveTheSameResult) {
 // A row starts from its own selection file (relative to the CSV's folder), its cells over it.
 TEST_F(BundledBatch, FileColumnStartsTheRowFromThatFile) {
   SettingsRecord example = DefaultSettingsRecord();
-  ASSERT_TRUE(ReadSelectionFile(dir_.filePath("files/example.crp"), example));
+  ASSERT_TRUE(ReadSelectionFile(FilePath("example.crp"), example));
   const QString csv =
-      WriteFile("files.csv", "label,file,flow\nsame,example.crp,\nmore,example.crp,6\n");
+      WriteBytes("files.csv", "label,file,flow\nsame,example.crp,\nmore,example.crp,6\n");
   const RunResult run = Batch(csv, {"--json"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QStringList lines = OutputLines(run.out);
@@ -178,7 +136,7 @@ TEST_F(BundledBatch, FileColumnStartsTheRowFromThatFile) {
 
 // Without a file, p1 = 6 means 6 bar and the flow m³/h, whatever a first start shows.
 TEST_F(BundledBatch, RowsWithoutAFileAreInBarAndCubicMetres) {
-  const QString csv = WriteFile("bar.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5\n");
+  const QString csv = WriteBytes("bar.csv", "label,p1,p2,t,drop,flow\na,6,4,90,0.3,5\n");
   const RunResult run = Batch(csv, {"--json"});
   ASSERT_EQ(run.status, 0);
   EXPECT_NEAR(Json(run.out).value("kv").toDouble(), 10.954, 1e-3);  // K 1.2 of a first start
@@ -186,19 +144,14 @@ TEST_F(BundledBatch, RowsWithoutAFileAreInBarAndCubicMetres) {
 
 // The program itself under a Russian locale writes the same lines, numbers with a point.
 TEST_F(BundledBatch, RussianLocalePrintsTheSameLines) {
-  const QString csv = WriteFile("ru.csv", "label;p1;p2;t;drop;flow\na;6;4;90;0,3;5\n");
+  const QString csv = WriteBytes("ru.csv", "label;p1;p2;t;drop;flow\na;6;4;90;0,3;5\n");
   QByteArray outputs[2];
   const char* locales[] = {"C", "ru_RU.UTF-8"};
   for (int i = 0; i < 2; ++i) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", locales[i]);
-    environment.insert("LANG", locales[i]);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(SELVIO_CLI_PATH), {"batch", csv, "--dir", Work()});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0);
-    outputs[i] = process.readAllStandardOutput();
+    const ProcessResult run =
+        RunExecutable({"batch", csv, "--dir", Work()}, QDir::currentPath(), locales[i]);
+    EXPECT_EQ(run.status, 0);
+    outputs[i] = run.out;
   }
   EXPECT_EQ(outputs[0], outputs[1]);
   EXPECT_TRUE(outputs[1].contains(",10.9545,0.0976562,")) << outputs[1].toStdString();
@@ -215,14 +168,14 @@ class FixtureBatch : public BatchTest {
 
 // A bad row among good ones is reported in its own line; the others are sized; exit status 1.
 TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
-  const QString csv = WriteFile("bad.csv",
-                                "label,p1,p2,t,drop,flow,p1_unit,product,setting,flow_unit\n"
-                                "good,6,4,90,0.3,5,,,\n"
-                                "bad unit,6,4,90,0.3,5,psi,,\n"
-                                "only a label,,,,,,,,\n"
-                                "regulator,6,4,90,0.3,5,,РПД,0.5\n"
-                                "steam unit for water,6,4,90,0.3,5,,,,т/ч\n");
-  const QString withFile = WriteFile("bad_file.csv", "label,file\nmissing,absent.crp\n");
+  const QString csv = WriteBytes("bad.csv",
+                                 "label,p1,p2,t,drop,flow,p1_unit,product,setting,flow_unit\n"
+                                 "good,6,4,90,0.3,5,,,\n"
+                                 "bad unit,6,4,90,0.3,5,psi,,\n"
+                                 "only a label,,,,,,,,\n"
+                                 "regulator,6,4,90,0.3,5,,РПД,0.5\n"
+                                 "steam unit for water,6,4,90,0.3,5,,,,т/ч\n");
+  const QString withFile = WriteBytes("bad_file.csv", "label,file\nmissing,absent.crp\n");
   const RunResult run = Batch(csv);
   EXPECT_EQ(run.status, 1);
   const CsvTable out = ParseCsv(run.out.toUtf8());
@@ -242,14 +195,14 @@ TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
 }
 
 TEST_F(FixtureBatch, UnusableCommandLineOrFileIsRefused) {
-  EXPECT_EQ(RunCli({"batch"}).status, kRefusedStatus);
-  EXPECT_EQ(RunCli({"batch", "a.csv", "--unknown"}).status, kRefusedStatus);
-  const RunResult missing = Batch(dir_.filePath("files/absent.csv"));
+  EXPECT_EQ(RunInProcess({"batch"}).status, kRefusedStatus);
+  EXPECT_EQ(RunInProcess({"batch", "a.csv", "--unknown"}).status, kRefusedStatus);
+  const RunResult missing = Batch(FilePath("absent.csv"));
   EXPECT_EQ(missing.status, kRefusedStatus);
   EXPECT_TRUE(missing.out.isEmpty());
-  const QString csv = WriteFile("ok.csv", "label\na\n");
-  EXPECT_EQ(Batch(csv, {"--base", dir_.filePath("files/absent.crp")}).status, kRefusedStatus);
+  const QString csv = WriteBytes("ok.csv", "label\na\n");
+  EXPECT_EQ(Batch(csv, {"--base", FilePath("absent.crp")}).status, kRefusedStatus);
 }
 
 }  // namespace
-}  // namespace selvio
+}  // namespace selvio::test

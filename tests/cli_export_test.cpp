@@ -4,84 +4,50 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <clocale>
-#include <cstdlib>
-#include <string>
 
 #include "document_files.h"
+#include "tests/cli_run.h"
 
 namespace selvio::test {
 namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-struct CliRun {
-  int status = -1;
-  QByteArray out;
-  QString err;
-};
-
 // "selvio-cli select example.crp --dir work --json" with `extra`, run from the fixture's
 // folder (the caller's folder) in a copy of the bundled data, under a Russian locale when it
 // is installed.
-class CliExport : public ::testing::Test {
+class CliExport : public CliFolderTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    ASSERT_TRUE(QDir(dir_.path()).mkpath("work"));
-    const QString data = QString::fromLocal8Bit(std::getenv("SELVIO_DATA_DIR"));
-    for (const QString& name :
-         {QStringLiteral("xmldata.xml"), Utf8("Рнас.dat"), QStringLiteral("etilenglikol.dat"),
-          QStringLiteral("propilenglikol.dat"), QStringLiteral("example.crp")}) {
-      ASSERT_TRUE(QFile::copy(data + "/" + name, Work() + "/" + name)) << name.toStdString();
-    }
+    CliFolderTest::SetUp();
+    CopyIntoWork(
+        EnvPath("SELVIO_DATA_DIR"),
+        {QStringLiteral("xmldata.xml"), Utf8("Рнас.dat"), QStringLiteral("etilenglikol.dat"),
+         QStringLiteral("propilenglikol.dat"), QStringLiteral("example.crp")});
   }
-  QString Work() const { return dir_.filePath("work"); }
   QString Caller(const QString& name) const { return dir_.filePath(name); }
 
   static QString Locale() {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
-    std::setlocale(LC_ALL, previous.c_str());
-    return russian ? QStringLiteral("ru_RU.UTF-8") : QStringLiteral("C.UTF-8");
+    return RussianLocaleInstalled() ? QStringLiteral("ru_RU.UTF-8") : QStringLiteral("C.UTF-8");
   }
 
-  CliRun Select(const QStringList& extra) const {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", Locale());
-    environment.insert("LANG", Locale());
-    environment.remove("QT_QPA_PLATFORM");  // the program needs no display of its own
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(dir_.path());
-    process.start(QStringLiteral(SELVIO_CLI_PATH),
-                  QStringList{"select", "work/example.crp", "--dir", "work", "--json"} + extra);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-      ADD_FAILURE() << "selvio-cli did not finish";
-      return run;
-    }
-    run.status = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+  ProcessResult Select(const QStringList& extra) const {
+    return RunExecutable(
+        QStringList{"select", "work/example.crp", "--dir", "work", "--json"} + extra, dir_.path(),
+        Locale());
   }
 
-  static QString Report(const CliRun& run) {
+  static QString Report(const ProcessResult& run) {
     return QJsonDocument::fromJson(run.out).object().value("report").toString();
   }
-
-  QTemporaryDir dir_;
 };
 
 const QRegularExpression kDateLine(
     Utf8("^Дата подбора: [0-2]\\d:[0-5]\\d [0-3]\\d\\.[01]\\d\\.\\d{4}$"));
 
 TEST_F(CliExport, OdtHoldsHeadingDateLineAndTheReportOfTheSelection) {
-  const CliRun run = Select({"--export", "result.odt"});
+  const ProcessResult run = Select({"--export", "result.odt"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
   const QString report = Report(run);
@@ -104,7 +70,7 @@ TEST_F(CliExport, OdtHoldsHeadingDateLineAndTheReportOfTheSelection) {
 }
 
 TEST_F(CliExport, PdfHoldsTheReportsText) {
-  const CliRun run = Select({"--export=result.PDF"});
+  const ProcessResult run = Select({"--export=result.PDF"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
   QFile file(Caller("result.PDF"));
@@ -132,10 +98,11 @@ TEST_F(CliExport, RefusesWhatItCannotWrite) {
       {"missing folder, PDF", {"--export", "missing/result.pdf"}, "Не удалось записать документ"},
   };
   for (const Row& row : rows) {
-    const CliRun run = Select(row.extra);
+    const ProcessResult run = Select(row.extra);
     EXPECT_EQ(run.status, 2) << row.name;
     EXPECT_TRUE(run.out.isEmpty()) << row.name;
-    EXPECT_TRUE(run.err.contains(Utf8(row.error))) << row.name << ": " << run.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(Utf8(row.error)))
+        << row.name << ": " << run.err.toStdString();
   }
   EXPECT_TRUE(QDir(dir_.path()).entryList({"*.odt", "*.pdf", "*.doc"}, QDir::Files).isEmpty());
 }

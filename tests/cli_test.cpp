@@ -1,6 +1,4 @@
-#include "app/cli/select_command.h"
-#include "app/settings_record.h"
-#include "platform/c_numbers.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,67 +6,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextStream>
-
-#include <gtest/gtest.h>
-
-#include <clocale>
-#include <cstdlib>
 #include <functional>
 #include <string>
 
-namespace selvio {
+#include "app/cli/select_command.h"
+#include "app/settings_record.h"
+#include "platform/c_numbers.h"
+#include "tests/cli_run.h"
+
+namespace selvio::test {
 namespace {
-
-QString EnvPath(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
-
-struct RunResult {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-// The command line after the program name, run in this process.
-RunResult RunInProcess(const QStringList& arguments) {
-  RunResult result;
-  QTextStream out(&result.out);
-  QTextStream err(&result.err);
-  result.status = RunSelvioCli(arguments, out, err);
-  out.flush();
-  err.flush();
-  return result;
-}
-
-struct ProcessResult {
-  int status = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-// The built selvio-cli with `arguments`, started in `workingDir` with LC_ALL and LANG set to
-// `locale`.
-ProcessResult RunExecutable(const QStringList& arguments, const QString& workingDir,
-                            const QString& locale) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("LC_ALL"), locale);
-  environment.insert(QStringLiteral("LANG"), locale);
-  process.setProcessEnvironment(environment);
-  process.setWorkingDirectory(workingDir);
-  process.start(QStringLiteral(SELVIO_CLI_PATH), arguments);
-  ProcessResult result;
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-    ADD_FAILURE() << "selvio-cli did not finish: " << process.errorString().toStdString();
-    return result;
-  }
-  result.status = process.exitCode();
-  result.out = process.readAllStandardOutput();
-  result.err = process.readAllStandardError();
-  return result;
-}
 
 QJsonObject ParseJson(const QString& text) {
   QJsonParseError error;
@@ -103,35 +51,12 @@ SettingsRecord ExamplePoint() {
   return r;
 }
 
-// A temporary folder with a working folder "work" holding copies of data files and a folder
-// "files" for selection files. The form runs in "work", so nothing lands in the repository.
-class CliTest : public ::testing::Test {
+// The form runs in "work", so nothing lands in the repository.
+class CliTest : public CliFolderTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("work")));
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("files")));
-  }
-
-  void CopyIntoWork(const QString& fromDir, const QStringList& names) {
-    for (const QString& name : names) {
-      ASSERT_TRUE(QFile::copy(fromDir + '/' + name, Work() + '/' + name)) << name.toStdString();
-    }
-  }
-
-  QString Work() const { return dir_.filePath(QStringLiteral("work")); }
-  QString FilePath(const QString& name) const { return dir_.filePath("files/" + name); }
-
   QString WriteSelection(const QString& name, const SettingsRecord& record) {
     const QString path = FilePath(name);
     EXPECT_TRUE(WriteSelectionFile(path, record));
-    return path;
-  }
-  QString WriteBytes(const QString& name, const QByteArray& bytes) {
-    const QString path = FilePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
     return path;
   }
 
@@ -144,8 +69,6 @@ class CliTest : public ::testing::Test {
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     return ParseJson(run.out);
   }
-
-  QTemporaryDir dir_;
 };
 
 // The small catalogue of tests/data/cli: valve VF in DN 32 (Kvs 16) and DN 40 (Kvs 25), each
@@ -646,10 +569,7 @@ TEST_F(CliBundled, ExecutableRefusesAMissingFile) {
 // A Russian locale reads and prints numbers with a comma in the C library; the program must
 // not: the same inputs give the same bytes.
 TEST_F(CliBundled, RussianLocaleGivesTheSameOutputAsC) {
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  const bool russianInstalled = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
-  std::setlocale(LC_ALL, previous.c_str());
-  if (!russianInstalled) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
+  if (!RussianLocaleInstalled()) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
 
   SettingsRecord glycol = ExamplePoint();
   glycol.medium = 2;
@@ -678,4 +598,4 @@ TEST_F(CliBundled, RussianLocaleGivesTheSameOutputAsC) {
 }
 
 }  // namespace
-}  // namespace selvio
+}  // namespace selvio::test

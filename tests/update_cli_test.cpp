@@ -2,30 +2,14 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include "app/cli/select_command.h"
 #include "app/cli/update_command.h"
+#include "tests/cli_run.h"
 #include "tests/ftp_test_server.h"
 
 namespace selvio::test {
 namespace {
-
-struct RunResult {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-RunResult RunCli(const QStringList& arguments) {
-  RunResult result;
-  QTextStream out(&result.out);
-  QTextStream err(&result.err);
-  result.status = RunSelvioCli(arguments, out, err);
-  out.flush();
-  err.flush();
-  return result;
-}
 
 // A working folder with the form's test catalogue (dated 01.03.2024) and a server whose folder
 // "pub" holds a newer one.
@@ -49,13 +33,13 @@ TEST_F(UpdateCliTest, UpdatesTheFolderAndPrintsTheDialogsMessages) {
   const QByteArray settings = ReadFile(work_.filePath("update.dat"));
   const QString before = QDir::currentPath();
 
-  const RunResult first = RunCli({"update", "--dir", work_.path()});
+  const RunResult first = RunInProcess({"update", "--dir", work_.path()});
   EXPECT_EQ(first.status, 0);
   EXPECT_EQ(first.out, QString::fromUtf8("Обновление прошло успешно\n"));
   EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.06.2025"));
   EXPECT_EQ(QDir::currentPath(), before);
 
-  const RunResult second = RunCli({"update", "--dir", work_.path()});
+  const RunResult second = RunInProcess({"update", "--dir", work_.path()});
   EXPECT_EQ(second.status, 0);
   EXPECT_EQ(second.out, QString::fromUtf8("Обновление не найдено\n"));
   // The settings file is only read.
@@ -83,7 +67,7 @@ TEST_F(UpdateCliTest, FailedUpdateExitsWithOne) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     WriteSettings(row.settings);
-    const RunResult run = RunCli({"update", "--dir", work_.path()});
+    const RunResult run = RunInProcess({"update", "--dir", work_.path()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, QString::fromUtf8(row.out));
     EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.03.2024"));
@@ -98,7 +82,7 @@ TEST_F(UpdateCliTest, CatalogueThatDoesNotLoadAfterTheTransferExitsWithOne) {
   FtpTestServer server(root_.path());
   ASSERT_NE(server.Port(), 0);
   WriteSettings(server.Settings());
-  const RunResult run = RunCli({"update", "--dir", work_.path()});
+  const RunResult run = RunInProcess({"update", "--dir", work_.path()});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, QString("Unable to load XML document into the parser\n"));
   EXPECT_EQ(ReadFile(work_.filePath("other.txt")), QByteArray("other"));
@@ -119,7 +103,7 @@ TEST_F(UpdateCliTest, BadCommandLinesAndMissingSettingsExitWithTwo) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const RunResult run = RunCli(row.arguments);
+    const RunResult run = RunInProcess(row.arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.error))) << run.err.toStdString();

@@ -4,15 +4,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <cmath>
-#include <memory>
 
 #include "app/cli/batch_csv.h"
 #include "app/cli/cli_files.h"
+#include "app/cli/headless_form.h"
 #include "app/cli/select_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/working_folder_option.h"
-#include "app/control_inventory.h"
-#include "app/glycol_tables.h"
 #include "app/selvio_view.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
@@ -196,13 +194,9 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
   if (!folder.Enter(dir)) {
     return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
   }
-  HeadlessControls controls;
-  DefineFormControls(controls);
-  GlycolTables glycolTables;
-  LoadGlycolTables(glycolTables);
-  const auto catalogue = std::make_unique<Catalogue>();
-  CSelvioView view(controls, *catalogue, glycolTables);
-  view.Initialise(false);
+  HeadlessForm form;
+  HeadlessControls& controls = form.Controls();
+  CSelvioView& view = form.View();
 
   if (!options.json) out << kCsvHeader << '\n';
   bool rowError = false;

@@ -6,15 +6,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QtEndian>
-#include <memory>
 
 #include "app/cli/batch_command.h"
 #include "app/cli/cli_files.h"
+#include "app/cli/headless_form.h"
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
-#include "app/control_inventory.h"
-#include "app/glycol_tables.h"
 #include "app/selvio_view.h"
 #include "output/report_document.h"
 #include "output/selection_report.h"
@@ -89,13 +87,9 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
     return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
   }
 
-  HeadlessControls controls;
-  DefineFormControls(controls);
-  GlycolTables glycolTables;
-  LoadGlycolTables(glycolTables);
-  const auto catalogue = std::make_unique<Catalogue>();
-  CSelvioView view(controls, *catalogue, glycolTables);
-  view.Initialise(false);
+  HeadlessForm form;
+  HeadlessControls& controls = form.Controls();
+  CSelvioView& view = form.View();
   if (!view.OpenSelectionFile(file)) {
     return Refuse(err, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(file)));
   }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "app/glycol_tables.h"
+#include "app/selvio_view.h"
+#include "catalogue/catalogue_records.h"
+#include "platform/headless_controls.h"
+
+namespace selvio {
+
+// The selection form on headless controls, initialised in the current folder as the window
+// would be at start.
+class HeadlessForm {
+ public:
+  HeadlessForm();
+  HeadlessForm(const HeadlessForm&) = delete;
+  HeadlessForm& operator=(const HeadlessForm&) = delete;
+
+  HeadlessControls& Controls() { return controls_; }
+  CSelvioView& View() { return *view_; }
+
+ private:
+  HeadlessControls controls_;
+  GlycolTables glycolTables_;
+  std::unique_ptr<Catalogue> catalogue_;
+  std::unique_ptr<CSelvioView> view_;
+};
+
+}  // namespace selvio
