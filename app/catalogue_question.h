@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/modal_dialog.h"
-
 #include <QString>
-
 #include <utility>
+
+#include "platform/modal_dialog.h"
 
 namespace selvio {
 

@@ -1,10 +1,10 @@
 #include "app/mode_rules.h"
 
+#include <QString>
+
 #include "app/section_switches.h"
 #include "app/units.h"
 #include "platform/control_ids.h"
-
-#include <QString>
 
 namespace selvio {
 namespace {

@@ -1,8 +1,8 @@
 #include "app/section_switches.h"
 
-#include "platform/control_ids.h"
-
 #include <initializer_list>
+
+#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

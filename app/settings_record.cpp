@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QSaveFile>
-
 #include <algorithm>
 
 namespace selvio {

@@ -1,12 +1,12 @@
 // CaptureSettingsRecord and ApplySettingsRecord: between the form and its SettingsRecord.
+#include <array>
+#include <span>
+
 #include "app/form_state.h"
 #include "app/mode_rules.h"
 #include "app/section_switches.h"
 #include "app/settings_record.h"
 #include "platform/control_ids.h"
-
-#include <array>
-#include <span>
 
 namespace selvio {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/form_controls.h"
-
 #include <QStringList>
+
+#include "platform/form_controls.h"
 
 // The unit lists of the selection form: their entries in order and how they are filled.
 // What is stored and read is always the index of the selected entry.

@@ -1,8 +1,5 @@
 #include "app/working_folder.h"
 
-#include "app/catalogue_question.h"
-#include "catalogue/catalogue_date.h"
-
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,8 +10,10 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
-
 #include <map>
+
+#include "app/catalogue_question.h"
+#include "catalogue/catalogue_date.h"
 
 namespace selvio {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/form_controls.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "platform/form_controls.h"
 
 namespace selvio {
 

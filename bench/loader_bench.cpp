@@ -1,12 +1,11 @@
-#include "catalogue/catalogue_loader.h"
+#include <benchmark/benchmark.h>
 
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 #include <memory>
+
+#include "catalogue/catalogue_loader.h"
 
 namespace selvio {
 namespace {
@@ -26,20 +25,23 @@ QByteArray Regulator(const char* kind, int i) {
          "<присоединение>фланцевое</присоединение><перепад>12</перепад>"
          "<Р_T>16 -10</Р_T><Р_T>16 120</Р_T><Р_T>14.4 150</Р_T>"
          "<диапазон>0.2-0.8</диапазон><диапазон>0.6-1.6</диапазон>"
-         "<исполнение><Ду>" + Number(15 + i % 100) + "</Ду><Kvs>" + Number(1 + i % 40) +
+         "<исполнение><Ду>" +
+         Number(15 + i % 100) + "</Ду><Kvs>" + Number(1 + i % 40) +
          "</Kvs><Z>0.6</Z></исполнение></" + tag + ">\n";
 }
 
 // A catalogue that fills every container to its 1024 records, each valve with 100 links of each
 // kind.
 QByteArray FullCapacityCatalogue() {
-  QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xmldata>\n"
-                   "<обновление>01.12.2026</обновление>\n";
+  QByteArray xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xmldata>\n"
+      "<обновление>01.12.2026</обновление>\n";
   for (int v = 0; v < kCatalogueCapacity; ++v) {
-    xml += "<клапан><описание>v.pdf</описание><чертеж2>v.png</чертеж2><чертеж3>v.png</чертеж3>"
-           "<вода/><гликоль/><протечка>0.05</протечка><температура>150</температура>"
-           "<давление>16</давление><присоединение>фланцевое</присоединение>"
-           "<тип>двухходовой</тип><Р_T>16 -10</Р_T><Р_T>16 120</Р_T><Р_T>14.4 150</Р_T>\n";
+    xml +=
+        "<клапан><описание>v.pdf</описание><чертеж2>v.png</чертеж2><чертеж3>v.png</чертеж3>"
+        "<вода/><гликоль/><протечка>0.05</протечка><температура>150</температура>"
+        "<давление>16</давление><присоединение>фланцевое</присоединение>"
+        "<тип>двухходовой</тип><Р_T>16 -10</Р_T><Р_T>16 120</Р_T><Р_T>14.4 150</Р_T>\n";
     for (int l = 0; l < kListCapacity; ++l) {
       xml += Link("электропривод", "ЭП-" + Number(l), l);
       xml += Link("пневмопривод", "ПП-" + Number(l), l);

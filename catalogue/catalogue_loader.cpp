@@ -1,13 +1,12 @@
 #include "catalogue/catalogue_loader.h"
 
-#include "catalogue/value_syntax.h"
-
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
-
 #include <cstdint>
 #include <memory>
+
+#include "catalogue/value_syntax.h"
 
 namespace selvio {
 namespace {
@@ -193,10 +192,18 @@ ActuatorLink ReadLink(const QDomElement& element) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name: link.name = c.text(); break;
-      case Tag::Water: link.forWater = 1; break;
-      case Tag::Glycol: link.forGlycol = 1; break;
-      case Tag::Steam: link.forSteam = 1; break;
+      case Tag::Name:
+        link.name = c.text();
+        break;
+      case Tag::Water:
+        link.forWater = 1;
+        break;
+      case Tag::Glycol:
+        link.forGlycol = 1;
+        break;
+      case Tag::Steam:
+        link.forSteam = 1;
+        break;
       case Tag::Drop:
         if (!overridden) link.maxPressureDrop = FloatValue(c.text());
         break;
@@ -204,7 +211,8 @@ ActuatorLink ReadLink(const QDomElement& element) {
         link.maxPressureDrop = FloatValue(c.text());
         overridden = true;
         break;
-      default: break;
+      default:
+        break;
     }
   }
   if (!link.forWater && !link.forGlycol && !link.forSteam) {
@@ -219,18 +227,40 @@ ActuatorLink ReadLink(const QDomElement& element) {
 template <class Record>
 bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
   switch (tag) {
-    case Tag::Name: r.name = c.text(); return true;
-    case Tag::Description: r.descriptionFile = c.text(); return true;
-    case Tag::Drawing2d: r.drawing2d = c.text(); return true;
-    case Tag::Drawing3d: r.drawing3d = c.text(); return true;
-    case Tag::Water: r.forWater = 1; return true;
-    case Tag::Glycol: r.forGlycol = 1; return true;
-    case Tag::Steam: r.forSteam = 1; return true;
+    case Tag::Name:
+      r.name = c.text();
+      return true;
+    case Tag::Description:
+      r.descriptionFile = c.text();
+      return true;
+    case Tag::Drawing2d:
+      r.drawing2d = c.text();
+      return true;
+    case Tag::Drawing3d:
+      r.drawing3d = c.text();
+      return true;
+    case Tag::Water:
+      r.forWater = 1;
+      return true;
+    case Tag::Glycol:
+      r.forGlycol = 1;
+      return true;
+    case Tag::Steam:
+      r.forSteam = 1;
+      return true;
     // Regulators state their leakage as valves do, so the result panel can show it.
-    case Tag::Leakage: r.leakage = DoubleValue(c.text()); return true;
-    case Tag::Temperature: r.maxTemperature = WholeFloatValue(c.text()); return true;
-    case Tag::Pressure: r.maxPressure = WholeFloatValue(c.text()); return true;
-    case Tag::Connection: ReadLetterCode(c.text(), kConnectionCodes, r.connection); return true;
+    case Tag::Leakage:
+      r.leakage = DoubleValue(c.text());
+      return true;
+    case Tag::Temperature:
+      r.maxTemperature = WholeFloatValue(c.text());
+      return true;
+    case Tag::Pressure:
+      r.maxPressure = WholeFloatValue(c.text());
+      return true;
+    case Tag::Connection:
+      ReadLetterCode(c.text(), kConnectionCodes, r.connection);
+      return true;
     case Tag::DnText:
       r.dnText = c.text();
       if (!haveD) r.dn = FloatValue(r.dnText);
@@ -239,9 +269,14 @@ bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
       r.dn = FloatValue(c.text());
       haveD = true;
       return true;
-    case Tag::Kvs: r.kvs = FloatValue(c.text()); return true;
-    case Tag::Z: r.z = FloatValue(c.text()); return true;
-    default: return false;
+    case Tag::Kvs:
+      r.kvs = FloatValue(c.text());
+      return true;
+    case Tag::Z:
+      r.z = FloatValue(c.text());
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -268,17 +303,31 @@ void ReadValveProperties(const QDomElement& element, ValveRecord& r, QDomElement
       case Tag::Variant:
         if (firstVariant && firstVariant->isNull()) *firstVariant = c;
         continue;
-      default: break;
+      default:
+        break;
     }
     if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
     switch (tag) {
-      case Tag::Balanced: r.pressureBalanced = 1; break;
-      case Tag::Construction: r.construction = c.text(); break;
-      case Tag::Characteristic: r.characteristic = c.text(); break;
-      case Tag::ValveKind: ReadLetterCode(c.text(), kValveKindCodes, r.valveKind); break;
-      case Tag::Mixing: r.mixing = 1; break;
-      case Tag::Diverting: r.diverting = 1; break;
-      default: break;
+      case Tag::Balanced:
+        r.pressureBalanced = 1;
+        break;
+      case Tag::Construction:
+        r.construction = c.text();
+        break;
+      case Tag::Characteristic:
+        r.characteristic = c.text();
+        break;
+      case Tag::ValveKind:
+        ReadLetterCode(c.text(), kValveKindCodes, r.valveKind);
+        break;
+      case Tag::Mixing:
+        r.mixing = 1;
+        break;
+      case Tag::Diverting:
+        r.diverting = 1;
+        break;
+      default:
+        break;
     }
   }
 }
@@ -299,7 +348,8 @@ void ReadRegulatorProperties(const QDomElement& element, RegulatorRecord& r,
       case Tag::Variant:
         if (firstVariant && firstVariant->isNull()) *firstVariant = c;
         continue;
-      default: break;
+      default:
+        break;
     }
     if (!once.First(tag) || ReadSharedProperty(tag, c, r, haveD)) continue;
     if (tag == Tag::Drop) r.maxPressureDrop = FloatValue(c.text());
@@ -343,21 +393,42 @@ ElectricActuatorRecord ReadElectricActuator(const QDomElement& element) {
     }
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name: r.name = c.text(); break;
+      case Tag::Name:
+        r.name = c.text();
+        break;
       case Tag::Variant:
         r.variant = c.text();
         haveVariant = true;
         break;
-      case Tag::Voltage: r.voltage = IntValue(c.text()); break;
-      case Tag::Control: ReadLetterCode(c.text(), kControlCodes, r.control); break;
-      case Tag::Spring: r.springReturn = 1; break;
-      case Tag::Heater: r.heater = 1; break;
-      case Tag::Potentiometer: r.potentiometer = 1; break;
-      case Tag::LimitSwitches: r.limitSwitches = 1; break;
-      case Tag::Description: r.descriptionFile = c.text(); break;
-      case Tag::Drawing2d: r.drawing2d = c.text(); break;
-      case Tag::Drawing3d: r.drawing3d = c.text(); break;
-      default: break;
+      case Tag::Voltage:
+        r.voltage = IntValue(c.text());
+        break;
+      case Tag::Control:
+        ReadLetterCode(c.text(), kControlCodes, r.control);
+        break;
+      case Tag::Spring:
+        r.springReturn = 1;
+        break;
+      case Tag::Heater:
+        r.heater = 1;
+        break;
+      case Tag::Potentiometer:
+        r.potentiometer = 1;
+        break;
+      case Tag::LimitSwitches:
+        r.limitSwitches = 1;
+        break;
+      case Tag::Description:
+        r.descriptionFile = c.text();
+        break;
+      case Tag::Drawing2d:
+        r.drawing2d = c.text();
+        break;
+      case Tag::Drawing3d:
+        r.drawing3d = c.text();
+        break;
+      default:
+        break;
     }
   }
   if (!haveVariant) r.variant = r.name;
@@ -397,11 +468,20 @@ void ReadThermostat(const QDomElement& element, RecordContainer<ThermostatRecord
     }
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name: base.name = c.text(); break;
-      case Tag::StainlessSensor: base.stainlessSensor = 1; break;
-      case Tag::Description: base.descriptionFile = c.text(); break;
-      case Tag::Temperature: firstRange = c; break;
-      default: break;
+      case Tag::Name:
+        base.name = c.text();
+        break;
+      case Tag::StainlessSensor:
+        base.stainlessSensor = 1;
+        break;
+      case Tag::Description:
+        base.descriptionFile = c.text();
+        break;
+      case Tag::Temperature:
+        firstRange = c;
+        break;
+      default:
+        break;
     }
   }
   const QString rangeName = firstRange.tagName();
@@ -420,11 +500,20 @@ void ReadController(const QDomElement& element, ControllerRecord& r) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name: r.name = c.text(); break;
-      case Tag::Description: r.descriptionFile = c.text(); break;
-      case Tag::Drawing2d: r.drawing2d = c.text(); break;
-      case Tag::Drawing3d: r.drawing3d = c.text(); break;
-      default: break;
+      case Tag::Name:
+        r.name = c.text();
+        break;
+      case Tag::Description:
+        r.descriptionFile = c.text();
+        break;
+      case Tag::Drawing2d:
+        r.drawing2d = c.text();
+        break;
+      case Tag::Drawing3d:
+        r.drawing3d = c.text();
+        break;
+      default:
+        break;
     }
   }
 }
@@ -437,11 +526,20 @@ void ReadCapillary(const QDomElement& element, RecordContainer<CapillaryRecord>&
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Length: length = FloatValue(c.text()); break;
-      case Tag::Copper: copper = true; break;
-      case Tag::CopperPvc: pvc = true; break;
-      case Tag::StainlessCapillary: stainless = true; break;
-      default: break;
+      case Tag::Length:
+        length = FloatValue(c.text());
+        break;
+      case Tag::Copper:
+        copper = true;
+        break;
+      case Tag::CopperPvc:
+        pvc = true;
+        break;
+      case Tag::StainlessCapillary:
+        stainless = true;
+        break;
+      default:
+        break;
     }
   }
   if (copper) capillaries.Append({length, kCopper});
@@ -456,12 +554,23 @@ PneumaticActuatorRecord ReadPneumaticActuator(const QDomElement& element) {
     const Tag tag = TagOf(c.tagName());
     if (!once.First(tag)) continue;
     switch (tag) {
-      case Tag::Name: r.name = c.text(); break;
-      case Tag::NormallyOpen: r.normallyOpen = 1; break;
-      case Tag::NormallyClosed: r.normallyClosed = 1; break;
-      case Tag::PositionerPZ1: r.positionerPZ1 = 1; break;
-      case Tag::PositionerPZ2: r.positionerPZ2 = 1; break;
-      default: break;
+      case Tag::Name:
+        r.name = c.text();
+        break;
+      case Tag::NormallyOpen:
+        r.normallyOpen = 1;
+        break;
+      case Tag::NormallyClosed:
+        r.normallyClosed = 1;
+        break;
+      case Tag::PositionerPZ1:
+        r.positionerPZ1 = 1;
+        break;
+      case Tag::PositionerPZ2:
+        r.positionerPZ2 = 1;
+        break;
+      default:
+        break;
     }
   }
   return r;
@@ -489,15 +598,24 @@ void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
       case Tag::ReducingValve:
         ReadProductWithVariants(e, catalogue.reducingValves, ReadRegulatorProperties);
         break;
-      case Tag::Electric: catalogue.electricActuators.Append(ReadElectricActuator(e)); break;
-      case Tag::Thermostat: ReadThermostat(e, catalogue.thermostats); break;
+      case Tag::Electric:
+        catalogue.electricActuators.Append(ReadElectricActuator(e));
+        break;
+      case Tag::Thermostat:
+        ReadThermostat(e, catalogue.thermostats);
+        break;
       case Tag::Controller:
         if (!haveController) ReadController(e, catalogue.controller);
         haveController = true;
         break;
-      case Tag::Capillary: ReadCapillary(e, catalogue.capillaries); break;
-      case Tag::Pneumatic: catalogue.pneumaticActuators.Append(ReadPneumaticActuator(e)); break;
-      default: break;
+      case Tag::Capillary:
+        ReadCapillary(e, catalogue.capillaries);
+        break;
+      case Tag::Pneumatic:
+        catalogue.pneumaticActuators.Append(ReadPneumaticActuator(e));
+        break;
+      default:
+        break;
     }
   }
 }

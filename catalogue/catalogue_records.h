@@ -1,13 +1,12 @@
 #pragma once
 
-#include "catalogue/record_name_index.h"
-
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "catalogue/record_name_index.h"
 
 // The product data: record kinds, the catalogue's containers and the candidate kinds.
 // Records are plain values with fixed-capacity arrays followed by counts; copying a record
@@ -50,9 +49,9 @@ struct ValveRecord {
   float dn = 0;  // mm
   int connection = kConnectionNotGiven;
   int valveKind = kValveKindNotGiven;
-  float kvs = 0;            // m³/h
-  int maxTemperature = 0;   // °C
-  int maxPressure = 0;      // bar
+  float kvs = 0;                                    // m³/h
+  int maxTemperature = 0;                           // °C
+  int maxPressure = 0;                              // bar
   Slots<float, kListCapacity> ratingTemperature{};  // °C
   Slots<float, kListCapacity> ratingPressure{};     // bar, permitted at the same slot's temperature
   int ratingCount = 0;
@@ -191,8 +190,8 @@ struct RecordContainer {
 
 struct Catalogue {
   RecordContainer<ValveRecord> valves;
-  RecordContainer<RegulatorRecord> dpRegulators;     // "РПД"
-  RecordContainer<RegulatorRecord> reducingValves;   // "РК"
+  RecordContainer<RegulatorRecord> dpRegulators;    // "РПД"
+  RecordContainer<RegulatorRecord> reducingValves;  // "РК"
   RecordContainer<ElectricActuatorRecord> electricActuators;
   RecordContainer<PneumaticActuatorRecord> pneumaticActuators;
   RecordContainer<ThermostatRecord> thermostats;

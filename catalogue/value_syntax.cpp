@@ -1,10 +1,10 @@
 #include "catalogue/value_syntax.h"
 
-#include "platform/c_numbers.h"
-
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <string>
+
+#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -29,9 +29,7 @@ NumberPair<T> JoinedPair(const QString& text, char joint,
 
 float FloatValue(const QString& text) { return ScanFloat(text).value_or(0.0f); }
 
-double DoubleValue(const QString& text) {
-  return ScanDouble(AsciiForScanning(text)).value_or(0.0);
-}
+double DoubleValue(const QString& text) { return ScanDouble(AsciiForScanning(text)).value_or(0.0); }
 
 int IntValue(const QString& text) { return ScanInt(text).value_or(0); }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/c_numbers.h"
-
 #include <QString>
-
 #include <cstddef>
 #include <optional>
 #include <string_view>
+
+#include "platform/c_numbers.h"
 
 // The value syntaxes of the catalogue file. Numbers are read as "%f" and "%d" of scanf read them
 // in the "C" locale (platform/c_numbers.h): leading blanks are skipped, a point is the decimal

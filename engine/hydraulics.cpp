@@ -7,8 +7,7 @@ namespace selvio {
 float WaterDensity(int temperature) {
   const double t = temperature;
   const double d = t - 3.9863;
-  return static_cast<float>(1000.0 *
-                            (1.0 - d * d * (t + 288.9414) / (508929.2 * (t + 68.12963))));
+  return static_cast<float>(1000.0 * (1.0 - d * d * (t + 288.9414) / (508929.2 * (t + 68.12963))));
 }
 
 float KvWater(float safetyFactor, float flow, float drop) {

@@ -11,8 +11,7 @@ namespace selvio {
 bool RatingAllows(const ValveRecord& valve, float p1, float p2, float temperature);
 
 // As RatingAllows, but a pair encloses T only strictly between its temperatures.
-bool RegulatorRatingAllows(const RegulatorRecord& regulator, float p1, float p2,
-                           float temperature);
+bool RegulatorRatingAllows(const RegulatorRecord& regulator, float p1, float p2, float temperature);
 
 // The series of nominal diameters, mm (it goes from 150 straight to 250).
 inline constexpr float kDnSeries[24] = {4,   6,   9,   12,  15,  20,  25,  32,  40,  50,  65,  80,

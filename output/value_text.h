@@ -1,10 +1,9 @@
 #pragma once
 
-#include "catalogue/catalogue_records.h"
-
 #include <QString>
-
 #include <vector>
+
+#include "catalogue/catalogue_records.h"
 
 // Helpers shared by the result panels and the selection report.
 namespace selvio {

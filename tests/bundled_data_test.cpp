@@ -1,16 +1,15 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+#include <functional>
+#include <set>
+
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
 #include "engine_fixture.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <functional>
-#include <set>
 
 namespace selvio {
 namespace {
@@ -45,7 +44,8 @@ struct BundledForm : EngineFixture {
     ChooseActuator(ids::kElectric);
     Check(ids::kThreePoint);
     Check(ids::kVoltage24);
-    for (int option : {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
+    for (int option :
+         {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
       Check(option);
     }
     Type(ids::kMaintainedTemperature, "36");
@@ -58,7 +58,8 @@ struct BundledForm : EngineFixture {
 
   void ChooseActuator(int id) { Choose(id, {ids::kElectric, ids::kThermostat, ids::kPneumatic}); }
   void NoOptions() {
-    for (int option : {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
+    for (int option :
+         {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
       Check(option, false);
     }
   }
@@ -79,10 +80,14 @@ struct RequestCase {
 
 int ActuatorsOf(const ValveCandidate& c, ActuatorKind kind) {
   switch (kind) {
-    case ActuatorKind::Electric: return c.electricActuatorCount;
-    case ActuatorKind::Thermostat: return c.thermostatCount;
-    case ActuatorKind::Pneumatic: return c.pneumaticActuatorCount;
-    case ActuatorKind::None: break;
+    case ActuatorKind::Electric:
+      return c.electricActuatorCount;
+    case ActuatorKind::Thermostat:
+      return c.thermostatCount;
+    case ActuatorKind::Pneumatic:
+      return c.pneumaticActuatorCount;
+    case ActuatorKind::None:
+      break;
   }
   return 0;
 }
@@ -234,8 +239,8 @@ TEST(BundledCatalogue, TypicalRequestsFindProducts) {
     c.setUp(form);
     SelectionForm selection = form.Form();
     EXPECT_EQ(RunSelection(selection), Found) << c.name;
-    EXPECT_TRUE(form.controls.Messages().isEmpty()) << c.name << ": "
-                                                     << form.controls.Messages().join(" | ").toStdString();
+    EXPECT_TRUE(form.controls.Messages().isEmpty())
+        << c.name << ": " << form.controls.Messages().join(" | ").toStdString();
     const SelectionResult& result = *form.result;
     switch (c.product) {
       case ProductKind::ControlValve:
@@ -273,13 +278,16 @@ TEST(BundledCatalogue, LinksAndDocumentsResolve) {
   for (int i = 0; i < c.valves.count; ++i) {
     const ValveRecord& v = c.valves[i];
     for (int l = 0; l < v.electricLinkCount; ++l) {
-      EXPECT_TRUE(electric.count(v.electricLinks[static_cast<std::size_t>(l)].name)) << v.name.toStdString();
+      EXPECT_TRUE(electric.count(v.electricLinks[static_cast<std::size_t>(l)].name))
+          << v.name.toStdString();
     }
     for (int l = 0; l < v.pneumaticLinkCount; ++l) {
-      EXPECT_TRUE(pneumatic.count(v.pneumaticLinks[static_cast<std::size_t>(l)].name)) << v.name.toStdString();
+      EXPECT_TRUE(pneumatic.count(v.pneumaticLinks[static_cast<std::size_t>(l)].name))
+          << v.name.toStdString();
     }
     for (int l = 0; l < v.thermostatLinkCount; ++l) {
-      EXPECT_TRUE(thermostats.count(v.thermostatLinks[static_cast<std::size_t>(l)].name)) << v.name.toStdString();
+      EXPECT_TRUE(thermostats.count(v.thermostatLinks[static_cast<std::size_t>(l)].name))
+          << v.name.toStdString();
     }
     requireDocument("pdf", v.descriptionFile);
     requireDocument("2D", v.drawing2d);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <string>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace selvio {
 namespace {
@@ -27,18 +27,19 @@ const float kInf = std::numeric_limits<float>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ScanFloatTest,
-    ::testing::Values(RealCase{"plain", "2.5", 2.5f}, RealCase{"leading_blanks", " \t 2.5", 2.5f},
-                      RealCase{"unit_after_number", "2.5 бар", 2.5f},
-                      RealCase{"plus_sign", "+3", 3.0f}, RealCase{"minus_exponent", "-1.5e2", -150.0f},
-                      RealCase{"no_integer_part", ".5", 0.5f}, RealCase{"trailing_point", "5.", 5.0f},
-                      RealCase{"dangling_exponent", "1e", 1.0f}, RealCase{"signed_dangling_exponent", "1e+", 1.0f},
-                      RealCase{"comma_stops_number", "6,5", 6.0f},
-                      RealCase{"hexadecimal_reads_its_zero", "0x10", 0.0f},
-                      RealCase{"too_large_is_infinite", "1e50", kInf},
-                      RealCase{"letters", "abc", std::nullopt}, RealCase{"inf", "inf", std::nullopt},
-                      RealCase{"nan", "nan", std::nullopt}, RealCase{"sign_only", "-", std::nullopt},
-                      RealCase{"point_only", ".", std::nullopt}, RealCase{"empty", "", std::nullopt},
-                      RealCase{"blank_before_sign_digit_gap", "- 5", std::nullopt}),
+    ::testing::Values(
+        RealCase{"plain", "2.5", 2.5f}, RealCase{"leading_blanks", " \t 2.5", 2.5f},
+        RealCase{"unit_after_number", "2.5 бар", 2.5f}, RealCase{"plus_sign", "+3", 3.0f},
+        RealCase{"minus_exponent", "-1.5e2", -150.0f}, RealCase{"no_integer_part", ".5", 0.5f},
+        RealCase{"trailing_point", "5.", 5.0f}, RealCase{"dangling_exponent", "1e", 1.0f},
+        RealCase{"signed_dangling_exponent", "1e+", 1.0f},
+        RealCase{"comma_stops_number", "6,5", 6.0f},
+        RealCase{"hexadecimal_reads_its_zero", "0x10", 0.0f},
+        RealCase{"too_large_is_infinite", "1e50", kInf}, RealCase{"letters", "abc", std::nullopt},
+        RealCase{"inf", "inf", std::nullopt}, RealCase{"nan", "nan", std::nullopt},
+        RealCase{"sign_only", "-", std::nullopt}, RealCase{"point_only", ".", std::nullopt},
+        RealCase{"empty", "", std::nullopt},
+        RealCase{"blank_before_sign_digit_gap", "- 5", std::nullopt}),
     [](const ::testing::TestParamInfo<RealCase>& row) { return std::string(row.param.name); });
 
 struct IntCase {
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ScanIntTest,
     ::testing::Values(IntCase{"point_fraction_dropped", "75.6", 75},
                       IntCase{"comma_fraction_dropped", "75,6", 75},
-                      IntCase{"negative_with_blanks", "  -3x", -3}, IntCase{"letters", "x", std::nullopt},
+                      IntCase{"negative_with_blanks", "  -3x", -3},
+                      IntCase{"letters", "x", std::nullopt},
                       IntCase{"overflow_clamped", "99999999999", std::numeric_limits<int>::max()},
                       IntCase{"empty", "", std::nullopt}),
     [](const ::testing::TestParamInfo<IntCase>& row) { return std::string(row.param.name); });

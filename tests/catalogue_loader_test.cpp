@@ -1,17 +1,16 @@
 #include "catalogue/catalogue_loader.h"
 
-#include "platform/c_numbers.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <functional>
 #include <memory>
 #include <utility>
+
+#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -52,13 +51,12 @@ QString Describe(const Catalogue& c) {
   QString t = "date=" + c.catalogueDate + "\n";
   for (int i = 0; i < c.valves.count; ++i) {
     const ValveRecord& v = c.valves[i];
-    t += "valve " + v.name + "|" + v.dnText + "|" + v.characteristic + "|" + v.construction +
-         "|" + v.descriptionFile + "|" + v.drawing2d + "|" + v.drawing3d +
+    t += "valve " + v.name + "|" + v.dnText + "|" + v.characteristic + "|" + v.construction + "|" +
+         v.descriptionFile + "|" + v.drawing2d + "|" + v.drawing3d +
          FormatC("|dn%g c%d k%d kvs%g t%d p%d z%g leak%g m%d d%d w%d g%d s%d b%d",
-                 static_cast<double>(v.dn), v.connection, v.valveKind,
-                 static_cast<double>(v.kvs), v.maxTemperature, v.maxPressure,
-                 static_cast<double>(v.z), v.leakage, v.mixing, v.diverting, v.forWater,
-                 v.forGlycol, v.forSteam, v.pressureBalanced) +
+                 static_cast<double>(v.dn), v.connection, v.valveKind, static_cast<double>(v.kvs),
+                 v.maxTemperature, v.maxPressure, static_cast<double>(v.z), v.leakage, v.mixing,
+                 v.diverting, v.forWater, v.forGlycol, v.forSteam, v.pressureBalanced) +
          DescribePairs(v.ratingPressure, v.ratingTemperature, v.ratingCount) +
          DescribeLinks(v.electricLinks, v.electricLinkCount) +
          DescribeLinks(v.pneumaticLinks, v.pneumaticLinkCount) +
@@ -89,8 +87,7 @@ QString Describe(const Catalogue& c) {
   for (int i = 0; i < c.pneumaticActuators.count; ++i) {
     const PneumaticActuatorRecord& p = c.pneumaticActuators[i];
     t += "pneumatic " + p.name + "|" + p.descriptionFile +
-         FormatC("|%d%d%d%d\n", p.positionerPZ1, p.positionerPZ2, p.normallyOpen,
-                 p.normallyClosed);
+         FormatC("|%d%d%d%d\n", p.positionerPZ1, p.positionerPZ2, p.normallyOpen, p.normallyClosed);
   }
   for (int i = 0; i < c.thermostats.count; ++i) {
     const ThermostatRecord& r = c.thermostats[i];
@@ -175,9 +172,9 @@ TEST_F(LoaderTest, FixtureFollowsEveryReadingRule) {
          return DescribeLinks(b.pneumaticLinks, b.pneumaticLinkCount) + Num(b.electricLinkCount);
        },
        "[1:П1 w1 g1 s1 dp0;]1"},
-      {"documents of the valve", [&](auto&) {
-         return a.descriptionFile + "," + a.drawing2d + "," + a.drawing3d;
-       }, "b1.pdf,b1-2d.png,b1-3d.png"},
+      {"documents of the valve",
+       [&](auto&) { return a.descriptionFile + "," + a.drawing2d + "," + a.drawing3d; },
+       "b1.pdf,b1-2d.png,b1-3d.png"},
       {"leakage and Z", [&](auto&) { return Num(a.leakage) + " " + Num(a.z); }, "0.05 0.6"},
       {"range with a blank before the hyphen sets the lower end only",
        [](auto& x) {
@@ -359,7 +356,8 @@ TEST_F(LoaderTest, ADocumentWithAnotherRootLoadsAnEmptyCatalogue) {
 TEST_F(LoaderTest, FullContainersAndListsIgnoreFurtherEntries) {
   QTemporaryDir dir;
   const QString path = dir.filePath("big.xml");
-  QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><xmldata><клапан><название>В</название>";
+  QByteArray xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><xmldata><клапан><название>В</название>";
   for (int i = 0; i < 120; ++i) {
     xml += "<Р_T>16 " + QByteArray::number(i) + "</Р_T>";
     xml += "<электропривод><название>Э" + QByteArray::number(i) + "</название></электропривод>";

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "app/control_inventory.h"
-#include "app/selvio_view.h"
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+
+#include "app/control_inventory.h"
+#include "app/selvio_view.h"
+#include "platform/control_ids.h"
+#include "platform/headless_controls.h"
 
 namespace selvio::test {
 

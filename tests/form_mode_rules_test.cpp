@@ -1,7 +1,7 @@
+#include <vector>
+
 #include "app/units.h"
 #include "form_fixture.h"
-
-#include <vector>
 
 namespace selvio::test {
 namespace {

@@ -1,10 +1,9 @@
-#include "app/units.h"
-#include "form_fixture.h"
-
 #include <QFileInfo>
-
 #include <map>
 #include <vector>
+
+#include "app/units.h"
+#include "form_fixture.h"
 
 namespace selvio::test {
 namespace {

@@ -79,17 +79,17 @@ TEST_P(CavitationTest, ComparesDropWithZTimesP1LessPsat) {
   EXPECT_EQ(IsCavitationRisk(r, ThreeRowTable(), c.z), c.risk);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CavitationTest,
-    ::testing::Values(
-        // 0.5·(6 − 0.0234) = 2.9883 < 4
-        CavitationCase{"drop_above_limit", 6, 2, 0.5f, 20, true},
-        CavitationCase{"drop_below_limit", 6, 4, 0.5f, 20, false},
-        CavitationCase{"z_zero_never", 6, 0, 0.0f, 20, false},
-        // Above the table Psat is 0: 0.5·4 = 2 is not exceeded by 2.
-        CavitationCase{"equal_is_no_risk", 4, 2, 0.5f, 99, false},
-        CavitationCase{"reversed_pressures_use_magnitude", 2, 6, 0.5f, 99, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CavitationTest,
+                         ::testing::Values(
+                             // 0.5·(6 − 0.0234) = 2.9883 < 4
+                             CavitationCase{"drop_above_limit", 6, 2, 0.5f, 20, true},
+                             CavitationCase{"drop_below_limit", 6, 4, 0.5f, 20, false},
+                             CavitationCase{"z_zero_never", 6, 0, 0.0f, 20, false},
+                             // Above the table Psat is 0: 0.5·4 = 2 is not exceeded by 2.
+                             CavitationCase{"equal_is_no_risk", 4, 2, 0.5f, 99, false},
+                             CavitationCase{"reversed_pressures_use_magnitude", 2, 6, 0.5f, 99,
+                                            true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LossAndVelocityTest, WaterLossIsFlowOverKvsSquaredAndVelocityFromDiameter) {
   SelectionRequest r;

@@ -1,11 +1,11 @@
 #include "engine/selection.h"
 
-#include "tests/engine_fixture.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <functional>
+
+#include "tests/engine_fixture.h"
 
 namespace selvio {
 namespace {
@@ -75,31 +75,79 @@ constexpr int kSteam = ids::kSteam;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValidationTest,
     ::testing::Values(
-        ValidationCase{"equal_pressures", kValve, kWater, false, "1", "5", "5", "0.25", "1", "0", kPressureOrder},
-        ValidationCase{"equal_pressures_steam_skips_check", kValve, kSteam, false, "1", "5", "5", "0.25", "1", "0", {}},
-        ValidationCase{"pressures_before_k", kValve, kWater, true, "2", "3", "5", "0.25", "1", "0", kPressureOrder},
-        ValidationCase{"k_unchecked_forced_to_one", kValve, kWater, false, "3", "6", "3", "0.25", "1", "0", {}},
-        ValidationCase{"k_upper_bound", kValve, kWater, true, "1.25", "6", "3", "0.25", "1", "0", {}},
-        ValidationCase{"k_above", kValve, kWater, true, "1.26", "6", "3", "0.25", "1", "0", kSafetyFactor},
-        ValidationCase{"k_below", kValve, kWater, true, "0.99", "6", "3", "0.25", "1", "0", kSafetyFactor},
-        ValidationCase{"delta_0_01_is_below_in_float", kValve, kSteam, false, "1", "5", "0", "0.01", "1", "0", kDelta},
+        ValidationCase{"equal_pressures", kValve, kWater, false, "1", "5", "5", "0.25", "1", "0",
+                       kPressureOrder},
+        ValidationCase{"equal_pressures_steam_skips_check",
+                       kValve,
+                       kSteam,
+                       false,
+                       "1",
+                       "5",
+                       "5",
+                       "0.25",
+                       "1",
+                       "0",
+                       {}},
+        ValidationCase{"pressures_before_k", kValve, kWater, true, "2", "3", "5", "0.25", "1", "0",
+                       kPressureOrder},
+        ValidationCase{"k_unchecked_forced_to_one",
+                       kValve,
+                       kWater,
+                       false,
+                       "3",
+                       "6",
+                       "3",
+                       "0.25",
+                       "1",
+                       "0",
+                       {}},
+        ValidationCase{
+            "k_upper_bound", kValve, kWater, true, "1.25", "6", "3", "0.25", "1", "0", {}},
+        ValidationCase{"k_above", kValve, kWater, true, "1.26", "6", "3", "0.25", "1", "0",
+                       kSafetyFactor},
+        ValidationCase{"k_below", kValve, kWater, true, "0.99", "6", "3", "0.25", "1", "0",
+                       kSafetyFactor},
+        ValidationCase{"delta_0_01_is_below_in_float", kValve, kSteam, false, "1", "5", "0", "0.01",
+                       "1", "0", kDelta},
         ValidationCase{"delta_0_011", kValve, kSteam, false, "1", "5", "0", "0.011", "1", "0", {}},
         ValidationCase{"delta_0_42", kValve, kSteam, false, "1", "5", "0", "0.42", "1", "0", {}},
-        ValidationCase{"delta_0_5_reducing", kReducing, kSteam, false, "1", "5", "0", "0.5", "1", "0", kDelta},
+        ValidationCase{"delta_0_5_reducing", kReducing, kSteam, false, "1", "5", "0", "0.5", "1",
+                       "0", kDelta},
         ValidationCase{"dp_setting_0_2", kDp, kWater, false, "1", "6", "3", "0.25", "0.2", "0", {}},
         ValidationCase{"dp_setting_8", kDp, kWater, false, "1", "6", "3", "0.25", "8", "0", {}},
-        ValidationCase{"dp_setting_8_01", kDp, kWater, false, "1", "6", "3", "0.25", "8.01", "0", kDpSetting},
-        ValidationCase{"dp_setting_before_delta", kDp, kSteam, false, "1", "6", "3", "0.9", "9", "0", kDpSetting},
-        ValidationCase{"reducing_setting_16", kReducing, kWater, false, "1", "6", "3", "0.25", "16", "0", {}},
-        ValidationCase{"reducing_setting_16_5", kReducing, kWater, false, "1", "6", "3", "0.25", "16.5", "0", kReducingSetting},
-        ValidationCase{"reducing_setting_0_39", kReducing, kWater, false, "1", "6", "3", "0.25", "0.39", "0", kReducingSetting},
-        ValidationCase{"water_zero_drop_refused", kValve, kWater, false, "1", "6", "3", "0", "1", "0", kWaterDrop},
-        ValidationCase{"water_negative_drop_refused", kDp, kWater, false, "1", "6", "3", "-1", "1", "0", kWaterDrop},
-        ValidationCase{"glycol_zero_drop_refused", kValve, kGlycol, false, "1", "6", "3", "0", "1", "1040", kGlycolDrop},
-        ValidationCase{"glycol_negative_drop_accepted", kValve, kGlycol, false, "1", "6", "3", "-0.25", "1", "1040", {}},
-        ValidationCase{"glycol_zero_density_refused", kValve, kGlycol, false, "1", "6", "3", "0.25", "1", "0", kDensity},
-        ValidationCase{"steam_zero_inlet_refused", kValve, kSteam, false, "1", "0", "3", "0.25", "1", "0", kInletPressure},
-        ValidationCase{"unreadable_drop_refused_by_name", kValve, kWater, false, "1", "6", "3", "abc", "1", "0", QString::fromUtf8("Поле «ΔP» не содержит числа")}),
+        ValidationCase{"dp_setting_8_01", kDp, kWater, false, "1", "6", "3", "0.25", "8.01", "0",
+                       kDpSetting},
+        ValidationCase{"dp_setting_before_delta", kDp, kSteam, false, "1", "6", "3", "0.9", "9",
+                       "0", kDpSetting},
+        ValidationCase{
+            "reducing_setting_16", kReducing, kWater, false, "1", "6", "3", "0.25", "16", "0", {}},
+        ValidationCase{"reducing_setting_16_5", kReducing, kWater, false, "1", "6", "3", "0.25",
+                       "16.5", "0", kReducingSetting},
+        ValidationCase{"reducing_setting_0_39", kReducing, kWater, false, "1", "6", "3", "0.25",
+                       "0.39", "0", kReducingSetting},
+        ValidationCase{"water_zero_drop_refused", kValve, kWater, false, "1", "6", "3", "0", "1",
+                       "0", kWaterDrop},
+        ValidationCase{"water_negative_drop_refused", kDp, kWater, false, "1", "6", "3", "-1", "1",
+                       "0", kWaterDrop},
+        ValidationCase{"glycol_zero_drop_refused", kValve, kGlycol, false, "1", "6", "3", "0", "1",
+                       "1040", kGlycolDrop},
+        ValidationCase{"glycol_negative_drop_accepted",
+                       kValve,
+                       kGlycol,
+                       false,
+                       "1",
+                       "6",
+                       "3",
+                       "-0.25",
+                       "1",
+                       "1040",
+                       {}},
+        ValidationCase{"glycol_zero_density_refused", kValve, kGlycol, false, "1", "6", "3", "0.25",
+                       "1", "0", kDensity},
+        ValidationCase{"steam_zero_inlet_refused", kValve, kSteam, false, "1", "0", "3", "0.25",
+                       "1", "0", kInletPressure},
+        ValidationCase{"unreadable_drop_refused_by_name", kValve, kWater, false, "1", "6", "3",
+                       "abc", "1", "0", QString::fromUtf8("Поле «ΔP» не содержит числа")}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CaptureRequestTest, ConvertsUnitsAndReadsDecimalComma) {
@@ -165,24 +213,80 @@ void Clear(EngineFixture& f, int id) { f.Type(id, ""); }
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnreadableFieldTest,
     ::testing::Values(
-        UnreadableCase{"cleared_flow_is_not_the_previous_one", [](EngineFixture& f) { Clear(f, ids::kFlow); }, "G"},
-        UnreadableCase{"blank_inlet_pressure", [](EngineFixture& f) { f.Type(ids::kP1, "   "); }, "Р1"},
-        UnreadableCase{"letters_in_outlet_pressure", [](EngineFixture& f) { f.Type(ids::kP2, "бар"); }, "Р2"},
-        UnreadableCase{"letters_in_temperature", [](EngineFixture& f) { f.Type(ids::kTemperature, "abc"); }, "Т"},
+        UnreadableCase{"cleared_flow_is_not_the_previous_one",
+                       [](EngineFixture& f) { Clear(f, ids::kFlow); }, "G"},
+        UnreadableCase{"blank_inlet_pressure", [](EngineFixture& f) { f.Type(ids::kP1, "   "); },
+                       "Р1"},
+        UnreadableCase{"letters_in_outlet_pressure",
+                       [](EngineFixture& f) { f.Type(ids::kP2, "бар"); }, "Р2"},
+        UnreadableCase{"letters_in_temperature",
+                       [](EngineFixture& f) { f.Type(ids::kTemperature, "abc"); }, "Т"},
         UnreadableCase{"empty_drop", [](EngineFixture& f) { Clear(f, ids::kDrop); }, "ΔP"},
-        UnreadableCase{"empty_relative_drop_for_steam", [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); Clear(f, ids::kDrop); }, "δ"},
-        UnreadableCase{"empty_k_while_ticked", [](EngineFixture& f) { f.Check(ids::kUseSafetyFactor); Clear(f, ids::kSafetyFactor); }, "K"},
-        UnreadableCase{"empty_density_for_glycol", [](EngineFixture& f) { f.ChooseMedium(ids::kGlycol); Clear(f, ids::kDensity); }, "Плотность среды"},
-        UnreadableCase{"empty_setting_for_a_regulator", [](EngineFixture& f) { f.ChooseProduct(ids::kDpRegulator); Clear(f, ids::kSetting); }, "Требуемый перепад давления (настройка)"},
-        UnreadableCase{"empty_thermostat_temperature_when_asked", [](EngineFixture& f) { f.actuatorSectionOn = true; f.Check(ids::kThermostat); Clear(f, ids::kMaintainedTemperature); }, "Поддерживаемая температура"},
-        UnreadableCase{"first_in_form_order", [](EngineFixture& f) { Clear(f, ids::kFlow); Clear(f, ids::kP1); f.Check(ids::kUseSafetyFactor); f.Type(ids::kSafetyFactor, "x"); }, "K"},
-        UnreadableCase{"before_the_pressure_order_check", [](EngineFixture& f) { Clear(f, ids::kP1); f.Type(ids::kP2, "7"); }, "Р1"},
-        UnreadableCase{"hidden_outlet_pressure_for_steam", [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); Clear(f, ids::kP2); }, nullptr},
-        UnreadableCase{"k_not_ticked", [](EngineFixture& f) { Clear(f, ids::kSafetyFactor); }, nullptr},
-        UnreadableCase{"density_for_water", [](EngineFixture& f) { Clear(f, ids::kDensity); }, nullptr},
-        UnreadableCase{"setting_for_a_valve", [](EngineFixture& f) { Clear(f, ids::kSetting); }, nullptr},
-        UnreadableCase{"thermostat_temperature_with_the_section_off", [](EngineFixture& f) { f.Check(ids::kThermostat); Clear(f, ids::kMaintainedTemperature); }, nullptr},
-        UnreadableCase{"a_number_followed_by_a_unit", [](EngineFixture& f) { f.Type(ids::kFlow, "10 м3/ч"); }, nullptr}),
+        UnreadableCase{"empty_relative_drop_for_steam",
+                       [](EngineFixture& f) {
+                         f.ChooseMedium(ids::kSteam);
+                         Clear(f, ids::kDrop);
+                       },
+                       "δ"},
+        UnreadableCase{"empty_k_while_ticked",
+                       [](EngineFixture& f) {
+                         f.Check(ids::kUseSafetyFactor);
+                         Clear(f, ids::kSafetyFactor);
+                       },
+                       "K"},
+        UnreadableCase{"empty_density_for_glycol",
+                       [](EngineFixture& f) {
+                         f.ChooseMedium(ids::kGlycol);
+                         Clear(f, ids::kDensity);
+                       },
+                       "Плотность среды"},
+        UnreadableCase{"empty_setting_for_a_regulator",
+                       [](EngineFixture& f) {
+                         f.ChooseProduct(ids::kDpRegulator);
+                         Clear(f, ids::kSetting);
+                       },
+                       "Требуемый перепад давления (настройка)"},
+        UnreadableCase{"empty_thermostat_temperature_when_asked",
+                       [](EngineFixture& f) {
+                         f.actuatorSectionOn = true;
+                         f.Check(ids::kThermostat);
+                         Clear(f, ids::kMaintainedTemperature);
+                       },
+                       "Поддерживаемая температура"},
+        UnreadableCase{"first_in_form_order",
+                       [](EngineFixture& f) {
+                         Clear(f, ids::kFlow);
+                         Clear(f, ids::kP1);
+                         f.Check(ids::kUseSafetyFactor);
+                         f.Type(ids::kSafetyFactor, "x");
+                       },
+                       "K"},
+        UnreadableCase{"before_the_pressure_order_check",
+                       [](EngineFixture& f) {
+                         Clear(f, ids::kP1);
+                         f.Type(ids::kP2, "7");
+                       },
+                       "Р1"},
+        UnreadableCase{"hidden_outlet_pressure_for_steam",
+                       [](EngineFixture& f) {
+                         f.ChooseMedium(ids::kSteam);
+                         Clear(f, ids::kP2);
+                       },
+                       nullptr},
+        UnreadableCase{"k_not_ticked", [](EngineFixture& f) { Clear(f, ids::kSafetyFactor); },
+                       nullptr},
+        UnreadableCase{"density_for_water", [](EngineFixture& f) { Clear(f, ids::kDensity); },
+                       nullptr},
+        UnreadableCase{"setting_for_a_valve", [](EngineFixture& f) { Clear(f, ids::kSetting); },
+                       nullptr},
+        UnreadableCase{"thermostat_temperature_with_the_section_off",
+                       [](EngineFixture& f) {
+                         f.Check(ids::kThermostat);
+                         Clear(f, ids::kMaintainedTemperature);
+                       },
+                       nullptr},
+        UnreadableCase{"a_number_followed_by_a_unit",
+                       [](EngineFixture& f) { f.Type(ids::kFlow, "10 м3/ч"); }, nullptr}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // An empty K with its box ticked used to count as 1: a safety factor nobody typed.
@@ -242,13 +346,11 @@ TEST_P(FlowUnitsTest, ConvertsByMediumAndUnitIndex) {
   EXPECT_FLOAT_EQ(f.request.flow, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, FlowUnitsTest,
-                         ::testing::Values(FlowCase{kWater, "10", 0, 10.0f},
-                                           FlowCase{kWater, "500", 1, 0.5f},
-                                           FlowCase{kWater, "0.25", 2, 0.9f},
-                                           FlowCase{kSteam, "2", 0, 2000.0f},
-                                           FlowCase{kSteam, "500", 1, 500.0f},
-                                           FlowCase{kSteam, "0.5", 2, 1800.0f}));
+INSTANTIATE_TEST_SUITE_P(
+    Units, FlowUnitsTest,
+    ::testing::Values(FlowCase{kWater, "10", 0, 10.0f}, FlowCase{kWater, "500", 1, 0.5f},
+                      FlowCase{kWater, "0.25", 2, 0.9f}, FlowCase{kSteam, "2", 0, 2000.0f},
+                      FlowCase{kSteam, "500", 1, 500.0f}, FlowCase{kSteam, "0.5", 2, 1800.0f}));
 
 TEST(RunSelectionTest, KvIsStoredAndPsatLookedUp) {
   EngineFixture f;

@@ -1,12 +1,11 @@
 #include "app/settings_record.h"
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 
 namespace selvio {

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "catalogue/catalogue_records.h"
 #include "catalogue/catalogue_loader.h"
+#include "catalogue/catalogue_records.h"
 #include "output/catalogue_update.h"
 #include "platform/headless_controls.h"
 #include "tests/ftp_test_server.h"

@@ -1,11 +1,11 @@
 #include "engine/valve_sizing.h"
 
-#include "engine/selection.h"
-#include "tests/engine_fixture.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include "engine/selection.h"
+#include "tests/engine_fixture.h"
 
 namespace selvio {
 namespace {
@@ -47,22 +47,47 @@ INSTANTIATE_TEST_SUITE_P(
                 [](EngineFixture& f) { f.Check(ids::kFlanged, false); }, true},
         FitCase{"ways_differ", [](ValveRecord& v) { v.valveKind = kThreeWay; }, {}, false},
         FitCase{"three_way_without_use_asked",
-                [](ValveRecord& v) { v.valveKind = kThreeWay; v.mixing = v.diverting = 1; },
+                [](ValveRecord& v) {
+                  v.valveKind = kThreeWay;
+                  v.mixing = v.diverting = 1;
+                },
                 ThreeWay, false},
         FitCase{"three_way_mixing",
-                [](ValveRecord& v) { v.valveKind = kThreeWay; v.mixing = 1; },
-                [](EngineFixture& f) { ThreeWay(f); f.Check(ids::kMixing); }, true},
+                [](ValveRecord& v) {
+                  v.valveKind = kThreeWay;
+                  v.mixing = 1;
+                },
+                [](EngineFixture& f) {
+                  ThreeWay(f);
+                  f.Check(ids::kMixing);
+                },
+                true},
         FitCase{"three_way_mixing_asked_diverting_offered",
-                [](ValveRecord& v) { v.valveKind = kThreeWay; v.diverting = 1; },
-                [](EngineFixture& f) { ThreeWay(f); f.Check(ids::kMixing); }, false},
+                [](ValveRecord& v) {
+                  v.valveKind = kThreeWay;
+                  v.diverting = 1;
+                },
+                [](EngineFixture& f) {
+                  ThreeWay(f);
+                  f.Check(ids::kMixing);
+                },
+                false},
         FitCase{"three_way_diverting",
-                [](ValveRecord& v) { v.valveKind = kThreeWay; v.diverting = 1; },
-                [](EngineFixture& f) { ThreeWay(f); f.Check(ids::kDiverting); }, true},
-        FitCase{"no_ways_asked",
-                [](ValveRecord& v) { v.valveKind = kValveKindNotGiven; },
+                [](ValveRecord& v) {
+                  v.valveKind = kThreeWay;
+                  v.diverting = 1;
+                },
+                [](EngineFixture& f) {
+                  ThreeWay(f);
+                  f.Check(ids::kDiverting);
+                },
+                true},
+        FitCase{"no_ways_asked", [](ValveRecord& v) { v.valveKind = kValveKindNotGiven; },
                 [](EngineFixture& f) { f.Check(ids::kTwoWay, false); }, false},
-        FitCase{"balanced_asked_not_offered", {},
-                [](EngineFixture& f) { f.Check(ids::kBalanced); }, false},
+        FitCase{"balanced_asked_not_offered",
+                {},
+                [](EngineFixture& f) { f.Check(ids::kBalanced); },
+                false},
         FitCase{"balanced_asked_and_offered", [](ValveRecord& v) { v.pressureBalanced = 1; },
                 [](EngineFixture& f) { f.Check(ids::kBalanced); }, true},
         FitCase{"not_for_water", [](ValveRecord& v) { v.forWater = 0; }, {}, false},
@@ -71,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"not_for_steam", [](ValveRecord& v) { v.forSteam = 0; },
                 [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); }, false},
         FitCase{"pressure_above_rating", [](ValveRecord& v) { v.maxPressure = 5; }, {}, false},
-        FitCase{"temperature_above_rating", [](ValveRecord& v) { v.maxTemperature = 80; }, {}, false},
+        FitCase{
+            "temperature_above_rating", [](ValveRecord& v) { v.maxTemperature = 80; }, {}, false},
         FitCase{"kvs_equal_to_kv", [](ValveRecord& v) { v.kvs = 20; }, {}, true},
         FitCase{"kvs_below_kv", [](ValveRecord& v) { v.kvs = 19.9f; }, {}, false}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -91,8 +117,8 @@ TEST(SizeControlValveTest, LaterCandidatesStayWithinOneDiameterStepOfTheFirst) {
     std::vector<float> later;
     std::vector<QString> kept;
   };
-  for (const Case& c : {Case{50, {40, 65, 80}, {"50", "40", "65"}},
-                        Case{150, {200, 300}, {"150", "200"}}}) {
+  for (const Case& c :
+       {Case{50, {40, 65, 80}, {"50", "40", "65"}}, Case{150, {200, 300}, {"150", "200"}}}) {
     EngineFixture f;
     f.catalogue->valves.Append(MakeValve(QString::number(c.first), c.first, 400));
     for (float dn : c.later) f.catalogue->valves.Append(MakeValve(QString::number(dn), dn, 400));

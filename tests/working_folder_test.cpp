@@ -1,19 +1,19 @@
-#include "app/catalogue_question.h"
 #include "app/working_folder.h"
-#include "catalogue/catalogue_date.h"
-#include "platform/headless_controls.h"
+
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/catalogue_question.h"
+#include "catalogue/catalogue_date.h"
+#include "platform/headless_controls.h"
 
 namespace selvio {
 namespace {
