@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the include layering, builds, and runs every test: once in a normal build (which also
-# builds the benchmarks, without running them) and once with address and undefined-behaviour
-# sanitizers.
+# Installs what is missing, checks the include layering, builds, and runs every test: once in a
+# normal build (which also builds the benchmarks, without running them) and once with address
+# and undefined-behaviour sanitizers. The fuzz corpora are replayed as tests in both builds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_tools.sh
