@@ -65,7 +65,8 @@ DialogTemplate CCalcPlotnDlg::Template() const {
            {kConcentrationUnit, ControlType::Label, QStringLiteral("%"), 3, 2},
            {ids::kOk, ControlType::Button, QString::fromUtf8("Расчитать"), 4, 1},
            {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 4, 2}},
-          ids::kOk};
+          ids::kOk,
+          {{kEthylene, kPropylene}}};
 }
 
 void CCalcPlotnDlg::Initialise(DialogControls& controls) {
@@ -76,9 +77,6 @@ void CCalcPlotnDlg::Initialise(DialogControls& controls) {
   controls.SetText(kConcentration, concentrationText_);
   density_ = 0;
 
-  // The two radios form one group whatever window shows them.
-  controls.Bind(kEthylene, [&controls] { controls.SetChecked(kPropylene, false); });
-  controls.Bind(kPropylene, [&controls] { controls.SetChecked(kEthylene, false); });
   controls.Bind(ids::kOk, [this, &controls] { OnCalculate(controls); });
 }
 

@@ -66,6 +66,7 @@ bool HeadlessControls::RunModalDialog(ModalDialog& dialog) {
   for (const DialogControl& control : dialogTemplate.controls) {
     window.Define(control.id, control.kind, control.text);
   }
+  for (const std::vector<int>& group : dialogTemplate.radioGroups) window.DefineRadioGroup(group);
   dialog.Initialise(window);
   if (!window.ended_) dialog.Shown(window);
   if (!window.ended_ && !dialogScripts_.empty()) {

@@ -20,13 +20,14 @@ struct DialogControl {
   int columnSpan = 1;
 };
 
-// What a window needs to build a dialog: its resource id, title, controls and the button that
-// Enter presses.
+// What a window needs to build a dialog: its resource id, title, controls, the button that
+// Enter presses, and its radio groups (a user's click on one radio unchecks the rest).
 struct DialogTemplate {
   int id = 0;
   QString title;
   std::vector<DialogControl> controls;
   int defaultButton = 1;
+  std::vector<std::vector<int>> radioGroups = {};
 };
 
 // The window a dialog's logic drives: the id-keyed operations on the dialog's own controls,

@@ -55,6 +55,9 @@ bool RunQtDialog(ModalDialog& dialog, QWidget* parent) {
     }
     grid->addWidget(widget, control.row, control.column, 1, control.columnSpan);
   }
+  for (const std::vector<int>& group : dialogTemplate.radioGroups) {
+    controls.DefineRadioGroup(group);
+  }
   controls.SetDefaultButton(dialogTemplate.defaultButton);
   // Only the look: Enter reaches the default button through the controls, not through Qt.
   if (auto* button = qobject_cast<QPushButton*>(controls.Widget(dialogTemplate.defaultButton))) {
