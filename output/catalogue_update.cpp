@@ -43,8 +43,11 @@ bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalo
     return false;
   }
   const QString previousDate = catalogue.catalogueDate;
-  const QString failure = LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue).failure;
-  if (!failure.isEmpty()) {
+  if (result.catalogue) {
+    catalogue = *result.catalogue;
+  } else if (const QString failure =
+                 LoadCatalogue(QStringLiteral("xmldata.xml"), catalogue).failure;
+             !failure.isEmpty()) {
     messages.ShowMessage(failure);
     return false;
   }

@@ -14,8 +14,9 @@ QString CatalogueCaption(const Catalogue& catalogue);
 // The message for a transfer that did not apply; empty for one that did.
 QString UpdateTransferFailureMessage(const UpdateTransferResult& result);
 
-// Ends an update as "Обновить" does: shows why a transfer failed, or loads "xmldata.xml" again
-// and shows whether the catalogue date changed ("Обновление не найдено" / "Обновление прошло
+// Ends an update as "Обновить" does: shows why a transfer failed, or takes the catalogue the
+// transfer downloaded and checked (loading "xmldata.xml" again when the server sent none) and
+// shows whether the catalogue date changed ("Обновление не найдено" / "Обновление прошло
 // успешно"), then how many listing entries were refused. True when the transfer applied and
 // the catalogue loaded.
 bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalogue,

@@ -143,12 +143,13 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
   }
 
   if (const QTemporaryFile* catalogue = staged.Find(kCatalogueFileName)) {
-    const auto trial = std::make_unique<Catalogue>();
+    auto trial = std::make_shared<Catalogue>();
     result.catalogueFailure = LoadCatalogue(catalogue->fileName(), *trial).failure;
     if (!result.catalogueFailure.isEmpty()) {
       result.status = UpdateTransferStatus::CatalogueUnreadable;
       return result;
     }
+    result.catalogue = std::move(trial);
   }
   result.file = staged.Apply();
   if (!result.file.isEmpty()) {

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
+#include "catalogue/catalogue_records.h"
 #include "output/update_settings.h"
 #include "platform/ftp_session.h"
 
@@ -26,6 +28,9 @@ struct UpdateTransferResult {
   int refused = 0;           // listing entries whose names may not be written here
   QString file;              // the file a transfer broke on or that could not be written
   QString catalogueFailure;  // the loader's text for an unreadable catalogue
+  // The downloaded xmldata.xml as it was loaded to check it, when the server sent one; the
+  // catalogue in use takes it without reading the file a second time.
+  std::shared_ptr<const Catalogue> catalogue;
 };
 
 // Where a running update is: the file downloading (empty while the folder is listed) and how
