@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/cli/batch_command.h"
+#include "app/cli/cli_files.h"
 #include "app/cli/select_command.h"
 #include "app/control_inventory.h"
 #include "app/density_dialog.h"
@@ -237,8 +238,8 @@ const QString kLongExponent = QStringLiteral("1e") + QString(99998, QLatin1Char(
 const QString kLongLetters = QString(100000, QChar(0x0416));  // Ж
 
 TEST_F(HostileInputTest, HundredThousandCharacterTextsInEveryFieldAreCutAndAnswered) {
-  const QString previous = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(Work()));
+  CurrentFolderScope folder;
+  ASSERT_TRUE(folder.Enter(Work()));
   for (const QString& text : {kLongDigits, kLongExponent, kLongLetters}) {
     for (int product : {ids::kControlValve, ids::kDpRegulator, ids::kReducingValve}) {
       HeadlessControls controls;
@@ -266,7 +267,6 @@ TEST_F(HostileInputTest, HundredThousandCharacterTextsInEveryFieldAreCutAndAnswe
       EXPECT_EQ(FieldText(record.roomSensors), text.left(99)) << name;
     }
   }
-  QDir::setCurrent(previous);
 }
 
 TEST_F(HostileInputTest, CatalogueTextsOfAHundredThousandCharactersFitThePanels) {
@@ -302,8 +302,8 @@ TEST_F(HostileInputTest, CatalogueTextsOfAHundredThousandCharactersFitThePanels)
 }
 
 TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
-  const QString previous = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(Work()));
+  CurrentFolderScope folder;
+  ASSERT_TRUE(folder.Enter(Work()));
   HeadlessControls controls;
   DefineFormControls(controls);
   GlycolTables glycol;
@@ -356,7 +356,6 @@ TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
   // Some random inputs are readable: both calculators did write results.
   EXPECT_GT(densities, 0);
   EXPECT_GT(flows, 0);
-  QDir::setCurrent(previous);
 }
 
 // A CSV cell holding `text` as it is: quoted, with its quotes doubled.
