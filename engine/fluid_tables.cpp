@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/c_numbers.h"
+#include "platform/working_files.h"
 
 namespace selvio {
 namespace {
@@ -76,7 +77,8 @@ std::optional<Bracket> BracketOf(const std::vector<float>& axis, int count, floa
 }  // namespace
 
 LoadResult LoadSaturationTable(SaturationTable& table) {
-  const std::optional<QByteArray> bytes = ReadWholeFile(QStringLiteral("Рнас.dat"));
+  const std::optional<QByteArray> bytes =
+      ReadWholeFile(working_files::Name(working_files::kSaturationTable));
   if (!bytes) {
     return {false,
             QStringLiteral("Не хватает файла данных Рнас! Пожалуйста, переустановите программу.")};

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/control_inventory.h"
+#include "app/form/control_inventory.h"
 
 namespace selvio::fuzz {
 namespace {

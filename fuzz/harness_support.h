@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "app/selvio_view.h"
+#include "app/form/selvio_view.h"
 #include "platform/headless_controls.h"
 
 // Shared by the fuzz harnesses: each input goes through a file, as the program reads it, in a

@@ -6,11 +6,13 @@
 #include <cstdlib>
 
 #include "fuzz/harness_support.h"
-#include "output/update_settings.h"
+#include "platform/working_files.h"
+#include "update/update_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace selvio;
-  const QString path = fuzz::WriteInput(QString::fromUtf8(kUpdateSettingsFileName), data, size);
+  const QString path =
+      fuzz::WriteInput(working_files::Name(working_files::kUpdateSettings), data, size);
   const UpdateSettings read = LoadUpdateSettings(path);
   for (const QString* field : {&read.server, &read.login, &read.password, &read.path}) {
     if (field->size() > kUpdateFieldCapacity) std::abort();

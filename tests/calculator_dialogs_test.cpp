@@ -2,8 +2,8 @@
 #include <map>
 #include <utility>
 
-#include "app/density_dialog.h"
-#include "app/flow_dialog.h"
+#include "app/dialogs/density_dialog.h"
+#include "app/dialogs/flow_dialog.h"
 #include "form_fixture.h"
 
 namespace selvio::test {

@@ -1,4 +1,4 @@
-#include "app/candidate_dialog.h"
+#include "app/dialogs/candidate_dialog.h"
 
 #include <memory>
 

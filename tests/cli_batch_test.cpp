@@ -7,7 +7,7 @@
 
 #include "app/cli/batch_csv.h"
 #include "app/cli/select_command.h"
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 #include "tests/cli_run.h"
 
 namespace selvio::test {

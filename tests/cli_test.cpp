@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/cli/select_command.h"
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 #include "platform/c_numbers.h"
 #include "tests/cli_run.h"
 

@@ -1,4 +1,4 @@
-#include "app/document_commands.h"
+#include "app/form/document_commands.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/selection_form.h"
+#include "app/form/selection_form.h"
 #include "catalogue/catalogue_records.h"
 #include "engine/selection.h"
 #include "engine/sizing_context.h"

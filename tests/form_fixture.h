@@ -10,8 +10,8 @@
 #include <initializer_list>
 #include <memory>
 
-#include "app/control_inventory.h"
-#include "app/selvio_view.h"
+#include "app/form/control_inventory.h"
+#include "app/form/selvio_view.h"
 #include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 

@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
-#include "app/capillary_lengths.h"
-#include "app/fixed_text_ids.h"
-#include "app/units.h"
+#include "app/form/capillary_lengths.h"
+#include "app/form/fixed_text_ids.h"
+#include "app/form/units.h"
 #include "form_fixture.h"
 
 namespace selvio::test {

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "app/units.h"
+#include "app/form/units.h"
 #include "form_fixture.h"
 
 namespace selvio::test {

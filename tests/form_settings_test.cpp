@@ -2,7 +2,7 @@
 #include <map>
 #include <vector>
 
-#include "app/units.h"
+#include "app/form/units.h"
 #include "form_fixture.h"
 
 namespace selvio::test {

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "output/update_settings.h"
+#include "update/update_settings.h"
 
 namespace selvio::test {
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 #include "tests/cli_run.h"
 #include "tests/document_files.h"
 

@@ -1,4 +1,4 @@
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output/update_dialog.h"
+#include "app/dialogs/update_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "output/update_settings.h"
+#include "update/update_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "output/update_transfer.h"
 #include "platform/ftp_listing.h"
+#include "update/update_transfer.h"
 
 namespace selvio {
 namespace {

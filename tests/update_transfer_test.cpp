@@ -1,4 +1,4 @@
-#include "output/update_transfer.h"
+#include "update/update_transfer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "catalogue/catalogue_loader.h"
 #include "catalogue/catalogue_records.h"
-#include "output/catalogue_update.h"
 #include "platform/headless_controls.h"
 #include "tests/ftp_test_server.h"
+#include "update/catalogue_update.h"
 
 namespace selvio::test {
 namespace {

@@ -12,9 +12,9 @@
 #include <functional>
 #include <set>
 
-#include "app/control_inventory.h"
-#include "app/fixed_text_ids.h"
-#include "app/section_switches.h"
+#include "app/form/control_inventory.h"
+#include "app/form/fixed_text_ids.h"
+#include "app/form/section_switches.h"
 #include "app/window/form_placement.h"
 #include "platform/control_ids.h"
 #include "platform/headless_controls.h"

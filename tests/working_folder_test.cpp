@@ -1,4 +1,4 @@
-#include "app/working_folder.h"
+#include "app/files/working_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_question.h"
+#include "app/dialogs/catalogue_question.h"
 #include "catalogue/catalogue_date.h"
 #include "platform/headless_controls.h"
 

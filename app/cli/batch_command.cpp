@@ -11,7 +11,7 @@
 #include "app/cli/select_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/working_folder_option.h"
-#include "app/selvio_view.h"
+#include "app/form/selvio_view.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
 #include "platform/control_ids.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/units.h"
+#include "app/form/units.h"
 
 namespace selvio {
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 
 namespace selvio {
 

@@ -5,7 +5,7 @@
 #include <QtEndian>
 
 #include "app/cli/select_command.h"
-#include "app/settings_record.h"
+#include "app/files/settings_record.h"
 
 namespace selvio {
 

@@ -1,6 +1,6 @@
 #include "app/cli/headless_form.h"
 
-#include "app/control_inventory.h"
+#include "app/form/control_inventory.h"
 
 namespace selvio {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/glycol_tables.h"
-#include "app/selvio_view.h"
+#include "app/files/glycol_tables.h"
+#include "app/form/selvio_view.h"
 #include "catalogue/catalogue_records.h"
 #include "platform/headless_controls.h"
 

@@ -13,7 +13,7 @@
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
-#include "app/selvio_view.h"
+#include "app/form/selvio_view.h"
 #include "output/report_document.h"
 #include "output/selection_report.h"
 #include "platform/control_ids.h"

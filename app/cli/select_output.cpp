@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/fixed_text_ids.h"
+#include "app/form/fixed_text_ids.h"
 #include "output/selection_report.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"

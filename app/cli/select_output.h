@@ -3,7 +3,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "app/selvio_view.h"
+#include "app/form/selvio_view.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {

@@ -6,10 +6,11 @@
 #include "app/cli/cli_files.h"
 #include "app/cli/working_folder_option.h"
 #include "catalogue/catalogue_loader.h"
-#include "output/catalogue_update.h"
-#include "output/update_settings.h"
-#include "output/update_transfer.h"
 #include "platform/headless_controls.h"
+#include "platform/working_files.h"
+#include "update/catalogue_update.h"
+#include "update/update_settings.h"
+#include "update/update_transfer.h"
 
 namespace selvio {
 namespace {
@@ -55,7 +56,8 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return RefuseUpdate(err, refusal);
   }
-  const QString settingsPath = QDir(dir).filePath(QString::fromUtf8(kUpdateSettingsFileName));
+  const QString settingsPath =
+      QDir(dir).filePath(working_files::Name(working_files::kUpdateSettings));
   if (!QFileInfo(settingsPath).isFile()) {
     return RefuseUpdate(
         err, QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
@@ -68,10 +70,10 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
 
   // The catalogue in use, as the form loaded it at start; a folder without one has no date.
   const auto catalogue = std::make_unique<Catalogue>();
-  LoadCatalogue(QStringLiteral("xmldata.xml"), *catalogue);
+  LoadCatalogue(working_files::Name(working_files::kCatalogue), *catalogue);
 
-  const UpdateTransferResult result =
-      RunUpdateTransfer(LoadUpdateSettings(QString::fromUtf8(kUpdateSettingsFileName)), timeouts);
+  const UpdateTransferResult result = RunUpdateTransfer(
+      LoadUpdateSettings(working_files::Name(working_files::kUpdateSettings)), timeouts);
   HeadlessControls messages;
   const bool done = FinishCatalogueUpdate(result, *catalogue, messages);
   for (const QString& message : messages.Messages()) out << message << '\n';

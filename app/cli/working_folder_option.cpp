@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/working_folder.h"
+#include "app/files/working_folder.h"
 
 namespace selvio {
 

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "app/control_inventory.h"
-#include "app/fixed_text_ids.h"
+#include "app/form/control_inventory.h"
+#include "app/form/fixed_text_ids.h"
 #include "app/window/form_pictures.h"
 #include "app/window/form_placement.h"
 #include "platform/control_ids.h"

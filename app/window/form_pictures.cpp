@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/fixed_text_ids.h"
+#include "app/form/fixed_text_ids.h"
 #include "platform/control_ids.h"
 
 namespace selvio {

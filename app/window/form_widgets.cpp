@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "app/control_inventory.h"
-#include "app/fixed_text_ids.h"
+#include "app/form/control_inventory.h"
+#include "app/form/fixed_text_ids.h"
 #include "app/window/accessible_names.h"
 #include "app/window/form_pictures.h"
 #include "app/window/form_placement.h"

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/files/working_folder.h"
 #include "app/window/main_window.h"
-#include "app/working_folder.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "app/window/about_dialog.h"
 #include "app/window/form_widgets.h"
 #include "platform/control_ids.h"
+#include "platform/qt/qt_dialog_host.h"
 
 // The pictures are compiled into this static library; nothing would reference them otherwise.
 static void InitialisePictures() { Q_INIT_RESOURCE(selvio); }
@@ -24,6 +25,7 @@ CMainFrame::CMainFrame() {
   form_ = new QWidget;
   form_->setObjectName(QStringLiteral("form"));
   controls_ = std::make_unique<QtControls>(form_);
+  controls_->SetDialogRunner(RunQtDialog);
   BuildFormWidgets(form_, *controls_);
   scrollArea_->setWidget(form_);
   setCentralWidget(scrollArea_);

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/glycol_tables.h"
-#include "app/selvio_view.h"
+#include "app/files/glycol_tables.h"
+#include "app/form/selvio_view.h"
 #include "catalogue/catalogue_records.h"
 #include "platform/desktop/desktop_programs.h"
 #include "platform/qt/default_printer.h"

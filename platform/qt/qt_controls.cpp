@@ -15,7 +15,6 @@
 #include "platform/control_ids.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/picture_label.h"
-#include "platform/qt/qt_dialog_host.h"
 
 namespace selvio {
 namespace {
@@ -305,7 +304,9 @@ void QtControls::ShowMessage(const QString& text) {
   box.exec();
 }
 
-bool QtControls::RunModalDialog(ModalDialog& dialog) { return RunQtDialog(dialog, window_); }
+bool QtControls::RunModalDialog(ModalDialog& dialog) {
+  return dialogRunner_ && dialogRunner_(dialog, window_);
+}
 
 std::optional<QString> QtControls::ChooseFile(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(window_);

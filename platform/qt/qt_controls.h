@@ -43,6 +43,11 @@ class QtControls : public DialogControls {
   QWidget* Widget(int id) const;
   // The button that Enter presses; 1 unless told.
   void SetDefaultButton(int id) { defaultButton_ = id; }
+  // Builds and runs a modal dialog over `parent`; true when it was closed through OK.
+  using DialogRunner = std::function<bool(ModalDialog& dialog, QWidget* parent)>;
+  // What RunModalDialog runs the dialog with; without one a dialog is not shown and counts as
+  // cancelled.
+  void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
   // What EndDialog does; a window that is no dialog has none.
   void SetDialogEnd(std::function<void(bool accepted)> end) { dialogEnd_ = std::move(end); }
 
@@ -92,6 +97,7 @@ class QtControls : public DialogControls {
   std::map<int, Handler> handlers_;
   std::map<int, std::vector<int>> radioGroups_;  // radio id -> its whole group
   std::function<void(bool)> dialogEnd_;
+  DialogRunner dialogRunner_;
   int defaultButton_ = 1;
 };
 

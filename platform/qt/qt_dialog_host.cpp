@@ -46,6 +46,7 @@ bool RunQtDialog(ModalDialog& dialog, QWidget* parent) {
   auto* grid = new QGridLayout(&window);
 
   QtControls controls(&window);
+  controls.SetDialogRunner(RunQtDialog);  // a dialog opened from this one
   for (const DialogControl& control : dialogTemplate.controls) {
     QWidget* widget =
         controls.Create(control.id, control.kind, control.text, &window, ListStyle::ListBox);

@@ -1,0 +1,74 @@
+#include "app/dialogs/flow_dialog.h"
+
+#include <cmath>
+#include <utility>
+
+#include "engine/heat_load.h"
+#include "platform/c_numbers.h"
+#include "platform/control_ids.h"
+
+namespace selvio {
+
+CalcRashodDlg::CalcRashodDlg(HeatLoadTexts texts) : texts_(std::move(texts)) {}
+
+DialogTemplate CalcRashodDlg::Template() const {
+  using namespace rashod_ids;
+  return {
+      131,
+      QString::fromUtf8("Расчет расхода по тепловой нагрузке"),
+      {{kScheduleCaption, ControlType::Label, QString::fromUtf8("Температурный график, °С:"), 0, 0},
+       {kSupplyTemperature, ControlType::Edit, {}, 0, 1},
+       {kReturnTemperature, ControlType::Edit, {}, 0, 2},
+       {kHeatPowerCaption, ControlType::Label, QString::fromUtf8("Тепловая мощность:"), 1, 0},
+       {kHeatPower, ControlType::Edit, {}, 1, 1},
+       {kHeatPowerUnit, ControlType::Label, QString::fromUtf8("кВт"), 1, 2},
+       {ids::kOk, ControlType::Button, QStringLiteral("OK"), 2, 1},
+       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 2}},
+      ids::kOk};
+}
+
+void CalcRashodDlg::Initialise(DialogControls& controls) {
+  using namespace rashod_ids;
+  controls.SetText(kSupplyTemperature, texts_.supplyTemperature);
+  controls.SetText(kReturnTemperature, texts_.returnTemperature);
+  controls.SetText(kHeatPower, texts_.heatPower);
+  controls.Bind(ids::kOk, [this, &controls] { OnOk(controls); });
+}
+
+void CalcRashodDlg::OnOk(DialogControls& controls) {
+  using namespace rashod_ids;
+  HeatLoadTexts typed{controls.Text(kSupplyTemperature), controls.Text(kReturnTemperature),
+                      controls.Text(kHeatPower)};
+  const float supply = ScanFloat(typed.supplyTemperature).value_or(0.0f);  // °C
+  const float back = ScanFloat(typed.returnTemperature).value_or(0.0f);    // °C
+  const float power = ScanFloat(typed.heatPower).value_or(0.0f);           // kW
+  if (std::fabs(supply - back) == 0.0f) {
+    controls.ShowMessage(
+        QString::fromUtf8("Температуры графика равны: расход по тепловой нагрузке не определен. "
+                          "Введите две разные температуры."));
+    return;
+  }
+  const float flow = WaterFlowFromHeatLoad(power, supply, back);
+  if (!std::isfinite(flow)) {
+    controls.ShowMessage(QString::fromUtf8(
+        "Расход по тепловой нагрузке не удается вычислить. Проверьте температуры графика и "
+        "тепловую мощность."));
+    return;
+  }
+  texts_ = std::move(typed);
+  flow_ = flow;
+  controls.EndDialog(true);
+}
+
+void OnFlowFromHeatLoad(FormControls& form, FormState& state) {
+  CalcRashodDlg dialog(
+      {state.calcSupplyTemperatureText, state.calcReturnTemperatureText, state.calcHeatPowerText});
+  if (!form.RunModalDialog(dialog)) return;
+  state.calcSupplyTemperatureText = dialog.Texts().supplyTemperature;
+  state.calcReturnTemperatureText = dialog.Texts().returnTemperature;
+  state.calcHeatPowerText = dialog.Texts().heatPower;
+  form.SetText(ids::kFlow, FormatC("%.2f", static_cast<double>(dialog.Flow())));
+  form.SelectListEntry(ids::kFlowUnit, 0);
+}
+
+}  // namespace selvio

@@ -1,0 +1,90 @@
+#include "app/dialogs/update_dialog.h"
+
+#include "platform/control_ids.h"
+#include "platform/working_files.h"
+#include "update/catalogue_update.h"
+
+namespace selvio {
+
+DialogTemplate CUpdateProgressDlg::Template() const {
+  using namespace update_ids;
+  return {
+      kProgressDialog,
+      QString::fromUtf8("Обновление"),
+      {{kProgressFile, ControlType::Label, QString::fromUtf8("Соединение с сервером..."), 0, 0, 2},
+       {kProgressCount, ControlType::Label, QString(), 1, 0, 2},
+       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 1}},
+      ids::kCancel};
+}
+
+void CUpdateProgressDlg::Initialise(DialogControls& controls) {
+  controls.Bind(ids::kCancel, [this] { cancelled_ = true; });
+}
+
+void CUpdateProgressDlg::Shown(DialogControls& controls) {
+  UpdateProgress shown;
+  const auto observe = [this, &controls, &shown](const UpdateProgress& progress) {
+    if (progress.file != shown.file || progress.done != shown.done) {
+      shown = progress;
+      controls.SetText(update_ids::kProgressFile,
+                       QString::fromUtf8("Загрузка файла: %1").arg(progress.file));
+      controls.SetText(
+          update_ids::kProgressCount,
+          QString::fromUtf8("Загружено файлов: %1 из %2").arg(progress.done).arg(progress.total));
+    }
+    controls.ProcessEvents();
+    return !cancelled_;
+  };
+  result_ = RunUpdateTransfer(settings_, timeouts_, observe);
+  controls.EndDialog(result_.status == UpdateTransferStatus::Applied);
+}
+
+CUpdateDlg::CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts)
+    : catalogue_(catalogue),
+      onReload_(std::move(onReload)),
+      timeouts_(timeouts),
+      settings_(LoadUpdateSettings(working_files::Name(working_files::kUpdateSettings))) {}
+
+DialogTemplate CUpdateDlg::Template() const {
+  using namespace update_ids;
+  return {kDialog,
+          QString::fromUtf8("Обновление"),
+          {{kServerLabel, ControlType::Label, QString::fromUtf8("Сервер:"), 0, 0},
+           {kServer, ControlType::Edit, QString(), 0, 1, 2},
+           {kLoginLabel, ControlType::Label, QString::fromUtf8("Логин:"), 1, 0},
+           {kLogin, ControlType::Edit, QString(), 1, 1, 2},
+           {kPasswordLabel, ControlType::Label, QString::fromUtf8("Пароль:"), 2, 0},
+           {kPassword, ControlType::Edit, QString(), 2, 1, 2},
+           {kPathLabel, ControlType::Label, QString::fromUtf8("Путь:"), 3, 0},
+           {kPath, ControlType::Edit, QString(), 3, 1, 2},
+           {kUpdate, ControlType::Button, QString::fromUtf8("Обновить"), 4, 1},
+           {ids::kOk, ControlType::Button, QString::fromUtf8("Закрыть"), 4, 2}},
+          ids::kOk};
+}
+
+void CUpdateDlg::Initialise(DialogControls& controls) {
+  using namespace update_ids;
+  controls.SetText(kServer, settings_.server);
+  controls.SetText(kLogin, settings_.login);
+  controls.SetText(kPassword, settings_.password);
+  controls.SetText(kPath, settings_.path);
+  controls.Bind(kUpdate, [this, &controls] { OnUpdate(controls); });
+}
+
+void CUpdateDlg::OnUpdate(DialogControls& controls) {
+  using namespace update_ids;
+  settings_ = {UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
+               UpdateFieldText(controls.Text(kPassword)), UpdateFieldText(controls.Text(kPath))};
+  SaveUpdateSettings(working_files::Name(working_files::kUpdateSettings), settings_);
+  CUpdateProgressDlg progress(settings_, timeouts_);
+  controls.RunModalDialog(progress);
+  if (FinishCatalogueUpdate(progress.Result(), catalogue_, controls) && onReload_) onReload_();
+}
+
+void RunUpdateDialog(FormControls& form, Catalogue& catalogue, CUpdateDlg::ReloadHandler onReload) {
+  CUpdateDlg dialog(catalogue, std::move(onReload));
+  form.RunModalDialog(dialog);
+  form.SetCaption(CatalogueCaption(catalogue));
+}
+
+}  // namespace selvio

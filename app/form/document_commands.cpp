@@ -1,0 +1,119 @@
+#include "app/form/document_commands.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "app/form/selvio_view.h"
+#include "output/report_document.h"
+#include "output/report_mail.h"
+#include "output/selection_report.h"
+#include "platform/control_ids.h"
+#include "platform/working_files.h"
+
+namespace selvio {
+namespace {
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+void DocumentCommands::Bind(FormControls& controls) {
+  controls.Bind(ids::kExportWord, [this] { ExportToWord(); });
+  controls.Bind(ids::kPrint, [this] { PrintReport(); });
+  controls.Bind(ids::kSendMail, [this] { EmailReport(); });
+  const struct {
+    DocumentKind kind;
+    int regulator;
+    int actuator;
+    int controller;
+  } buttons[] = {
+      {DocumentKind::Description, ids::kRegulatorDescription, ids::kActuatorDescription,
+       ids::kControllerDescription},
+      {DocumentKind::Drawing2d, ids::kRegulatorDrawing2d, ids::kActuatorDrawing2d,
+       ids::kControllerDrawing2d},
+      {DocumentKind::Drawing3d, ids::kRegulatorDrawing3d, ids::kActuatorDrawing3d,
+       ids::kControllerDrawing3d},
+  };
+  for (const auto& b : buttons) {
+    const DocumentKind kind = b.kind;
+    controls.Bind(b.regulator, [this, kind] { OpenRegulatorDocument(kind); });
+    controls.Bind(b.actuator, [this, kind] { OpenActuatorDocument(kind); });
+    controls.Bind(b.controller, [this, kind] { OpenControllerDocument(kind); });
+  }
+}
+
+QString DocumentCommands::Report() const {
+  return ComposeSelectionReport(view_.Result(), view_.Texts(), view_.State());
+}
+
+void DocumentCommands::ExportToWord() {
+  FormControls& controls = view_.Controls();
+  const auto document = BuildReportDocument(Report(), QDateTime::currentDateTime());
+  // The word processor reads the file after this handler has returned, so the folder stays.
+  QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/selvio-XXXXXX"));
+  folder.setAutoRemove(false);
+  const QString path = folder.filePath(Text("Подбор клапана.odt"));
+  if (!folder.isValid() || !WriteOdt(*document, path)) {
+    controls.ShowMessage(Text("Не удалось записать документ во временную папку %1.")
+                             .arg(QDir::toNativeSeparators(QDir::tempPath())));
+    return;
+  }
+  if (!programs_->HasHandlerForType(Text(kOdtMimeType)) || !programs_->OpenFile(path)) {
+    controls.ShowMessage(Text("Не найден текстовый редактор для документов OpenDocument (.odt). "
+                              "Документ сохранен в файле %1.")
+                             .arg(QDir::toNativeSeparators(path)));
+  }
+}
+
+void DocumentCommands::PrintReport() {
+  FormControls& controls = view_.Controls();
+  const auto document = BuildReportDocument(Report(), QDateTime::currentDateTime());
+  // The copy is written before printing so that it is there even when nothing prints.
+  const QString copy =
+      QDir::current().absoluteFilePath(working_files::Name(working_files::kPrintCopy));
+  if (!WriteOdt(*document, copy)) {
+    controls.ShowMessage(Text("Не удалось сохранить копию документа в файле %1.")
+                             .arg(QDir::toNativeSeparators(copy)));
+  }
+  const PrintOutcome outcome = printer_->PrintOnDefaultPrinter(
+      [&document](QPagedPaintDevice& printer) { return PaintDocumentPages(*document, printer); });
+  if (outcome == PrintOutcome::NoPrinter) {
+    controls.ShowMessage(Text("Принтер по умолчанию не найден. Документ не напечатан."));
+  } else if (outcome == PrintOutcome::Failed) {
+    controls.ShowMessage(Text("Не удалось напечатать документ."));
+  }
+}
+
+void DocumentCommands::EmailReport() {
+  if (!programs_->HasHandlerForScheme(QStringLiteral("mailto")) ||
+      !programs_->OpenUrl(ReportMailUrl(Report()))) {
+    view_.Controls().ShowMessage(
+        Text("Не найдена почтовая программа. Выберите почтовую программу по умолчанию "
+             "в настройках системы."));
+  }
+}
+
+void DocumentCommands::OpenRegulatorDocument(DocumentKind kind) {
+  for (const ProductDocumentFiles& files : RegulatorAreaDocuments(view_.Result())) {
+    OpenProductDocument(DocumentPath(kind, files), *programs_, view_.Controls());
+  }
+}
+
+void DocumentCommands::OpenActuatorDocument(DocumentKind kind) {
+  const std::optional<ProductDocumentFiles> files =
+      ActuatorAreaDocuments(view_.Result(), view_.Request().actuator.spiralElement);
+  if (!files) return;
+  const QString path = DocumentPath(kind, *files);
+  if (kind == DocumentKind::Description) {
+    OpenActuatorDescription(path, *programs_, view_.Controls());
+  } else {
+    OpenProductDocument(path, *programs_, view_.Controls());
+  }
+}
+
+void DocumentCommands::OpenControllerDocument(DocumentKind kind) {
+  OpenProductDocument(DocumentPath(kind, ControllerDocuments(view_.CatalogueData().controller)),
+                      *programs_, view_.Controls());
+}
+
+}  // namespace selvio

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include "output/product_documents.h"
+#include "platform/document_printer.h"
+#include "platform/form_controls.h"
+#include "platform/user_programs.h"
+
+namespace selvio {
+
+class CSelvioView;
+
+inline constexpr const char* kOdtMimeType = "application/vnd.oasis.opendocument.text";
+
+// The form's buttons that hand the shown selection to the user's programs: "Экспорт в MS
+// Word" (1100), "Печать" (1103), "Отправить e-mail" (1102) and the nine document buttons of
+// the result areas. Until the window gives it the desktop's programs and printer it works on
+// headless ones: nothing installed, no printer.
+class DocumentCommands {
+ public:
+  explicit DocumentCommands(CSelvioView& view) : view_(view) {}
+  DocumentCommands(const DocumentCommands&) = delete;
+  DocumentCommands& operator=(const DocumentCommands&) = delete;
+
+  void SetDesktop(UserPrograms& programs, DocumentPrinter& printer) {
+    programs_ = &programs;
+    printer_ = &printer;
+  }
+  void Bind(FormControls& controls);
+
+  // Writes the report's document into a new folder of its own, which outlives this call, and
+  // opens it in the user's word processor.
+  void ExportToWord();
+  // Keeps a copy of the document as "buff.odt" in the working directory and prints it on
+  // the default printer with its defaults.
+  void PrintReport();
+  // Opens a new message in the user's mail program with the report as its body.
+  void EmailReport();
+
+  void OpenRegulatorDocument(DocumentKind kind);
+  void OpenActuatorDocument(DocumentKind kind);
+  void OpenControllerDocument(DocumentKind kind);
+
+ private:
+  QString Report() const;
+
+  CSelvioView& view_;
+  HeadlessUserPrograms headlessPrograms_;
+  HeadlessPrinter headlessPrinter_;
+  UserPrograms* programs_ = &headlessPrograms_;
+  DocumentPrinter* printer_ = &headlessPrinter_;
+};
+
+}  // namespace selvio

@@ -1,0 +1,211 @@
+#include "app/form/selvio_view.h"
+
+#include <QDir>
+#include <utility>
+
+#include "app/dialogs/candidate_dialog.h"
+#include "app/dialogs/density_dialog.h"
+#include "app/dialogs/flow_dialog.h"
+#include "app/dialogs/update_dialog.h"
+#include "app/form/capillary_lengths.h"
+#include "app/form/mode_rules.h"
+#include "app/form/section_switches.h"
+#include "app/form/settings_transfer.h"
+#include "app/form/units.h"
+#include "catalogue/catalogue_loader.h"
+#include "engine/fluid_tables.h"
+#include "engine/selection.h"
+#include "platform/control_ids.h"
+#include "platform/working_files.h"
+
+namespace selvio {
+namespace {
+
+FileDialogRequest SelectionFileDialog() {
+  return {QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"), QStringLiteral("*.crp"),
+          QStringLiteral("crp")};
+}
+
+}  // namespace
+
+CSelvioView::CSelvioView(FormControls& controls, Catalogue& catalogue,
+                         const GlycolTables& glycolTables)
+    : controls_(controls),
+      catalogue_(catalogue),
+      glycolTables_(glycolTables),
+      panels_(controls, catalogue, saturation_, request_, result_, state_, texts_) {
+  BindHandlers();
+}
+
+void CSelvioView::BindHandlers() {
+  FormControls& c = controls_;
+  FormState& s = state_;
+  c.Bind(ids::kWater, [&c] { OnWater(c); });
+  c.Bind(ids::kGlycol, [&c] { OnGlycol(c); });
+  c.Bind(ids::kSteam, [&c] { OnSteam(c); });
+  c.Bind(ids::kTwoWay, [&c] { OnTwoWay(c); });
+  c.Bind(ids::kThreeWay, [&c] { OnThreeWay(c); });
+  c.Bind(ids::kUseSafetyFactor, [&c] { OnUseSafetyFactor(c); });
+  c.Bind(ids::kControlValve, [&c, &s] { OnControlValve(c, s); });
+  c.Bind(ids::kDpRegulator, [&c, &s] { OnRegulatorType(c, s); });
+  c.Bind(ids::kReducingValve, [&c, &s] { OnRegulatorType(c, s); });
+  c.Bind(ids::kElectric, [&c, &s] { OnElectric(c, s); });
+  c.Bind(ids::kThermostat, [&c, &s] { OnThermostat(c, s); });
+  c.Bind(ids::kPneumatic, [&c, &s] { OnPneumatic(c, s); });
+  c.Bind(ids::kThreePoint, [&c] { OnThreePoint(c); });
+  c.Bind(ids::kAnalogue, [&c] { OnAnalogue(c); });
+  c.Bind(ids::kCopperCapillary, [&c, &s] { FillCapillaryLengths(c, s.copperCapillaryLengths); });
+  c.Bind(ids::kPvcCapillary, [&c, &s] { FillCapillaryLengths(c, s.pvcCapillaryLengths); });
+  c.Bind(ids::kStainlessCapillary,
+         [&c, &s] { FillCapillaryLengths(c, s.stainlessCapillaryLengths); });
+  c.Bind(ids::kActuatorTicked, [&c, &s] { SetActuatorSection(c, s, false); });
+  c.Bind(ids::kActuatorEmpty, [&c, &s] { SetActuatorSection(c, s, true); });
+  c.Bind(ids::kControllerTicked, [&c, &s] { SetControllerSection(c, s, false); });
+  c.Bind(ids::kControllerEmpty, [&c, &s] { SetControllerSection(c, s, true); });
+  c.Bind(ids::kCalculate, [this] { OnCalculate(); });
+  c.Bind(ids::kOtherConfiguration, [this] { OnOtherConfiguration(*this); });
+  c.Bind(ids::kDensityCalc, [this] { OnDensityCalc(controls_, glycolTables_); });
+  c.Bind(ids::kFlowCalc, [&c, &s] { OnFlowFromHeatLoad(c, s); });
+  c.Bind(ids::kOpen, [this] { OnOpen(); });
+  c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
+  c.Bind(ids::kOk, [this] { OnExit(); });
+  c.Bind(ids::kCancel, [this] { OnExit(); });
+  c.Bind(ids::kCheckUpdate,
+         [this] { RunUpdateDialog(controls_, catalogue_, [this] { RebuildCapillaryLengths(); }); });
+  documents_.Bind(c);
+}
+
+void CSelvioView::RebuildCapillaryLengths() {
+  BuildCapillaryLengthLists(catalogue_, state_);
+  const std::pair<int, const CapillaryLengthList*> metals[] = {
+      {ids::kCopperCapillary, &state_.copperCapillaryLengths},
+      {ids::kPvcCapillary, &state_.pvcCapillaryLengths},
+      {ids::kStainlessCapillary, &state_.stainlessCapillaryLengths}};
+  for (const auto& [radio, lengths] : metals) {
+    if (!controls_.IsChecked(radio)) continue;
+    const int selected = controls_.SelectedIndex(ids::kCapillaryLength);
+    FillCapillaryLengths(controls_, *lengths);
+    if (selected > 0 && selected < lengths->count) {
+      controls_.SelectListEntry(ids::kCapillaryLength, selected);
+    }
+    return;
+  }
+}
+
+void CSelvioView::Initialise(bool readSettingsFile) {
+  if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
+    controls_.ShowMessage(load.failure);
+  }
+
+  ShowStartState();
+  if (const LoadResult load =
+          LoadCatalogue(working_files::Name(working_files::kCatalogue), catalogue_);
+      !load) {
+    controls_.ShowMessage(load.failure);
+  }
+  BuildCapillaryLengthLists(catalogue_, state_);
+
+  result_.valveCandidateCount = 0;
+  result_.dpRegulatorCandidateCount = 0;
+  result_.reducingValveCandidateCount = 0;
+
+  // The nine document buttons stay visible: the result panels enable them for the product
+  // shown, and nothing would show them again once hidden.
+
+  // The settings file stays in the start-up folder whatever folder a file dialog visits later.
+  settingsPath_ = QDir::current().absoluteFilePath(working_files::Name(working_files::kSettings));
+  if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
+  ApplySettingsRecord(settings_, controls_, state_);
+
+  controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
+}
+
+void CSelvioView::ShowStartState() {
+  state_.controllerSectionOn = 0;
+  state_.controllerSectionAvailable = 1;
+  state_.actuatorSectionOn = 0;
+  state_.actuatorSectionAvailable = 1;
+  RefreshControllerSwitch(controls_, state_);
+  RefreshActuatorSwitch(controls_, state_);
+
+  for (int id : {ids::kElectricLabels, ids::kElectricValues, ids::kPneumaticLabels,
+                 ids::kPneumaticValues, ids::kThermostatLabels, ids::kThermostatValues}) {
+    controls_.Show(id, false);
+  }
+  ShowElectricGroup(controls_, false);
+  ShowThermostatGroup(controls_, false);
+  ShowPneumaticGroup(controls_, false);
+
+  FillUnitLists(controls_);
+}
+
+void CSelvioView::StartOver(const SettingsRecord& record) {
+  request_ = SelectionRequest{};
+  ResetSelectionResult(result_);
+  texts_ = ResultTexts{};
+  ShowStartState();
+  settings_ = DefaultSettingsRecord();
+  ApplySettingsRecord(settings_, controls_, state_);
+  settings_ = record;
+  ApplySettingsRecord(settings_, controls_, state_);
+}
+
+SelectionForm CSelvioView::Form() {
+  return {controls_, catalogue_, saturation_, request_, result_, state_.actuatorSectionOn != 0,
+          &panels_};
+}
+
+void CSelvioView::OnCalculate() {
+  SelectionForm form = Form();
+  selvio::OnCalculate(form);
+}
+
+void CSelvioView::OnOpen() {
+  const std::optional<QString> path = controls_.ChooseFileToOpen(SelectionFileDialog());
+  if (path) OpenSelectionFile(*path);
+}
+
+void CSelvioView::OnSaveAs() {
+  const std::optional<QString> path = controls_.ChooseFileToSave(SelectionFileDialog());
+  if (path) SaveSelectionFile(*path);
+}
+
+void CSelvioView::OnExit() {
+  CaptureSettingsRecord(controls_, state_, settings_);
+  WriteSelectionFile(settingsPath_, settings_);
+  if (closeHandler_) closeHandler_();
+}
+
+bool CSelvioView::OpenSelectionFile(const QString& path) {
+  if (!ReadSelectionFile(path, settings_)) return false;
+  ApplySettingsRecord(settings_, controls_, state_);
+  return true;
+}
+
+bool CSelvioView::SaveSelectionFile(const QString& path) {
+  CaptureSettingsRecord(controls_, state_, settings_);
+  return WriteSelectionFile(path, settings_);
+}
+
+void CSelvioView::ApplyCandidateChoice(int candidate, int actuator) {
+  result_.shownCandidate = candidate;
+  result_.shownActuator = actuator;
+  if (result_.valveCandidateCount > 0) panels_.ShowValveResult();
+  if (result_.dpRegulatorCandidateCount > 0) panels_.ShowDpRegulatorResult();
+  if (result_.reducingValveCandidateCount > 0) panels_.ShowReducingValveResult();
+}
+
+bool CSelvioView::HoldsCandidateChoice(int candidate, int actuator) const {
+  if (result_.valveCandidateCount > 0) {
+    if (candidate < 0 || candidate >= result_.valveCandidateCount) return false;
+    const ValveCandidate& c = result_.valveCandidates[static_cast<std::size_t>(candidate)];
+    const int actuators = c.electricActuatorCount + c.pneumaticActuatorCount + c.thermostatCount;
+    return actuators == 0 ? actuator == -1 : (actuator >= 0 && actuator < actuators);
+  }
+  const int regulators = result_.dpRegulatorCandidateCount > 0
+                             ? result_.dpRegulatorCandidateCount
+                             : result_.reducingValveCandidateCount;
+  return candidate >= 0 && candidate < regulators && actuator == -1;
+}
+
+}  // namespace selvio

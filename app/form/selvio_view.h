@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "app/files/glycol_tables.h"
+#include "app/files/settings_record.h"
+#include "app/form/document_commands.h"
+#include "app/form/form_state.h"
+#include "app/form/selection_form.h"
+#include "catalogue/catalogue_records.h"
+#include "engine/saturation_table.h"
+#include "engine/selection_request.h"
+#include "engine/selection_result.h"
+#include "output/result_panels.h"
+#include "output/result_texts.h"
+#include "platform/form_controls.h"
+#include "platform/working_files.h"
+
+namespace selvio {
+
+// The selection form's logic over its controls: start-up, the mode rules bound to the
+// controls, the calculation, the selection files and the exit routine. It owns the form's
+// working data; the catalogue and the glycol tables are the program's and are only held.
+class CSelvioView {
+ public:
+  // Asked to close the main window once the exit routine has saved the settings.
+  using CloseHandler = std::function<void()>;
+
+  // Binds every handler of the form to `controls`; nothing else happens until Initialise.
+  CSelvioView(FormControls& controls, Catalogue& catalogue, const GlycolTables& glycolTables);
+  CSelvioView(const CSelvioView&) = delete;
+  CSelvioView& operator=(const CSelvioView&) = delete;
+
+  // Fills the form in its start-up order: tables, section switches, unit lists, catalogue
+  // ("xmldata.xml"), capillary lengths, the settings file "user.bin" (or, with
+  // `readSettingsFile` false, the defaults alone), and the caption.
+  void Initialise(bool readSettingsFile = true);
+
+  // Puts the form back as a first start without a settings file leaves it (the data files stay
+  // loaded), forgets the last calculation, and sets the form from `record` as "Открыть" does.
+  // Sizing many points on one form this way carries nothing from one point to the next.
+  void StartOver(const SettingsRecord& record);
+
+  // "Расчет" (1072): one calculation, its message and the result panels.
+  void OnCalculate();
+  // "Открыть" (1109) and "Сохранить как" (1110) through the file dialogs.
+  void OnOpen();
+  void OnSaveAs();
+  // "Выход" (1), Enter and Esc: saves the inputs into "user.bin", then asks to close.
+  void OnExit();
+
+  // What "Открыть" does with the chosen file: reads it over the settings record and, when it
+  // could be read, sets the form from it. False when the file was ignored.
+  bool OpenSelectionFile(const QString& path);
+  // What "Сохранить как" does with the chosen name. False when nothing was written.
+  bool SaveSelectionFile(const QString& path);
+
+  // A confirmed choice of the candidate dialog: shows that candidate and actuator and redraws
+  // the panels of the filled candidate list.
+  void ApplyCandidateChoice(int candidate, int actuator);
+  // Whether the candidate dialog could confirm this pair for the last calculation: a candidate
+  // of the filled list and one of its actuators, or -1 when it has none.
+  bool HoldsCandidateChoice(int candidate, int actuator) const;
+
+  void SetCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
+
+  // The calculation's view of the form, over this view's members.
+  SelectionForm Form();
+
+  FormControls& Controls() { return controls_; }
+  const Catalogue& CatalogueData() const { return catalogue_; }
+  const GlycolTables& Glycol() const { return glycolTables_; }
+  const SaturationTable& Saturation() const { return saturation_; }
+  const SelectionRequest& Request() const { return request_; }
+  const SelectionResult& Result() const { return result_; }
+  const FormState& State() const { return state_; }
+  const ResultTexts& Texts() const { return texts_; }
+  const SettingsRecord& Settings() const { return settings_; }
+  ResultPanels& Panels() { return panels_; }
+  // Export, print, e-mail and the document buttons; the window gives them its desktop.
+  DocumentCommands& Documents() { return documents_; }
+
+ private:
+  // After a catalogue reload: the length lists are built anew, and list 1076 shows the new
+  // lengths of the checked capillary metal, on the same line while the list still holds it.
+  void RebuildCapillaryLengths();
+  void BindHandlers();
+  // The section switches, the hidden actuator groups and the unit lists of a first start.
+  void ShowStartState();
+
+  FormControls& controls_;
+  Catalogue& catalogue_;
+  const GlycolTables& glycolTables_;
+  SaturationTable saturation_;
+  SelectionRequest request_;
+  SelectionResult result_;
+  FormState state_;
+  ResultTexts texts_;
+  SettingsRecord settings_ = DefaultSettingsRecord();
+  QString settingsPath_ = working_files::Name(working_files::kSettings);
+  FormResultPanels panels_;
+  CloseHandler closeHandler_;
+  DocumentCommands documents_{*this};
+};
+
+}  // namespace selvio

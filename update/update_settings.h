@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace selvio {
+
+// The update settings file, in the working directory.
+// Longest text a field keeps; the rest of a longer one is cut off.
+inline constexpr int kUpdateFieldCapacity = 1023;
+
+// `text` cut to kUpdateFieldCapacity units; a surrogate pair at the cut is dropped whole, so the
+// field is written and read back as it is.
+QString UpdateFieldText(const QString& text);
+
+// Where the catalogue update comes from: the FTP server ("host" or "host:port"), the log-in
+// and the remote folder.
+struct UpdateSettings {
+  QString server;
+  QString login;
+  QString password;
+  QString path;
+
+  bool operator==(const UpdateSettings&) const = default;
+};
+
+// Reads the first four white-space-separated words of the file at `path` into server, login,
+// password and path, in that order; a field no word is left for stays empty. The file is read
+// as words, not lines, so an empty line or a field with a space shifts the words that follow.
+// A missing or unreadable file gives four empty fields. Bytes are read as UTF-8.
+UpdateSettings LoadUpdateSettings(const QString& path);
+
+// Writes the four fields, each followed by CR LF, as UTF-8 to the file at `path`, which is
+// created (or narrowed to) readable and writable by its owner only, as it holds a password.
+// False when the file cannot be written.
+bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings);
+
+}  // namespace selvio
