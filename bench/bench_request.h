@@ -10,9 +10,9 @@ namespace selvio::bench {
 inline SelectionRequest WaterRequest() {
   SelectionRequest request;
   request.product = ProductKind::ControlValve;
-  request.isWater = true;
-  request.connection = kFlanged;
-  request.valveKind = kTwoWay;
+  request.medium = Medium::Water;
+  request.connection = ConnectionKind::Flanged;
+  request.valveKind = ValveKind::TwoWay;
   request.p1 = 6;
   request.p2 = 3;
   request.temperature = 90;

@@ -14,7 +14,7 @@ constexpr int kLinksPerValve = kListCapacity;
 // every one fits the request of WaterRequest.
 void AddActuators(Catalogue& catalogue) {
   ElectricActuatorRecord e;
-  e.control = kThreePoint;
+  e.control = ControlKind::ThreePoint;
   e.voltage = 24;
   for (int i = 0; i < kCatalogueCapacity; ++i) {
     e.name = QStringLiteral("EA-%1").arg(i, 4, 10, QLatin1Char('0'));
@@ -34,8 +34,8 @@ std::unique_ptr<Catalogue> WorstCaseCatalogue(bool sameName) {
   auto catalogue = std::make_unique<Catalogue>();
   AddActuators(*catalogue);
   ValveRecord v;
-  v.connection = kFlanged;
-  v.valveKind = kTwoWay;
+  v.connection = ConnectionKind::Flanged;
+  v.valveKind = ValveKind::TwoWay;
   v.forWater = 1;
   v.maxPressure = 16;
   v.maxTemperature = 150;
@@ -60,7 +60,7 @@ void RunWorstCase(benchmark::State& state, bool sameName) {
   const std::unique_ptr<Catalogue> catalogue = WorstCaseCatalogue(sameName);
   SelectionRequest request = bench::WaterRequest();
   request.actuator.actuatorKind = ActuatorKind::Electric;
-  request.actuator.controlSignal = kThreePoint;
+  request.actuator.controlSignal = ControlKind::ThreePoint;
   request.actuator.supplyVoltage = 24;
   request.matchActuators = state.range(0) != 0;
   SaturationTable saturation;
@@ -69,7 +69,7 @@ void RunWorstCase(benchmark::State& state, bool sameName) {
     RunSelection(request, *catalogue, saturation, *result);
     benchmark::DoNotOptimize(result->outcome);
   }
-  state.counters["candidates"] = result->valveCandidateCount;
+  state.counters["candidates"] = CountOf(result->valveCandidates);
   state.counters["actuators"] = result->valveCandidates[0].electricActuatorCount;
 }
 

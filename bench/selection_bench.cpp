@@ -14,8 +14,8 @@ namespace {
 std::unique_ptr<Catalogue> FullValveCatalogue() {
   auto catalogue = std::make_unique<Catalogue>();
   ValveRecord v;
-  v.connection = kFlanged;
-  v.valveKind = kTwoWay;
+  v.connection = ConnectionKind::Flanged;
+  v.valveKind = ValveKind::TwoWay;
   v.forWater = 1;
   v.maxPressure = 16;
   v.maxTemperature = 150;
@@ -37,7 +37,7 @@ void RunSelectionOn1024Valves(benchmark::State& state) {
     RunSelection(request, *catalogue, saturation, *result);
     benchmark::DoNotOptimize(result->outcome);
   }
-  state.counters["candidates"] = result->valveCandidateCount;
+  state.counters["candidates"] = CountOf(result->valveCandidates);
 }
 BENCHMARK(RunSelectionOn1024Valves)->Unit(benchmark::kMicrosecond);
 

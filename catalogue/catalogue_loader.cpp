@@ -145,18 +145,21 @@ class FirstOnly {
 };
 
 // A code known by the first letter of its text, in either case.
+template <class Code>
 struct LetterCode {
   char16_t upper;
   char16_t lower;
-  int value;
+  Code value;
 };
 
 // Sets `field` to the value of the code whose letter begins `text`; any other first character
 // leaves the field as it was.
-void ReadLetterCode(const QString& text, std::initializer_list<LetterCode> codes, int& field) {
+template <class Code>
+void ReadLetterCode(const QString& text, std::initializer_list<LetterCode<Code>> codes,
+                    Code& field) {
   if (text.isEmpty()) return;
   const char16_t first = text.front().unicode();
-  for (const LetterCode& code : codes) {
+  for (const LetterCode<Code>& code : codes) {
     if (first == code.upper || first == code.lower) {
       field = code.value;
       return;
@@ -165,14 +168,14 @@ void ReadLetterCode(const QString& text, std::initializer_list<LetterCode> codes
 }
 
 // Ф flanged, Р threaded.
-constexpr std::initializer_list<LetterCode> kConnectionCodes = {{u'Ф', u'ф', kFlanged},
-                                                                {u'Р', u'р', kThreaded}};
+constexpr std::initializer_list<LetterCode<ConnectionKind>> kConnectionCodes = {
+    {u'Ф', u'ф', ConnectionKind::Flanged}, {u'Р', u'р', ConnectionKind::Threaded}};
 // Д two-way, Т three-way.
-constexpr std::initializer_list<LetterCode> kValveKindCodes = {{u'Д', u'д', kTwoWay},
-                                                               {u'Т', u'т', kThreeWay}};
+constexpr std::initializer_list<LetterCode<ValveKind>> kValveKindCodes = {
+    {u'Д', u'д', ValveKind::TwoWay}, {u'Т', u'т', ValveKind::ThreeWay}};
 // А analogue, Т three-point.
-constexpr std::initializer_list<LetterCode> kControlCodes = {{u'А', u'а', kAnalogue},
-                                                             {u'Т', u'т', kThreePoint}};
+constexpr std::initializer_list<LetterCode<ControlKind>> kControlCodes = {
+    {u'А', u'а', ControlKind::Analogue}, {u'Т', u'т', ControlKind::ThreePoint}};
 
 // Appends a pair or range into parallel slots; only the numbers read are set.
 void AppendPair(const NumberPair<float>& pair, Slots<float, kListCapacity>& first,
@@ -542,9 +545,9 @@ void ReadCapillary(const QDomElement& element, RecordContainer<CapillaryRecord>&
         break;
     }
   }
-  if (copper) capillaries.Append({length, kCopper});
-  if (pvc) capillaries.Append({length, kCopperPvc});
-  if (stainless) capillaries.Append({length, kStainless});
+  if (copper) capillaries.Append({length, CapillaryMaterial::Copper});
+  if (pvc) capillaries.Append({length, CapillaryMaterial::CopperPvc});
+  if (stainless) capillaries.Append({length, CapillaryMaterial::Stainless});
 }
 
 PneumaticActuatorRecord ReadPneumaticActuator(const QDomElement& element) {

@@ -18,10 +18,11 @@ inline constexpr int kListCapacity = 100;
 
 using Flag = std::uint8_t;  // 0 false, 1 true
 
-enum ConnectionKind : int { kConnectionNotGiven = 0, kFlanged = 1, kThreaded = 2 };
-enum ValveKind : int { kValveKindNotGiven = 0, kTwoWay = 1, kThreeWay = 2 };
-enum ControlKind : int { kControlNotGiven = 0, kThreePoint = 1, kAnalogue = 2 };
-enum CapillaryMaterial : int { kCopper = 1, kCopperPvc = 2, kStainless = 3 };
+// The codes the catalogue gives, by the numbers records hold them with.
+enum class ConnectionKind : int { NotGiven = 0, Flanged = 1, Threaded = 2 };
+enum class ValveKind : int { NotGiven = 0, TwoWay = 1, ThreeWay = 2 };
+enum class ControlKind : int { NotGiven = 0, ThreePoint = 1, Analogue = 2 };
+enum class CapillaryMaterial : int { NotGiven = 0, Copper = 1, CopperPvc = 2, Stainless = 3 };
 
 template <class T, std::size_t N>
 using Slots = std::array<T, N>;
@@ -47,8 +48,8 @@ struct ValveRecord {
   QString name;
   QString dnText;
   float dn = 0;  // mm
-  int connection = kConnectionNotGiven;
-  int valveKind = kValveKindNotGiven;
+  ConnectionKind connection = ConnectionKind::NotGiven;
+  ValveKind valveKind = ValveKind::NotGiven;
   float kvs = 0;                                    // m³/h
   int maxTemperature = 0;                           // °C
   int maxPressure = 0;                              // bar
@@ -80,7 +81,7 @@ struct RegulatorRecord {
   QString name;
   QString dnText;
   float dn = 0;
-  int connection = kConnectionNotGiven;
+  ConnectionKind connection = ConnectionKind::NotGiven;
   float kvs = 0;
   int maxTemperature = 0;
   int maxPressure = 0;
@@ -112,7 +113,7 @@ struct ElectricActuatorRecord {
   Flag signal0to20mA = 0;
   Flag signal4to20mA = 0;
   int voltage = 0;  // V
-  int control = kControlNotGiven;
+  ControlKind control = ControlKind::NotGiven;
   Flag potentiometer = 0;
   Flag springReturn = 0;
   Flag heater = 0;
@@ -144,7 +145,7 @@ struct ThermostatRecord {
 
 struct CapillaryRecord {
   float length = 0;  // m
-  int material = 0;  // CapillaryMaterial
+  CapillaryMaterial material = CapillaryMaterial::NotGiven;
 };
 
 struct ControllerRecord {

@@ -22,7 +22,7 @@ bool ElectricFits(const ElectricActuatorRecord& e, const ActuatorPreferences& p)
     return false;
   }
   if (e.control != p.controlSignal || e.voltage != p.supplyVoltage) return false;
-  if (p.controlSignal == kAnalogue) {
+  if (p.controlSignal == ControlKind::Analogue) {
     if ((p.requestedSignal0to10V && !e.signal0to10V) ||
         (p.requestedSignal2to10V && !e.signal2to10V) ||
         (p.requestedSignal0to20mA && !e.signal0to20mA) ||

@@ -38,12 +38,11 @@ bool IsCavitationRisk(const SelectionRequest& request, const SaturationTable& sa
   return drop > limit;
 }
 
-LossVelocity ComputeLossAndVelocity(const SelectionRequest& request, float kvs, float dn,
-                                    bool forSteam) {
+LossVelocity LossAndVelocity(const SelectionRequest& request, float kvs, float dn, bool forSteam) {
   const double g = request.flow;
   const double area = static_cast<double>(dn) * dn;
   LossVelocity out;
-  if (request.isSteam && forSteam) {
+  if (request.IsSteam() && forSteam) {
     out.dpv = static_cast<float>(static_cast<double>(request.drop) * request.p1);
     out.velocity = static_cast<float>(
         4e6 * g / (60.0 * 60.0 * 3.1415 * WaterDensity(request.temperature) * area));
@@ -53,13 +52,6 @@ LossVelocity ComputeLossAndVelocity(const SelectionRequest& request, float kvs, 
     out.velocity = static_cast<float>(4e6 * g / (11309.4 * area));
   }
   return out;
-}
-
-void LossAndVelocity(const SelectionRequest& request, float kvs, float dn, bool forSteam,
-                     SelectionResult& result) {
-  const LossVelocity lv = ComputeLossAndVelocity(request, kvs, dn, forSteam);
-  result.dpv = lv.dpv;
-  result.velocity = lv.velocity;
 }
 
 }  // namespace selvio

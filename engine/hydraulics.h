@@ -2,7 +2,6 @@
 
 #include "engine/saturation_table.h"
 #include "engine/selection_request.h"
-#include "engine/selection_result.h"
 
 // Formulas shared by the sizing and the result display. Pressures in bar (gauge), temperatures
 // in °C, volume flow in m³/h, steam mass flow in kg/h, density in kg/m³, diameters in mm.
@@ -36,11 +35,6 @@ struct LossVelocity {
 //   dPv = (G / Kvs)²,  V = 4·10⁶·G / (3600·3.1415·dn²)  (G in m³/h);
 // for steam through a steam-rated product dPv = δ·P1 and V = 4·10⁶·G / (3600·3.1415·ρw(T)·dn²)
 // (G in kg/h).
-LossVelocity ComputeLossAndVelocity(const SelectionRequest& request, float kvs, float dn,
-                                    bool forSteam);
-
-// Stores ComputeLossAndVelocity into the result's dpv and velocity.
-void LossAndVelocity(const SelectionRequest& request, float kvs, float dn, bool forSteam,
-                     SelectionResult& result);
+LossVelocity LossAndVelocity(const SelectionRequest& request, float kvs, float dn, bool forSteam);
 
 }  // namespace selvio

@@ -8,9 +8,16 @@ namespace selvio {
 // forGlycol or forSteam flag); with no medium chosen nothing is.
 template <class Record>
 bool SuitsMedium(const Record& record, const SelectionRequest& request) {
-  if (request.isWater) return record.forWater != 0;
-  if (request.isGlycol) return record.forGlycol != 0;
-  if (request.isSteam) return record.forSteam != 0;
+  switch (request.medium) {
+    case Medium::Water:
+      return record.forWater != 0;
+    case Medium::Glycol:
+      return record.forGlycol != 0;
+    case Medium::Steam:
+      return record.forSteam != 0;
+    case Medium::None:
+      break;
+  }
   return false;
 }
 

@@ -51,7 +51,6 @@ bool SizeRegulator(const SizingContext& context, ProductKind kind) {
       dp ? context.catalogue.dpRegulators : context.catalogue.reducingValves;
   std::vector<RegulatorCandidate>& list =
       dp ? result.dpRegulatorCandidates : result.reducingValveCandidates;
-  int& count = dp ? result.dpRegulatorCandidateCount : result.reducingValveCandidateCount;
   const float drop = std::fabs(request.p1 - request.p2);
 
   for (int i = 0; i < container.count; ++i) {
@@ -63,19 +62,16 @@ bool SizeRegulator(const SizingContext& context, ProductKind kind) {
       continue;
     }
     const int range = SettingRangeOf(r, request.setting);
-    if (range < 0 || count >= kListCapacity) continue;
+    if (range < 0 || CountOf(list) >= kListCapacity) continue;
 
     int sameName = 0;
-    for (int c = 0; c < count; ++c) {
-      if (list[static_cast<std::size_t>(c)].regulator.name == r.name) ++sameName;
+    for (const RegulatorCandidate& kept : list) {
+      if (kept.regulator.name == r.name) ++sameName;
     }
     if (sameName >= 2) continue;
-    RegulatorCandidate& candidate = list[static_cast<std::size_t>(count)];
-    candidate.regulator = r;
-    candidate.settingLow = r.rangeLow[static_cast<std::size_t>(range)];
-    candidate.settingHigh = r.rangeHigh[static_cast<std::size_t>(range)];
-    ++count;
-    if (count > 1 && !IsNearDn(list[0].regulator.dn, candidate.regulator.dn)) --count;
+    if (!list.empty() && !IsNearDn(list.front().regulator.dn, r.dn)) continue;
+    list.push_back({r, r.rangeLow[static_cast<std::size_t>(range)],
+                    r.rangeHigh[static_cast<std::size_t>(range)]});
   }
 
   result.shownCandidate = 0;

@@ -16,17 +16,19 @@ std::optional<float> Refuse(const SizingContext& context, const char* message) {
 
 std::optional<float> ComputeRequiredKv(const SizingContext& context) {
   const SelectionRequest& r = context.request;
-  if (!r.isWater && !r.isGlycol && !r.isSteam) return 0.0f;
-
-  if (r.isWater) {
-    if (!(r.drop > 0)) return Refuse(context, kDropMessage);
-    return KvWater(r.safetyFactor, r.flow, r.drop);
-  }
-  if (r.isGlycol) {
-    if (r.drop == 0)
-      return Refuse(context, "Перепад давления на клапане ΔP не может быть равен нулю");
-    if (!(r.density > 0)) return Refuse(context, "Плотность среды должна быть больше нуля");
-    return KvGlycol(r.safetyFactor, r.flow, r.drop, WaterDensity(r.temperature), r.density);
+  switch (r.medium) {
+    case Medium::None:
+      return 0.0f;
+    case Medium::Water:
+      if (!(r.drop > 0)) return Refuse(context, kDropMessage);
+      return KvWater(r.safetyFactor, r.flow, r.drop);
+    case Medium::Glycol:
+      if (r.drop == 0)
+        return Refuse(context, "Перепад давления на клапане ΔP не может быть равен нулю");
+      if (!(r.density > 0)) return Refuse(context, "Плотность среды должна быть больше нуля");
+      return KvGlycol(r.safetyFactor, r.flow, r.drop, WaterDensity(r.temperature), r.density);
+    case Medium::Steam:
+      break;
   }
   const double delta = r.drop;
   if (delta < 0.01 || delta > 0.42) {

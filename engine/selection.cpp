@@ -1,5 +1,6 @@
 #include "engine/selection.h"
 
+#include "engine/hydraulics.h"
 #include "engine/regulator_sizing.h"
 #include "engine/sizing_context.h"
 #include "engine/valve_sizing.h"
@@ -16,6 +17,32 @@ void ClearNumbers(SelectionResult& result) {
   result.dpv = 0;
   result.velocity = 0;
   result.psat = 0;
+  result.cavitationWarning = false;
+}
+
+// dPv, V and the cavitation warning of the product shown; none when the list holds no product
+// at the shown index. Only a two-way valve among the control valves is checked for cavitation.
+void FinishShownProduct(SelectionResult& result, const SelectionRequest& request,
+                        const SaturationTable& saturation) {
+  result.dpv = 0;
+  result.velocity = 0;
+  result.cavitationWarning = false;
+  LossVelocity figures;
+  if (const ValveCandidate* candidate = ShownValve(result)) {
+    const ValveRecord& v = candidate->valve;
+    result.cavitationWarning = v.valveKind == ValveKind::TwoWay && request.checkCavitation &&
+                               IsCavitationRisk(request, saturation, v.z);
+    figures = LossAndVelocity(request, v.kvs, v.dn, v.forSteam != 0);
+  } else if (const RegulatorCandidate* candidate = ShownRegulator(result)) {
+    const RegulatorRecord& r = candidate->regulator;
+    result.cavitationWarning =
+        request.checkCavitation && IsCavitationRisk(request, saturation, r.z);
+    figures = LossAndVelocity(request, r.kvs, r.dn, r.forSteam != 0);
+  } else {
+    return;
+  }
+  result.dpv = figures.dpv;
+  result.velocity = figures.velocity;
 }
 
 void Finish(SelectionResult& result, SelectionOutcome outcome) {
@@ -37,7 +64,7 @@ void RunSelection(const SelectionRequest& r, const Catalogue& catalogue,
   result.message.clear();
   result.psat = LookupSaturationPressure(saturation, static_cast<float>(r.temperature));
 
-  if (!r.isSteam && !(r.p2 < r.p1)) return Refuse(result, "Должно быть Р2<Р1");
+  if (!r.IsSteam() && !(r.p2 < r.p1)) return Refuse(result, "Должно быть Р2<Р1");
   if (r.safetyFactor > 1.25 || r.safetyFactor < 1) return Refuse(result, "Должно быть 1<K<1.25");
 
   result.stainlessHint = false;
@@ -45,13 +72,13 @@ void RunSelection(const SelectionRequest& r, const Catalogue& catalogue,
   if (r.product == ProductKind::ControlValve) {
     const std::optional<bool> valveFound = SizeControlValve(context);
     if (!valveFound) return Finish(result, InvalidInput);
-    if (result.valveCandidateCount > 0) return Finish(result, Found);
+    FinishShownProduct(result, r, saturation);
+    if (!result.valveCandidates.empty()) return Finish(result, Found);
     return Finish(result, *valveFound ? NoActuator : NothingFound);
   }
   if (!SizeRegulator(context, r.product)) return Finish(result, InvalidInput);
-  const int count = r.product == ProductKind::DpRegulator ? result.dpRegulatorCandidateCount
-                                                          : result.reducingValveCandidateCount;
-  Finish(result, count > 0 ? Found : NothingFound);
+  FinishShownProduct(result, r, saturation);
+  Finish(result, CandidateCount(result) > 0 ? Found : NothingFound);
 }
 
 SelectionResult RunSelection(const SelectionRequest& request, const Catalogue& catalogue,
@@ -59,6 +86,24 @@ SelectionResult RunSelection(const SelectionRequest& request, const Catalogue& c
   SelectionResult result;
   RunSelection(request, catalogue, saturation, result);
   return result;
+}
+
+bool HoldsChoice(const SelectionResult& result, CandidateChoice choice) {
+  if (!result.valveCandidates.empty()) {
+    const ValveCandidate* c = EntryAt(result.valveCandidates, choice.candidate);
+    if (!c) return false;
+    const int actuators = ActuatorCount(*c);
+    return actuators == 0 ? choice.actuator == -1
+                          : (choice.actuator >= 0 && choice.actuator < actuators);
+  }
+  return EntryAt(RegulatorCandidates(result), choice.candidate) && choice.actuator == -1;
+}
+
+void ShowCandidate(SelectionResult& result, const SelectionRequest& request,
+                   const SaturationTable& saturation, CandidateChoice choice) {
+  result.shownCandidate = choice.candidate;
+  result.shownActuator = choice.actuator;
+  FinishShownProduct(result, request, saturation);
 }
 
 void RefuseSelection(SelectionResult& result, const QString& message) {
@@ -69,9 +114,9 @@ void RefuseSelection(SelectionResult& result, const QString& message) {
 }
 
 void ClearCandidateLists(SelectionResult& result) {
-  result.valveCandidateCount = 0;
-  result.dpRegulatorCandidateCount = 0;
-  result.reducingValveCandidateCount = 0;
+  result.valveCandidates.clear();
+  result.dpRegulatorCandidates.clear();
+  result.reducingValveCandidates.clear();
 }
 
 void ResetSelectionResult(SelectionResult& result) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "catalogue/catalogue_records.h"
+
 namespace selvio {
 
 enum class ProductKind { ControlValve, DpRegulator, ReducingValve };
+enum class Medium { None, Water, Glycol, Steam };
 enum class ActuatorKind { None, Electric, Thermostat, Pneumatic };
 
 enum SelectionOutcome : int { Found = 1, NothingFound = 0, NoActuator = -1, InvalidInput = -2 };
@@ -11,7 +14,7 @@ enum SelectionOutcome : int { Found = 1, NothingFound = 0, NoActuator = -1, Inva
 // the thermostat inputs for a thermostat; the panels show them for the actuator found.
 struct ActuatorPreferences {
   ActuatorKind actuatorKind = ActuatorKind::None;
-  int controlSignal = 0;  // ControlKind: 1 three-point, 2 analogue
+  ControlKind controlSignal = ControlKind::NotGiven;
   int supplyVoltage = 0;  // V
   bool requestedSignal0to10V = false;
   bool requestedSignal2to10V = false;
@@ -35,12 +38,12 @@ struct ActuatorPreferences {
 // Every input of one calculation, in base units: pressures in bar, the flow in m³/h (water,
 // glycol) or kg/h (steam).
 struct SelectionRequest {
+  bool IsSteam() const { return medium == Medium::Steam; }
+
   ProductKind product = ProductKind::ControlValve;
-  bool isWater = false;
-  bool isGlycol = false;
-  bool isSteam = false;
-  int connection = 0;  // ConnectionKind
-  int valveKind = 0;   // ValveKind
+  Medium medium = Medium::None;
+  ConnectionKind connection = ConnectionKind::NotGiven;
+  ValveKind valveKind = ValveKind::NotGiven;
   bool wantMixing = false;
   bool wantDiverting = false;
   bool wantBalanced = false;

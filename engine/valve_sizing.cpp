@@ -9,8 +9,8 @@ namespace selvio {
 namespace {
 
 bool DesignFits(const ValveRecord& valve, const SelectionRequest& request) {
-  if (request.valveKind == kTwoWay) return true;
-  if (request.valveKind == kThreeWay) {
+  if (request.valveKind == ValveKind::TwoWay) return true;
+  if (request.valveKind == ValveKind::ThreeWay) {
     return (request.wantDiverting && valve.diverting) || (request.wantMixing && valve.mixing);
   }
   return false;
@@ -26,13 +26,13 @@ bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float 
          kv <= valve.kvs;
 }
 
-bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newest) {
-  if (kept < 1) return false;
+bool PruneDrops(const std::vector<ValveCandidate>& kept, const ValveRecord& newest) {
+  if (kept.empty()) return false;
   int sameName = 0;
-  for (int i = 0; i < kept; ++i) {
-    if (result.valveCandidates[static_cast<std::size_t>(i)].valve.name == newest.name) ++sameName;
+  for (const ValveCandidate& candidate : kept) {
+    if (candidate.valve.name == newest.name) ++sameName;
   }
-  return sameName > 1 || !IsNearDn(result.valveCandidates[0].valve.dn, newest.dn);
+  return sameName > 1 || !IsNearDn(kept.front().valve.dn, newest.dn);
 }
 
 std::optional<bool> SizeControlValve(const SizingContext& context) {
@@ -48,21 +48,18 @@ std::optional<bool> SizeControlValve(const SizingContext& context) {
     if (!ValveFits(valves[i], request, *kv)) continue;
     valveFound = true;
     // A full list takes no further candidates.
-    if (result.valveCandidateCount >= kListCapacity) continue;
+    if (CountOf(result.valveCandidates) >= kListCapacity) continue;
     // The candidates are thinned as they come: a valve the pruning drops is neither copied nor
     // given actuators; only what matching notes for the whole calculation is kept.
-    if (PruneDrops(result, result.valveCandidateCount, valves[i])) {
+    if (PruneDrops(result.valveCandidates, valves[i])) {
       if (request.matchActuators) NoteMatchingHints(context, valves[i]);
       continue;
     }
-    ValveCandidate& candidate =
-        result.valveCandidates[static_cast<std::size_t>(result.valveCandidateCount)];
+    ValveCandidate& candidate = result.valveCandidates.emplace_back();
     candidate.valve = valves[i];
-    candidate.electricActuatorCount = 0;
-    candidate.pneumaticActuatorCount = 0;
-    candidate.thermostatCount = 0;
-    if (request.matchActuators && !MatchActuators(context, candidate)) continue;
-    ++result.valveCandidateCount;
+    if (request.matchActuators && !MatchActuators(context, candidate)) {
+      result.valveCandidates.pop_back();
+    }
   }
 
   result.shownCandidate = 0;

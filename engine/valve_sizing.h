@@ -15,8 +15,8 @@ std::optional<bool> SizeControlValve(const SizingContext& context);
 // Whether valve v passes the seven hydraulic tests of the request with Kv `kv`.
 bool ValveFits(const ValveRecord& valve, const SelectionRequest& request, float kv);
 
-// Whether the pruning drops valve `newest` placed after the first `kept` candidates: when two
-// of them share its name, or its diameter is not near the first candidate's.
-bool PruneDrops(const SelectionResult& result, int kept, const ValveRecord& newest);
+// Whether the pruning drops valve `newest` placed after the candidates `kept`: when two of them
+// share its name, or its diameter is not near the first candidate's.
+bool PruneDrops(const std::vector<ValveCandidate>& kept, const ValveRecord& newest);
 
 }  // namespace selvio

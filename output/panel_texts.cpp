@@ -15,9 +15,9 @@ QString YesNoLine(Flag option) {
   return option ? QStringLiteral("да\r\n") : QStringLiteral("нет\r\n");
 }
 
-QString ElectricControlText(int control) {
-  if (control == kThreePoint) return QStringLiteral("Трехпозиц.");
-  if (control == kAnalogue) return QStringLiteral("Аналоговый");
+QString ElectricControlText(ControlKind control) {
+  if (control == ControlKind::ThreePoint) return QStringLiteral("Трехпозиц.");
+  if (control == ControlKind::Analogue) return QStringLiteral("Аналоговый");
   return {};
 }
 

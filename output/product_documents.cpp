@@ -1,6 +1,5 @@
 #include "output/product_documents.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "output/value_text.h"
@@ -16,14 +15,9 @@ ProductDocumentFiles FilesOf(const RegulatorRecord& regulator) {
   return {regulator.descriptionFile, regulator.drawing2d, regulator.drawing3d};
 }
 
-bool DocumentExists(const QString& path) { return QFileInfo(path).isFile(); }
-
-void Open(const QString& path, UserPrograms& programs) {
-  // Whether a program took the file is not examined: the existence check alone speaks.
-  programs.OpenFile(QDir::current().absoluteFilePath(path));
-}
-
 }  // namespace
+
+bool DocumentExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 QString DocumentPath(DocumentKind kind, const ProductDocumentFiles& files) {
   switch (kind) {
@@ -40,16 +34,13 @@ QString DocumentPath(DocumentKind kind, const ProductDocumentFiles& files) {
 std::vector<ProductDocumentFiles> RegulatorAreaDocuments(const SelectionResult& result) {
   std::vector<ProductDocumentFiles> documents;
   const int shown = result.shownCandidate;
-  if (const ValveCandidate* c =
-          ShownEntry(result.valveCandidates, result.valveCandidateCount, shown)) {
+  if (const ValveCandidate* c = EntryAt(result.valveCandidates, shown)) {
     documents.push_back(FilesOf(c->valve));
   }
-  if (const RegulatorCandidate* c =
-          ShownEntry(result.reducingValveCandidates, result.reducingValveCandidateCount, shown)) {
+  if (const RegulatorCandidate* c = EntryAt(result.reducingValveCandidates, shown)) {
     documents.push_back(FilesOf(c->regulator));
   }
-  if (const RegulatorCandidate* c =
-          ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount, shown)) {
+  if (const RegulatorCandidate* c = EntryAt(result.dpRegulatorCandidates, shown)) {
     documents.push_back(FilesOf(c->regulator));
   }
   return documents;
@@ -57,8 +48,7 @@ std::vector<ProductDocumentFiles> RegulatorAreaDocuments(const SelectionResult& 
 
 std::optional<ProductDocumentFiles> ActuatorAreaDocuments(const SelectionResult& result,
                                                           bool spiralElement) {
-  const ValveCandidate* c =
-      ShownEntry(result.valveCandidates, result.valveCandidateCount, result.shownCandidate);
+  const ValveCandidate* c = ShownValve(result);
   if (!c) return std::nullopt;
   const ShownActuatorRecords shown = LocateShownActuator(*c, result.shownActuator);
   if (shown.electric) {
@@ -81,18 +71,6 @@ std::optional<ProductDocumentFiles> ActuatorAreaDocuments(const SelectionResult&
 
 ProductDocumentFiles ControllerDocuments(const ControllerRecord& controller) {
   return {controller.descriptionFile, controller.drawing2d, controller.drawing3d};
-}
-
-void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls) {
-  Open(path, programs);
-  if (!DocumentExists(path)) controls.ShowMessage(QString::fromUtf8(kDocumentMissingMessage));
-}
-
-void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls) {
-  if (!DocumentExists(path)) {
-    controls.ShowMessage(QString::fromUtf8(kActuatorDescriptionMissingMessage));
-  }
-  Open(path, programs);
 }
 
 }  // namespace selvio

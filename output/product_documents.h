@@ -6,8 +6,6 @@
 
 #include "catalogue/catalogue_records.h"
 #include "engine/selection_result.h"
-#include "platform/form_controls.h"
-#include "platform/user_programs.h"
 
 // The technical description and the 2-D and 3-D drawings of the products the result areas
 // show, opened from the folders "pdf/", "2D/" and "3D/" of the working directory.
@@ -42,12 +40,7 @@ std::optional<ProductDocumentFiles> ActuatorAreaDocuments(const SelectionResult&
 
 ProductDocumentFiles ControllerDocuments(const ControllerRecord& controller);
 
-// The buttons of the regulator and controller areas and the actuator's drawings: asks for the
-// document to be opened, then says when it does not exist.
-void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls);
-
-// The actuator's description: says first when it does not exist, and asks for it to be opened
-// all the same.
-void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls);
+// Whether the document at `path` (relative to the working directory) is there to be opened.
+bool DocumentExists(const QString& path);
 
 }  // namespace selvio

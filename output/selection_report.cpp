@@ -27,8 +27,9 @@ QString LeakageLine(double leakage) {
 
 QString ElectricActuatorBlock(const ElectricActuatorRecord& e) {
   QString text = "\nЭлектропривод: " + e.variant;
-  text += "\nТип исполнения: " + (e.control == kThreePoint ? QStringLiteral("Трехпозиционный")
-                                                           : QStringLiteral("Аналоговый"));
+  text += "\nТип исполнения: " + (e.control == ControlKind::ThreePoint
+                                      ? QStringLiteral("Трехпозиционный")
+                                      : QStringLiteral("Аналоговый"));
   text += "\nНапряжение,В: " + IntegerText(e.voltage);
   // Every signal the actuator supports, not only the requested one.
   QStringList signalNames;
@@ -79,13 +80,13 @@ QString ControllerBlock(const ResultTexts& texts) {
 }
 
 QString ValveReport(const ValveCandidate& c, int shownActuator, const ResultTexts& texts,
-                    const PanelState& state) {
+                    bool withController) {
   const ValveRecord& v = c.valve;
   QString text = "Клапан: " + v.name + ProductLines(v) +
                  "\nРегулировочная характеристика: " + v.characteristic +
                  "\nТип конструкции: " + v.construction + LeakageLine(v.leakage);
   text += ActuatorBlock(c, shownActuator, texts);
-  if (state.controllerSectionOn && state.actuatorSectionOn) text += ControllerBlock(texts);
+  if (withController) text += ControllerBlock(texts);
   return text;
 }
 
@@ -100,22 +101,15 @@ QString RegulatorReport(const QString& title, const RegulatorCandidate& c) {
 }  // namespace
 
 QString ComposeSelectionReport(const SelectionResult& result, const ResultTexts& texts,
-                               const PanelState& state) {
-  const int shown = result.shownCandidate;
+                               bool withController) {
   QString text;
-  if (result.valveCandidateCount != 0) {
-    if (const ValveCandidate* c =
-            ShownEntry(result.valveCandidates, result.valveCandidateCount, shown)) {
-      text = ValveReport(*c, result.shownActuator, texts, state);
+  if (!result.valveCandidates.empty()) {
+    if (const ValveCandidate* c = ShownValve(result)) {
+      text = ValveReport(*c, result.shownActuator, texts, withController);
     }
-  } else if (result.dpRegulatorCandidateCount != 0) {
-    if (const RegulatorCandidate* c =
-            ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount, shown)) {
-      text = RegulatorReport(QStringLiteral("РПД: "), *c);
-    }
-  } else if (const RegulatorCandidate* c = ShownEntry(result.reducingValveCandidates,
-                                                      result.reducingValveCandidateCount, shown)) {
-    text = RegulatorReport(QStringLiteral("РK: "), *c);
+  } else if (const RegulatorCandidate* c = ShownRegulator(result)) {
+    const bool dp = !result.dpRegulatorCandidates.empty();
+    text = RegulatorReport(dp ? QStringLiteral("РПД: ") : QStringLiteral("РK: "), *c);
   }
   return FitTextBuffer(text);
 }

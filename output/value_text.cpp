@@ -21,26 +21,11 @@ QString FormatNumber(const char* format, double value) {
 
 QString IntegerText(int value) { return FormatC("%d", value); }
 
-QString ConnectionText(int connection) {
-  return connection == kFlanged ? QStringLiteral("Фланцевый") : QStringLiteral("Резьбовой");
+QString ConnectionText(ConnectionKind connection) {
+  return connection == ConnectionKind::Flanged ? QStringLiteral("Фланцевый")
+                                               : QStringLiteral("Резьбовой");
 }
 
 bool HasDocumentFile(const QString& fileName) { return fileName.size() > 1; }
-
-ShownActuatorRecords LocateShownActuator(const ValveCandidate& c, int i) {
-  const int nE = c.electricActuatorCount;
-  const int nP = c.pneumaticActuatorCount;
-  const int nT = c.thermostatCount;
-  ShownActuatorRecords shown;
-  if (i < 0 || i >= nE + nP + nT) return shown;
-  if (i < nE) {
-    shown.electric = &c.electricActuators[static_cast<std::size_t>(i)];
-  } else if (i < nE + nP) {
-    shown.pneumatic = &c.pneumaticActuators[static_cast<std::size_t>(i - nE)];
-  } else {
-    shown.thermostat = &c.thermostats[static_cast<std::size_t>(i - nE - nP)];
-  }
-  return shown;
-}
 
 }  // namespace selvio

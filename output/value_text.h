@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "catalogue/catalogue_records.h"
 
@@ -22,26 +21,9 @@ QString FormatNumber(const char* format, double value);
 QString IntegerText(int value);
 
 // "Фланцевый" for a flanged product, "Резьбовой" for any other connection.
-QString ConnectionText(int connection);
+QString ConnectionText(ConnectionKind connection);
 
 // A document file name opens something only when it has more than one character.
 bool HasDocumentFile(const QString& fileName);
-
-// Entry `index` of the first `count` entries of a candidate list, or null when it holds none.
-template <class Candidate>
-const Candidate* ShownEntry(const std::vector<Candidate>& list, int count, int index) {
-  if (index < 0 || index >= count || index >= static_cast<int>(list.size())) return nullptr;
-  return &list[static_cast<std::size_t>(index)];
-}
-
-// The actuator a shown index picks in a valve candidate: the index runs over the electric
-// actuators, then the pneumatic ones, then the thermostats. Null pointers when the index lies
-// outside them all (a candidate without actuators included).
-struct ShownActuatorRecords {
-  const ElectricActuatorRecord* electric = nullptr;
-  const PneumaticActuatorRecord* pneumatic = nullptr;
-  const ThermostatRecord* thermostat = nullptr;
-};
-ShownActuatorRecords LocateShownActuator(const ValveCandidate& candidate, int shownActuator);
 
 }  // namespace selvio

@@ -39,8 +39,7 @@ struct ShownProduct {
 
 ShownProduct ShownOf(const SelectionResult& result) {
   ShownProduct shown;
-  if (const ValveCandidate* c =
-          ShownEntry(result.valveCandidates, result.valveCandidateCount, result.shownCandidate)) {
+  if (const ValveCandidate* c = ShownValve(result)) {
     shown = {c->valve.name, c->valve.dnText, CsvNumber(c->valve.kvs), {}};
     const ShownActuatorRecords a = LocateShownActuator(*c, result.shownActuator);
     if (a.electric) shown.actuator = a.electric->variant;
@@ -48,22 +47,10 @@ ShownProduct ShownOf(const SelectionResult& result) {
     if (a.thermostat) shown.actuator = a.thermostat->name;
     return shown;
   }
-  const bool dp = result.dpRegulatorCandidateCount > 0;
-  if (const RegulatorCandidate* c =
-          dp ? ShownEntry(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount,
-                          result.shownCandidate)
-             : ShownEntry(result.reducingValveCandidates, result.reducingValveCandidateCount,
-                          result.shownCandidate)) {
+  if (const RegulatorCandidate* c = ShownRegulator(result)) {
     shown = {c->regulator.name, c->regulator.dnText, CsvNumber(c->regulator.kvs), {}};
   }
   return shown;
-}
-
-bool CavitationRaised(const QStringList& messages) {
-  for (const QString& message : messages) {
-    if (message.contains(QString::fromUtf8("возможна кавитация"))) return true;
-  }
-  return false;
 }
 
 // The messages of a row on one line: each message's line breaks become blanks, " | " between.
@@ -83,14 +70,13 @@ QString CsvLine(const QStringList& cells) {
   return quoted.join(QLatin1Char(',')) + QLatin1Char('\n');
 }
 
-QString SizedCsvLine(const QString& label, const CSelvioView& view,
-                     const HeadlessControls& controls) {
+QString SizedCsvLine(const QString& label, const CSelvioView& view, const QStringList& messages) {
   const SelectionResult& r = view.Result();
   const ShownProduct shown = ShownOf(r);
-  return CsvLine({label, QString::number(r.outcome), OneLine(controls.Messages()), CsvNumber(r.kv),
+  return CsvLine({label, QString::number(r.outcome), OneLine(messages), CsvNumber(r.kv),
                   CsvNumber(r.dpv), CsvNumber(r.velocity), CsvNumber(r.psat),
-                  CavitationRaised(controls.Messages()) ? QStringLiteral("1") : QStringLiteral("0"),
-                  shown.name, shown.dnText, shown.kvs, shown.actuator});
+                  r.cavitationWarning ? QStringLiteral("1") : QStringLiteral("0"), shown.name,
+                  shown.dnText, shown.kvs, shown.actuator});
 }
 
 QString JsonLine(QJsonObject object) {
@@ -219,11 +205,11 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
     controls.ClearMessages();
     controls.Click(ids::kCalculate);
     if (options.json) {
-      QJsonObject json = SelectionJson(view, controls);
+      QJsonObject json = SelectionJson(view, controls.Messages());
       json.insert(QStringLiteral("label"), label);
       out << JsonLine(json);
     } else {
-      out << SizedCsvLine(label, view, controls);
+      out << SizedCsvLine(label, view, controls.Messages());
     }
   }
   out.flush();

@@ -15,24 +15,11 @@
 #include "app/cli/working_folder_option.h"
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
-#include "output/selection_report.h"
 #include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {
 namespace {
-
-int ActuatorCount(const ValveCandidate& candidate) {
-  return candidate.electricActuatorCount + candidate.pneumaticActuatorCount +
-         candidate.thermostatCount;
-}
-
-// The length of the filled candidate list; a calculation fills at most one.
-int CandidateCount(const SelectionResult& result) {
-  if (result.valveCandidateCount > 0) return result.valveCandidateCount;
-  if (result.dpRegulatorCandidateCount > 0) return result.dpRegulatorCandidateCount;
-  return result.reducingValveCandidateCount;
-}
 
 // Why the candidate dialog could not confirm the pair.
 QString ChoiceRefusal(const SelectionResult& result, int candidate, int actuator) {
@@ -42,7 +29,7 @@ QString ChoiceRefusal(const SelectionResult& result, int candidate, int actuator
         .arg(candidate)
         .arg(count);
   }
-  if (result.valveCandidateCount == 0) {
+  if (result.valveCandidates.empty()) {
     return QString::fromUtf8("У регулятора нет приводов: привод %1 выбрать нельзя").arg(actuator);
   }
   return QString::fromUtf8("У кандидата %1 нет привода %2: приводов %3, номера с 0")
@@ -54,7 +41,7 @@ QString ChoiceRefusal(const SelectionResult& result, int candidate, int actuator
 // The actuator the candidate dialog selects when the candidate is picked: the first one, or
 // none when the candidate has no actuators.
 int FirstActuator(const SelectionResult& result, int candidate) {
-  if (candidate < 0 || candidate >= result.valveCandidateCount) return -1;
+  if (candidate < 0 || candidate >= CountOf(result.valveCandidates)) return -1;
   return ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]) > 0 ? 0 : -1;
 }
 
@@ -109,17 +96,15 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
     view.ApplyCandidateChoice(candidate, actuator);
   }
 
-  if (!exportPath.isEmpty() &&
-      !ExportDocument(exportPath,
-                      ComposeSelectionReport(view.Result(), view.Texts(), view.State()))) {
+  if (!exportPath.isEmpty() && !ExportDocument(exportPath, view.Report())) {
     return Refuse(err,
                   QString::fromUtf8("Не удалось записать документ: %1").arg(Shown(exportPath)));
   }
 
   if (options.json) {
-    out << QString::fromUtf8(QJsonDocument(SelectionJson(view, controls)).toJson());
+    out << QString::fromUtf8(QJsonDocument(SelectionJson(view, controls.Messages())).toJson());
   } else {
-    out << SelectionText(view, controls);
+    out << SelectionText(view, controls.Messages());
   }
   out.flush();
   return 0;

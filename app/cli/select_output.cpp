@@ -4,11 +4,12 @@
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <vector>
 
+#include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
-#include "output/selection_report.h"
+#include "app/form/result_drawing.h"
+#include "output/candidate_entries.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
 #include "platform/control_ids.h"
@@ -16,53 +17,12 @@
 namespace selvio {
 namespace {
 
-// The value blocks the JSON object names, and whether each is there only while shown.
-struct PanelBlock {
-  int id;
-  bool onlyWhenShown;
-};
-constexpr PanelBlock kPanelBlocks[] = {
-    {ids::kRegulatorValues, false}, {ids::kCalculatedData, false},  {ids::kElectricValues, true},
-    {ids::kPneumaticValues, true},  {ids::kThermostatValues, true}, {ids::kControllerValues, true},
-};
-
 constexpr const char* kLineBreak = "\r\n";
 
-// One entry of the candidate dialog's left list with the labels of its right list.
-struct CandidateEntry {
-  QString name;
-  QString dnText;
-  float kvs = 0;
-  QStringList actuators;
-};
-
-// The entries of the filled candidate list; a calculation fills at most one.
-std::vector<CandidateEntry> CandidateEntries(const SelectionResult& result) {
-  std::vector<CandidateEntry> entries;
-  for (int i = 0; i < result.valveCandidateCount; ++i) {
-    const ValveCandidate& c = result.valveCandidates[static_cast<std::size_t>(i)];
-    CandidateEntry entry{c.valve.name, c.valve.dnText, c.valve.kvs, {}};
-    for (int k = 0; k < c.electricActuatorCount; ++k) {
-      entry.actuators << c.electricActuators[static_cast<std::size_t>(k)].variant;
-    }
-    for (int k = 0; k < c.pneumaticActuatorCount; ++k) {
-      entry.actuators << c.pneumaticActuators[static_cast<std::size_t>(k)].name;
-    }
-    for (int k = 0; k < c.thermostatCount; ++k) {
-      entry.actuators << c.thermostats[static_cast<std::size_t>(k)].name;
-    }
-    entries.push_back(entry);
-  }
-  if (!entries.empty()) return entries;
-  const bool dp = result.dpRegulatorCandidateCount > 0;
-  const std::vector<RegulatorCandidate>& list =
-      dp ? result.dpRegulatorCandidates : result.reducingValveCandidates;
-  const int count = dp ? result.dpRegulatorCandidateCount : result.reducingValveCandidateCount;
-  for (int i = 0; i < count; ++i) {
-    const RegulatorRecord& r = list[static_cast<std::size_t>(i)].regulator;
-    entries.push_back({r.name, r.dnText, r.kvs, {}});
-  }
-  return entries;
+// The lines of a label block of the form, as its inventory gives them.
+QStringList LabelLines(int labelBlock) {
+  const ControlEntry* entry = FindControlEntry(labelBlock);
+  return QString::fromUtf8(entry ? entry->text : "").split(QString::fromLatin1(kLineBreak));
 }
 
 // A single-precision value widened to double; null when not finite.
@@ -85,14 +45,6 @@ QString OutcomeDescription(SelectionOutcome outcome) {
   return {};
 }
 
-// The first shown control of `ids`, or 0.
-int FirstShown(const HeadlessControls& controls, std::initializer_list<int> candidates) {
-  for (int id : candidates) {
-    if (controls.IsShown(id)) return id;
-  }
-  return 0;
-}
-
 // Label lines beside value lines, the labels padded to one width. Empty lines at the end of
 // the values, past the last label, are line breaks that end the block and are left out.
 void AppendLabelledLines(QString& text, const QStringList& labels, const QString& values) {
@@ -109,18 +61,15 @@ void AppendLabelledLines(QString& text, const QStringList& labels, const QString
   }
 }
 
-// One framed area of the form: its caption, then the shown label block beside its values, or
-// a note that the area is empty.
-void AppendArea(QString& text, const HeadlessControls& controls, const char* caption,
-                int labelBlock, int valueBlock) {
+// One framed area of the form: its caption, then the shown label block (0 for none) beside
+// its values, or a note that the area is empty.
+void AppendArea(QString& text, const char* caption, int labelBlock, const QString& values) {
   text += QString::fromUtf8(caption) + QStringLiteral(":\n");
-  const bool shown = labelBlock != 0 && controls.IsShown(valueBlock);
-  if (!shown || controls.Text(valueBlock).isEmpty()) {
+  if (labelBlock == 0 || values.isEmpty()) {
     text += QString::fromUtf8("  (пусто)\n");
     return;
   }
-  AppendLabelledLines(text, controls.Text(labelBlock).split(QString::fromLatin1(kLineBreak)),
-                      controls.Text(valueBlock));
+  AppendLabelledLines(text, LabelLines(labelBlock), values);
 }
 
 // Each line of `block` indented by two spaces; a final line feed ends the last line.
@@ -176,8 +125,9 @@ void AppendCandidates(QString& text, const SelectionResult& result) {
 
 }  // namespace
 
-QJsonObject SelectionJson(const CSelvioView& view, const HeadlessControls& controls) {
+QJsonObject SelectionJson(const CSelvioView& view, const QStringList& messages) {
   const SelectionResult& result = view.Result();
+  const ResultView& shown = view.ShownView();
   QJsonArray candidates;
   for (const CandidateEntry& entry : CandidateEntries(result)) {
     candidates.append(
@@ -186,13 +136,16 @@ QJsonObject SelectionJson(const CSelvioView& view, const HeadlessControls& contr
                     {QStringLiteral("kvs"), JsonNumber(entry.kvs)},
                     {QStringLiteral("actuators"), QJsonArray::fromStringList(entry.actuators)}});
   }
-  QJsonObject panels;
-  for (const PanelBlock& block : kPanelBlocks) {
-    if (block.onlyWhenShown && !controls.IsShown(block.id)) continue;
-    panels.insert(QString::number(block.id), controls.Text(block.id));
+  QJsonObject panels{{QString::number(ids::kRegulatorValues), shown.productValues},
+                     {QString::number(ids::kCalculatedData), shown.calculatedData}};
+  if (shown.actuator != ActuatorBlock::None) {
+    panels.insert(QString::number(ActuatorValuesId(shown.actuator)), shown.actuatorValues);
+  }
+  if (shown.controllerShown) {
+    panels.insert(QString::number(ids::kControllerValues), shown.controllerValues);
   }
   return {
-      {QStringLiteral("messages"), QJsonArray::fromStringList(controls.Messages())},
+      {QStringLiteral("messages"), QJsonArray::fromStringList(messages)},
       {QStringLiteral("outcome"), static_cast<int>(result.outcome)},
       {QStringLiteral("kv"), JsonNumber(result.kv)},
       {QStringLiteral("dpv"), JsonNumber(result.dpv)},
@@ -202,40 +155,32 @@ QJsonObject SelectionJson(const CSelvioView& view, const HeadlessControls& contr
       {QStringLiteral("shown_candidate"), result.shownCandidate},
       {QStringLiteral("shown_actuator"), result.shownActuator},
       {QStringLiteral("panels"), panels},
-      {QStringLiteral("report"), ComposeSelectionReport(result, view.Texts(), view.State())},
+      {QStringLiteral("report"), view.Report()},
   };
 }
 
-QString SelectionText(const CSelvioView& view, const HeadlessControls& controls) {
+QString SelectionText(const CSelvioView& view, const QStringList& messages) {
   const SelectionResult& result = view.Result();
+  const ResultView& shown = view.ShownView();
   QString text;
-  AppendMessages(text, controls.Messages());
+  AppendMessages(text, messages);
   text += FormatC("Исход расчета: %d (", static_cast<int>(result.outcome)) +
           OutcomeDescription(result.outcome) + QStringLiteral(")\n\n");
 
-  AppendArea(
-      text, controls, "Результат подбора регулятора",
-      FirstShown(controls, {ids::kValveLabels, ids::kDpRegulatorLabels, ids::kReducingValveLabels}),
-      ids::kRegulatorValues);
-  const int actuatorLabels =
-      FirstShown(controls, {ids::kElectricLabels, ids::kPneumaticLabels, ids::kThermostatLabels});
-  const int actuatorValues = actuatorLabels == ids::kElectricLabels    ? ids::kElectricValues
-                             : actuatorLabels == ids::kPneumaticLabels ? ids::kPneumaticValues
-                                                                       : ids::kThermostatValues;
-  AppendArea(text, controls, "Результат подбора привода", actuatorLabels, actuatorValues);
-  AppendArea(text, controls, "Результат подбора автоматики",
-             controls.IsShown(ids::kControllerLabels) ? ids::kControllerLabels : 0,
-             ids::kControllerValues);
+  AppendArea(text, "Результат подбора регулятора", ProductLabelsId(shown.productLabels),
+             shown.productValues);
+  AppendArea(text, "Результат подбора привода", ActuatorLabelsId(shown.actuator),
+             shown.actuatorValues);
+  AppendArea(text, "Результат подбора автоматики",
+             shown.controllerShown ? ids::kControllerLabels : 0, shown.controllerValues);
   text += QString::fromUtf8("Расчетные данные:\n");
-  AppendLabelledLines(
-      text, controls.Text(ids::kCalculatedDataLabels).split(QString::fromLatin1(kLineBreak)),
-      controls.Text(ids::kCalculatedData));
+  AppendLabelledLines(text, LabelLines(ids::kCalculatedDataLabels), shown.calculatedData);
   text += QLatin1Char('\n');
 
   AppendCandidates(text, result);
   text += QLatin1Char('\n');
 
-  const QString report = ComposeSelectionReport(result, view.Texts(), view.State());
+  const QString report = view.Report();
   text += QString::fromUtf8("Отчет:\n");
   text += report.isEmpty() ? QString::fromUtf8("  (пусто)\n") : Indented(report);
   return text;

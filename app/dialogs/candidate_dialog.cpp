@@ -6,49 +6,8 @@
 #include "app/form/selvio_view.h"
 
 namespace selvio {
-namespace {
 
-CandidateListEntry ValveEntry(const ValveCandidate& c) {
-  CandidateListEntry entry{c.valve.name + QLatin1Char('-') + c.valve.dnText, {}};
-  for (int k = 0; k < c.electricActuatorCount; ++k) {
-    entry.actuatorLabels << c.electricActuators[static_cast<std::size_t>(k)].variant;
-  }
-  for (int k = 0; k < c.pneumaticActuatorCount; ++k) {
-    entry.actuatorLabels << c.pneumaticActuators[static_cast<std::size_t>(k)].name;
-  }
-  for (int k = 0; k < c.thermostatCount; ++k) {
-    entry.actuatorLabels << c.thermostats[static_cast<std::size_t>(k)].name;
-  }
-  return entry;
-}
-
-std::vector<CandidateListEntry> RegulatorEntries(const std::vector<RegulatorCandidate>& list,
-                                                 int count) {
-  std::vector<CandidateListEntry> entries;
-  for (int i = 0; i < count; ++i) {
-    const RegulatorRecord& r = list[static_cast<std::size_t>(i)].regulator;
-    entries.push_back({r.name + QLatin1Char('-') + r.dnText, {}});
-  }
-  return entries;
-}
-
-}  // namespace
-
-std::vector<CandidateListEntry> CandidateListEntries(const SelectionResult& result) {
-  if (result.reducingValveCandidateCount > 0) {
-    return RegulatorEntries(result.reducingValveCandidates, result.reducingValveCandidateCount);
-  }
-  if (result.dpRegulatorCandidateCount > 0) {
-    return RegulatorEntries(result.dpRegulatorCandidates, result.dpRegulatorCandidateCount);
-  }
-  std::vector<CandidateListEntry> entries;
-  for (int i = 0; i < result.valveCandidateCount; ++i) {
-    entries.push_back(ValveEntry(result.valveCandidates[static_cast<std::size_t>(i)]));
-  }
-  return entries;
-}
-
-CKlapansDlg::CKlapansDlg(std::vector<CandidateListEntry> entries, int chosenCandidate,
+CKlapansDlg::CKlapansDlg(std::vector<CandidateEntry> entries, int chosenCandidate,
                          int chosenActuator)
     : entries_(std::move(entries)),
       chosenCandidate_(chosenCandidate),
@@ -70,8 +29,7 @@ DialogTemplate CKlapansDlg::Template() const {
 void CKlapansDlg::Initialise(DialogControls& controls) {
   using namespace klapans_ids;
   controls.ClearList(kCandidates);
-  for (const CandidateListEntry& entry : entries_)
-    controls.AppendListEntry(kCandidates, entry.label);
+  for (const CandidateEntry& entry : entries_) controls.AppendListEntry(kCandidates, entry.Label());
   controls.SelectListEntry(kCandidates, chosenCandidate_);
   OnCandidateSelected(controls);
   controls.SelectListEntry(kActuators, chosenActuator_);
@@ -89,7 +47,7 @@ void CKlapansDlg::OnCandidateSelected(DialogControls& controls) {
   shownEntry_ = selected;
   controls.ClearList(kActuators);
   if (selected >= 0 && selected < static_cast<int>(entries_.size())) {
-    for (const QString& label : entries_[static_cast<std::size_t>(selected)].actuatorLabels) {
+    for (const QString& label : entries_[static_cast<std::size_t>(selected)].actuators) {
       controls.AppendListEntry(kActuators, label);
     }
   }
@@ -104,7 +62,7 @@ void CKlapansDlg::OnConfirm(DialogControls& controls) {
 
 void OnOtherConfiguration(CSelvioView& view) {
   const SelectionResult& result = view.Result();
-  CKlapansDlg dialog(CandidateListEntries(result), result.shownCandidate, result.shownActuator);
+  CKlapansDlg dialog(CandidateEntries(result), result.shownCandidate, result.shownActuator);
   if (!view.Controls().RunModalDialog(dialog)) return;
   // A pair the panels cannot show (no candidate selected) leaves the form as it was.
   if (!view.HoldsCandidateChoice(dialog.ChosenCandidate(), dialog.ChosenActuator())) return;

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "engine/selection_result.h"
+#include "output/candidate_entries.h"
 #include "platform/modal_dialog.h"
 
 namespace selvio {
@@ -21,24 +21,12 @@ inline constexpr int kCandidatesCaption = 1201;
 inline constexpr int kActuatorsCaption = 1202;
 }  // namespace klapans_ids
 
-// One line of the left list and the lines of the right list it brings.
-struct CandidateListEntry {
-  QString label;  // name-DN
-  QStringList actuatorLabels;
-};
-
-// The entries of the filled candidate list of `result`: a valve candidate lists its electric
-// actuators' variants, then its pneumatic actuators' and thermostats' names; a regulator has
-// no actuators. A calculation fills one list; were several filled, the last of valves,
-// differential-pressure regulators and reducing valves is shown.
-std::vector<CandidateListEntry> CandidateListEntries(const SelectionResult& result);
-
 // "Клапаны": every candidate on the left, the actuators of the selected one on the right.
 // Choosing another candidate (by click or key) refills the right list and selects its first
 // actuator; "OK" confirms the selected pair, "Отмена", Enter and Esc leave everything as it was.
 class CKlapansDlg : public ModalDialog {
  public:
-  CKlapansDlg(std::vector<CandidateListEntry> entries, int chosenCandidate, int chosenActuator);
+  CKlapansDlg(std::vector<CandidateEntry> entries, int chosenCandidate, int chosenActuator);
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;
@@ -51,7 +39,7 @@ class CKlapansDlg : public ModalDialog {
   void OnCandidateSelected(DialogControls& controls);
   void OnConfirm(DialogControls& controls);
 
-  std::vector<CandidateListEntry> entries_;
+  std::vector<CandidateEntry> entries_;
   int chosenCandidate_;
   int chosenActuator_;
   int shownEntry_ = -1;  // the entry whose actuators the right list holds

@@ -22,16 +22,16 @@ void BuildCapillaryLengthLists(const Catalogue& catalogue, FormState& state) {
   for (int i = 0; i < catalogue.capillaries.count; ++i) {
     const CapillaryRecord& capillary = catalogue.capillaries[i];
     switch (capillary.material) {
-      case kCopper:
+      case CapillaryMaterial::Copper:
         Append(state.copperCapillaryLengths, capillary.length);
         break;
-      case kCopperPvc:
+      case CapillaryMaterial::CopperPvc:
         Append(state.pvcCapillaryLengths, capillary.length);
         break;
-      case kStainless:
+      case CapillaryMaterial::Stainless:
         Append(state.stainlessCapillaryLengths, capillary.length);
         break;
-      default:
+      case CapillaryMaterial::NotGiven:
         break;
     }
   }

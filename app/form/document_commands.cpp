@@ -6,7 +6,6 @@
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
 #include "output/report_mail.h"
-#include "output/selection_report.h"
 #include "platform/control_ids.h"
 #include "platform/working_files.h"
 
@@ -14,6 +13,11 @@ namespace selvio {
 namespace {
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Whether a program took the file is not examined: the existence check alone speaks.
+void Open(const QString& path, UserPrograms& programs) {
+  programs.OpenFile(QDir::current().absoluteFilePath(path));
+}
 
 }  // namespace
 
@@ -42,13 +46,9 @@ void DocumentCommands::Bind(FormControls& controls) {
   }
 }
 
-QString DocumentCommands::Report() const {
-  return ComposeSelectionReport(view_.Result(), view_.Texts(), view_.State());
-}
-
 void DocumentCommands::ExportToWord() {
   FormControls& controls = view_.Controls();
-  const auto document = BuildReportDocument(Report(), QDateTime::currentDateTime());
+  const auto document = BuildReportDocument(view_.Report(), QDateTime::currentDateTime());
   // The word processor reads the file after this handler has returned, so the folder stays.
   QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/selvio-XXXXXX"));
   folder.setAutoRemove(false);
@@ -67,7 +67,7 @@ void DocumentCommands::ExportToWord() {
 
 void DocumentCommands::PrintReport() {
   FormControls& controls = view_.Controls();
-  const auto document = BuildReportDocument(Report(), QDateTime::currentDateTime());
+  const auto document = BuildReportDocument(view_.Report(), QDateTime::currentDateTime());
   // The copy is written before printing so that it is there even when nothing prints.
   const QString copy =
       QDir::current().absoluteFilePath(working_files::Name(working_files::kPrintCopy));
@@ -86,16 +86,28 @@ void DocumentCommands::PrintReport() {
 
 void DocumentCommands::EmailReport() {
   if (!programs_->HasHandlerForScheme(QStringLiteral("mailto")) ||
-      !programs_->OpenUrl(ReportMailUrl(Report()))) {
+      !programs_->OpenUrl(ReportMailUrl(view_.Report()))) {
     view_.Controls().ShowMessage(
         Text("Не найдена почтовая программа. Выберите почтовую программу по умолчанию "
              "в настройках системы."));
   }
 }
 
+void DocumentCommands::OpenDocument(const QString& path) {
+  Open(path, *programs_);
+  if (!DocumentExists(path)) view_.Controls().ShowMessage(Text(kDocumentMissingMessage));
+}
+
+void DocumentCommands::OpenDescriptionFirstWarned(const QString& path) {
+  if (!DocumentExists(path)) {
+    view_.Controls().ShowMessage(Text(kActuatorDescriptionMissingMessage));
+  }
+  Open(path, *programs_);
+}
+
 void DocumentCommands::OpenRegulatorDocument(DocumentKind kind) {
   for (const ProductDocumentFiles& files : RegulatorAreaDocuments(view_.Result())) {
-    OpenProductDocument(DocumentPath(kind, files), *programs_, view_.Controls());
+    OpenDocument(DocumentPath(kind, files));
   }
 }
 
@@ -105,15 +117,14 @@ void DocumentCommands::OpenActuatorDocument(DocumentKind kind) {
   if (!files) return;
   const QString path = DocumentPath(kind, *files);
   if (kind == DocumentKind::Description) {
-    OpenActuatorDescription(path, *programs_, view_.Controls());
+    OpenDescriptionFirstWarned(path);
   } else {
-    OpenProductDocument(path, *programs_, view_.Controls());
+    OpenDocument(path);
   }
 }
 
 void DocumentCommands::OpenControllerDocument(DocumentKind kind) {
-  OpenProductDocument(DocumentPath(kind, ControllerDocuments(view_.CatalogueData().controller)),
-                      *programs_, view_.Controls());
+  OpenDocument(DocumentPath(kind, ControllerDocuments(view_.CatalogueData().controller)));
 }
 
 }  // namespace selvio

@@ -43,7 +43,12 @@ class DocumentCommands {
   void OpenControllerDocument(DocumentKind kind);
 
  private:
-  QString Report() const;
+  // The buttons of the regulator and controller areas and the actuator's drawings: asks for
+  // the document to be opened, then says when it does not exist.
+  void OpenDocument(const QString& path);
+  // The actuator's description: says first when it does not exist, and asks for it to be
+  // opened all the same.
+  void OpenDescriptionFirstWarned(const QString& path);
 
   CSelvioView& view_;
   HeadlessUserPrograms headlessPrograms_;

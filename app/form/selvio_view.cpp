@@ -9,12 +9,15 @@
 #include "app/dialogs/update_dialog.h"
 #include "app/form/capillary_lengths.h"
 #include "app/form/mode_rules.h"
+#include "app/form/request_capture.h"
+#include "app/form/result_drawing.h"
 #include "app/form/section_switches.h"
 #include "app/form/settings_transfer.h"
 #include "app/form/units.h"
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
+#include "output/selection_report.h"
 #include "platform/control_ids.h"
 #include "platform/working_files.h"
 
@@ -30,10 +33,7 @@ FileDialogRequest SelectionFileDialog() {
 
 CSelvioView::CSelvioView(FormControls& controls, Catalogue& catalogue,
                          const GlycolTables& glycolTables)
-    : controls_(controls),
-      catalogue_(catalogue),
-      glycolTables_(glycolTables),
-      panels_(controls, catalogue, saturation_, request_, result_, state_, texts_) {
+    : controls_(controls), catalogue_(catalogue), glycolTables_(glycolTables) {
   BindHandlers();
 }
 
@@ -105,9 +105,7 @@ void CSelvioView::Initialise(bool readSettingsFile) {
   }
   BuildCapillaryLengthLists(catalogue_, state_);
 
-  result_.valveCandidateCount = 0;
-  result_.dpRegulatorCandidateCount = 0;
-  result_.reducingValveCandidateCount = 0;
+  ClearCandidateLists(result_);
 
   // The nine document buttons stay visible: the result panels enable them for the product
   // shown, and nothing would show them again once hidden.
@@ -143,6 +141,7 @@ void CSelvioView::StartOver(const SettingsRecord& record) {
   request_ = SelectionRequest{};
   ResetSelectionResult(result_);
   texts_ = ResultTexts{};
+  view_ = ResultView{};
   ShowStartState();
   settings_ = DefaultSettingsRecord();
   ApplySettingsRecord(settings_, controls_, state_);
@@ -150,14 +149,54 @@ void CSelvioView::StartOver(const SettingsRecord& record) {
   ApplySettingsRecord(settings_, controls_, state_);
 }
 
-SelectionForm CSelvioView::Form() {
-  return {controls_, catalogue_, saturation_, request_, result_, state_.actuatorSectionOn != 0,
-          &panels_};
+SettingsRecord CSelvioView::CurrentInputs() const {
+  // Captured over the record last read or written, as saving does, without changing it.
+  SettingsRecord inputs = settings_;
+  CaptureSettingsRecord(controls_, state_, inputs);
+  return inputs;
+}
+
+PanelChoices CSelvioView::CurrentChoices() const {
+  return CapturePanelChoices(CurrentInputs(), state_);
+}
+
+QString CSelvioView::Report() const {
+  return ComposeSelectionReport(result_, texts_, CurrentChoices().WithController());
+}
+
+void CSelvioView::Draw(const ResultView& view) {
+  view_ = view;
+  DrawResultView(controls_, view_);
 }
 
 void CSelvioView::OnCalculate() {
-  SelectionForm form = Form();
-  selvio::OnCalculate(form);
+  // The areas are cleared from the emptied lists before anything of this calculation is known.
+  ClearCandidateLists(result_);
+  Draw(ClearedResultView(CalculatedDataOf(request_, result_)));
+
+  const SettingsRecord inputs = CurrentInputs();
+  const CapturedRequest captured = CaptureRequest(inputs, request_);
+  request_ = captured.request;
+  if (captured.refusal) {
+    RefuseSelection(result_, *captured.refusal);
+  } else {
+    RunSelection(request_, catalogue_, saturation_, result_);
+  }
+
+  const SelectionOutcome outcome = result_.outcome;
+  if (outcome == InvalidInput) {
+    controls_.ShowMessage(result_.message);
+  } else {
+    ShowResult(CapturePanelChoices(inputs, state_));
+    if (!result_.message.isEmpty()) controls_.ShowMessage(result_.message);
+  }
+  controls_.Enable(ids::kOtherConfiguration, outcome == Found);
+}
+
+void CSelvioView::ShowResult(const PanelChoices& choices) {
+  if (result_.cavitationWarning) controls_.ShowMessage(CavitationWarningText(request_.product));
+  texts_ = ShownResultTexts(texts_, choices, result_);
+  Draw(ComposeResultView(request_, result_, catalogue_, texts_, choices));
 }
 
 void CSelvioView::OnOpen() {
@@ -188,24 +227,12 @@ bool CSelvioView::SaveSelectionFile(const QString& path) {
 }
 
 void CSelvioView::ApplyCandidateChoice(int candidate, int actuator) {
-  result_.shownCandidate = candidate;
-  result_.shownActuator = actuator;
-  if (result_.valveCandidateCount > 0) panels_.ShowValveResult();
-  if (result_.dpRegulatorCandidateCount > 0) panels_.ShowDpRegulatorResult();
-  if (result_.reducingValveCandidateCount > 0) panels_.ShowReducingValveResult();
+  ShowCandidate(result_, request_, saturation_, {candidate, actuator});
+  ShowResult(CurrentChoices());
 }
 
 bool CSelvioView::HoldsCandidateChoice(int candidate, int actuator) const {
-  if (result_.valveCandidateCount > 0) {
-    if (candidate < 0 || candidate >= result_.valveCandidateCount) return false;
-    const ValveCandidate& c = result_.valveCandidates[static_cast<std::size_t>(candidate)];
-    const int actuators = c.electricActuatorCount + c.pneumaticActuatorCount + c.thermostatCount;
-    return actuators == 0 ? actuator == -1 : (actuator >= 0 && actuator < actuators);
-  }
-  const int regulators = result_.dpRegulatorCandidateCount > 0
-                             ? result_.dpRegulatorCandidateCount
-                             : result_.reducingValveCandidateCount;
-  return candidate >= 0 && candidate < regulators && actuator == -1;
+  return HoldsChoice(result_, {candidate, actuator});
 }
 
 }  // namespace selvio

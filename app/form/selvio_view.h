@@ -7,13 +7,13 @@
 #include "app/files/settings_record.h"
 #include "app/form/document_commands.h"
 #include "app/form/form_state.h"
-#include "app/form/selection_form.h"
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
-#include "output/result_panels.h"
+#include "output/panel_choices.h"
 #include "output/result_texts.h"
+#include "output/result_view.h"
 #include "platform/form_controls.h"
 #include "platform/working_files.h"
 
@@ -42,7 +42,10 @@ class CSelvioView {
   // Sizing many points on one form this way carries nothing from one point to the next.
   void StartOver(const SettingsRecord& record);
 
-  // "Расчет" (1072): one calculation, its message and the result panels.
+  // "Расчет" (1072): clears the result areas (the calculated data keeps the previous figures),
+  // captures the request from the form's inputs, runs the engine unless the capture refused the
+  // request, shows a refusal's message or else the result, then the outcome's message, and
+  // enables "Другая конфигурация" only when something was found.
   void OnCalculate();
   // "Открыть" (1109) and "Сохранить как" (1110) through the file dialogs.
   void OnOpen();
@@ -56,17 +59,23 @@ class CSelvioView {
   // What "Сохранить как" does with the chosen name. False when nothing was written.
   bool SaveSelectionFile(const QString& path);
 
-  // A confirmed choice of the candidate dialog: shows that candidate and actuator and redraws
-  // the panels of the filled candidate list.
+  // A confirmed choice of the candidate dialog: shows that candidate and actuator, with the
+  // figures the engine computes for it, and redraws the result areas with the form's choices as
+  // they are now.
   void ApplyCandidateChoice(int candidate, int actuator);
   // Whether the candidate dialog could confirm this pair for the last calculation: a candidate
   // of the filled list and one of its actuators, or -1 when it has none.
   bool HoldsCandidateChoice(int candidate, int actuator) const;
 
-  void SetCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
+  // The form's inputs as they stand, in the record the files hold.
+  SettingsRecord CurrentInputs() const;
+  // The form's choices the result areas print, as they stand.
+  PanelChoices CurrentChoices() const;
+  // The selection report of the shown result, with the controller kit when both sections are
+  // switched on now.
+  QString Report() const;
 
-  // The calculation's view of the form, over this view's members.
-  SelectionForm Form();
+  void SetCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
 
   FormControls& Controls() { return controls_; }
   const Catalogue& CatalogueData() const { return catalogue_; }
@@ -76,8 +85,9 @@ class CSelvioView {
   const SelectionResult& Result() const { return result_; }
   const FormState& State() const { return state_; }
   const ResultTexts& Texts() const { return texts_; }
+  // What the result areas show since they were last drawn.
+  const ResultView& ShownView() const { return view_; }
   const SettingsRecord& Settings() const { return settings_; }
-  ResultPanels& Panels() { return panels_; }
   // Export, print, e-mail and the document buttons; the window gives them its desktop.
   DocumentCommands& Documents() { return documents_; }
 
@@ -88,6 +98,9 @@ class CSelvioView {
   void BindHandlers();
   // The section switches, the hidden actuator groups and the unit lists of a first start.
   void ShowStartState();
+  // Shows the result: its cavitation warning, then the areas for its shown product.
+  void ShowResult(const PanelChoices& choices);
+  void Draw(const ResultView& view);
 
   FormControls& controls_;
   Catalogue& catalogue_;
@@ -97,9 +110,9 @@ class CSelvioView {
   SelectionResult result_;
   FormState state_;
   ResultTexts texts_;
+  ResultView view_;
   SettingsRecord settings_ = DefaultSettingsRecord();
   QString settingsPath_ = working_files::Name(working_files::kSettings);
-  FormResultPanels panels_;
   CloseHandler closeHandler_;
   DocumentCommands documents_{*this};
 };
