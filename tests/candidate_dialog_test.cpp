@@ -10,8 +10,8 @@ namespace {
 using namespace klapans_ids;
 
 // Two valves with three and two actuators, and one with none.
-std::vector<CandidateListEntry> ThreeValves() {
-  return {{"VA-15", {"a1", "a2", "a3"}}, {"VB-20", {"b1", "b2"}}, {"VC-25", {}}};
+std::vector<CandidateEntry> ThreeValves() {
+  return {{"VA", "15", 1, {"a1", "a2", "a3"}}, {"VB", "20", 2, {"b1", "b2"}}, {"VC", "25", 4, {}}};
 }
 
 struct DialogRun {
@@ -116,6 +116,7 @@ TEST(CandidateDialog, OnlyOkConfirmsEnterEscAndCancelLeaveTheChoice) {
 
 TEST(CandidateDialog, EntriesNameTheValveAndListItsActuatorsByKind) {
   auto result = std::make_unique<SelectionResult>();
+  result->valveCandidates.resize(2);
   ValveCandidate& first = result->valveCandidates[0];
   first.valve.name = "VT2-";  // a name ending in a hyphen gives two in a row
   first.valve.dnText = "15";
@@ -129,23 +130,22 @@ TEST(CandidateDialog, EntriesNameTheValveAndListItsActuatorsByKind) {
   first.thermostatCount = 1;
   result->valveCandidates[1].valve.name = "VT3";
   result->valveCandidates[1].valve.dnText = "20";
-  result->valveCandidateCount = 2;
 
-  const std::vector<CandidateListEntry> entries = CandidateListEntries(*result);
+  const std::vector<CandidateEntry> entries = CandidateEntries(*result);
   ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].label, "VT2--15");
-  EXPECT_EQ(entries[0].actuatorLabels, (QStringList{"E1-24", "E1-220", "P1", "T1"}));
-  EXPECT_EQ(entries[1].label, "VT3-20");
-  EXPECT_TRUE(entries[1].actuatorLabels.isEmpty());
+  EXPECT_EQ(entries[0].Label(), "VT2--15");
+  EXPECT_EQ(entries[0].actuators, (QStringList{"E1-24", "E1-220", "P1", "T1"}));
+  EXPECT_EQ(entries[1].Label(), "VT3-20");
+  EXPECT_TRUE(entries[1].actuators.isEmpty());
 
   auto regulators = std::make_unique<SelectionResult>();
+  regulators->reducingValveCandidates.resize(1);
   regulators->reducingValveCandidates[0].regulator.name = "РK";
   regulators->reducingValveCandidates[0].regulator.dnText = "25";
-  regulators->reducingValveCandidateCount = 1;
-  const std::vector<CandidateListEntry> reducing = CandidateListEntries(*regulators);
+  const std::vector<CandidateEntry> reducing = CandidateEntries(*regulators);
   ASSERT_EQ(reducing.size(), 1u);
-  EXPECT_EQ(reducing[0].label, "РK-25");
-  EXPECT_TRUE(reducing[0].actuatorLabels.isEmpty());
+  EXPECT_EQ(reducing[0].Label(), "РK-25");
+  EXPECT_TRUE(reducing[0].actuators.isEmpty());
 }
 
 // The button on the form, after a calculation on the test catalogue: two valves, VT2 DN15 and
@@ -156,7 +156,7 @@ class OtherConfiguration : public FormTest {
     FormTest::SetUp();
     Start();
     Click(ids::kCalculate);
-    ASSERT_EQ(View().Result().valveCandidateCount, 2);
+    ASSERT_EQ(CountOf(View().Result().valveCandidates), 2);
   }
   QString ShownValve() { return Text(ids::kRegulatorValues).split("\r\n").mid(0, 2).join("|"); }
 };

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "platform/c_numbers.h"
@@ -23,6 +24,9 @@ QString Fixture(const char* name) {
 }
 
 QString Num(double value) { return FormatC("%g", value); }
+// A code by the number the record holds it with.
+template <class Code>
+requires std::is_enum_v<Code> QString Num(Code code) { return Num(static_cast<int>(code)); }
 
 QString DescribeLink(const ActuatorLink& l) {
   return l.name + FormatC(" w%d g%d s%d dp%g", l.forWater, l.forGlycol, l.forSteam,

@@ -31,11 +31,9 @@ class DocumentCommandsTest : public FormTest {
   }
   void Calculate() {
     Click(ids::kCalculate);
-    ASSERT_GT(View().Result().valveCandidateCount, 0);
+    ASSERT_FALSE(View().Result().valveCandidates.empty());
   }
-  QString Report() {
-    return ComposeSelectionReport(View().Result(), View().Texts(), View().State());
-  }
+  QString Report() { return View().Report(); }
 
   HeadlessUserPrograms programs_;
   HeadlessPrinter printer_;

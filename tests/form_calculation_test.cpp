@@ -16,7 +16,7 @@ TEST_F(FormCalculation, CalculateRunsTheEngineOnTheFormsInputs) {
   Click(ids::kCalculate);
   const SelectionResult& result = View().Result();
   EXPECT_EQ(result.outcome, Found);
-  ASSERT_EQ(result.valveCandidateCount, 2);
+  ASSERT_EQ(CountOf(result.valveCandidates), 2);
   EXPECT_EQ(result.valveCandidates[0].electricActuatorCount, 1);  // the actuator section is on
   EXPECT_EQ(result.shownCandidate, 0);
   EXPECT_TRUE(Enabled(ids::kOtherConfiguration));
@@ -61,7 +61,7 @@ TEST_F(FormCalculation, ActuatorSectionOffFindsValvesWithoutActuators) {
   Click(ids::kActuatorTicked);
   Click(ids::kCalculate);
   const SelectionResult& result = View().Result();
-  ASSERT_EQ(result.valveCandidateCount, 2);
+  ASSERT_EQ(CountOf(result.valveCandidates), 2);
   EXPECT_EQ(result.valveCandidates[0].electricActuatorCount, 0);
   EXPECT_TRUE(View().HoldsCandidateChoice(1, -1));
   EXPECT_FALSE(View().HoldsCandidateChoice(1, 0));
@@ -93,7 +93,7 @@ TEST_F(FormCalculation, DifferentialPressureRegulator) {
   Click(ids::kCalculate);
   const SelectionResult& result = View().Result();
   EXPECT_EQ(result.outcome, Found);
-  ASSERT_EQ(result.dpRegulatorCandidateCount, 1);
+  ASSERT_EQ(CountOf(result.dpRegulatorCandidates), 1);
   EXPECT_EQ(FirstLines(ids::kRegulatorValues, 1), "DP1");
   EXPECT_TRUE(View().HoldsCandidateChoice(0, -1));
   EXPECT_FALSE(View().HoldsCandidateChoice(0, 0));

@@ -131,11 +131,11 @@ TEST(Units, ListTextsAreExact) {
 
 TEST(CapillaryLengths, FormattedWithOneDecimalAndSortedByMaterial) {
   auto catalogue = std::make_unique<Catalogue>();
-  catalogue->capillaries.Append({2.0f, kCopper});
-  catalogue->capillaries.Append({1.5f, kStainless});
-  catalogue->capillaries.Append({0.75f, kCopper});
-  catalogue->capillaries.Append({3.0f, 4});  // unknown material: skipped
-  catalogue->capillaries.Append({12.34f, kCopperPvc});
+  catalogue->capillaries.Append({2.0f, CapillaryMaterial::Copper});
+  catalogue->capillaries.Append({1.5f, CapillaryMaterial::Stainless});
+  catalogue->capillaries.Append({0.75f, CapillaryMaterial::Copper});
+  catalogue->capillaries.Append({3.0f, static_cast<CapillaryMaterial>(4)});  // unknown: skipped
+  catalogue->capillaries.Append({12.34f, CapillaryMaterial::CopperPvc});
   FormState state;
   state.copperCapillaryLengths.count = 7;  // rebuilt from nothing
   BuildCapillaryLengthLists(*catalogue, state);
@@ -153,9 +153,11 @@ TEST(CapillaryLengths, FormattedWithOneDecimalAndSortedByMaterial) {
 // that is not finite, not as "inf".
 TEST(CapillaryLengths, ANonFiniteLengthIsListedAsADash) {
   auto catalogue = std::make_unique<Catalogue>();
-  catalogue->capillaries.Append({std::numeric_limits<float>::infinity(), kCopper});
-  catalogue->capillaries.Append({std::numeric_limits<float>::quiet_NaN(), kCopper});
-  catalogue->capillaries.Append({2.0f, kCopper});
+  catalogue->capillaries.Append(
+      {std::numeric_limits<float>::infinity(), CapillaryMaterial::Copper});
+  catalogue->capillaries.Append(
+      {std::numeric_limits<float>::quiet_NaN(), CapillaryMaterial::Copper});
+  catalogue->capillaries.Append({2.0f, CapillaryMaterial::Copper});
   FormState state;
   BuildCapillaryLengthLists(*catalogue, state);
   ASSERT_EQ(state.copperCapillaryLengths.count, 3);
@@ -166,7 +168,8 @@ TEST(CapillaryLengths, ANonFiniteLengthIsListedAsADash) {
 
 TEST(CapillaryLengths, MoreThanAHundredOfOneMaterialKeepsTheFirstHundred) {
   auto catalogue = std::make_unique<Catalogue>();
-  for (int i = 0; i < 120; ++i) catalogue->capillaries.Append({static_cast<float>(i), kCopper});
+  for (int i = 0; i < 120; ++i)
+    catalogue->capillaries.Append({static_cast<float>(i), CapillaryMaterial::Copper});
   FormState state;
   BuildCapillaryLengthLists(*catalogue, state);
   EXPECT_EQ(state.copperCapillaryLengths.count, kListCapacity);
@@ -318,9 +321,9 @@ TEST_F(FormStart, DocumentButtonsStayVisibleAndDisabled) {
 TEST_F(FormStart, CatalogueAndCandidatesAreReady) {
   Start();
   EXPECT_EQ(View().CatalogueData().valves.count, 2);
-  EXPECT_EQ(View().Result().valveCandidateCount, 0);
-  EXPECT_EQ(View().Result().dpRegulatorCandidateCount, 0);
-  EXPECT_EQ(View().Result().reducingValveCandidateCount, 0);
+  EXPECT_TRUE(View().Result().valveCandidates.empty());
+  EXPECT_TRUE(View().Result().dpRegulatorCandidates.empty());
+  EXPECT_TRUE(View().Result().reducingValveCandidates.empty());
   EXPECT_EQ(State().stainlessCapillaryLengths.count, 3);
   EXPECT_EQ(State().stainlessCapillaryLengths.labels[2], QStringLiteral("10.0"));
   EXPECT_EQ(State().pvcCapillaryLengths.labels[0], QStringLiteral("5.0"));

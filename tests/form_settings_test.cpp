@@ -354,12 +354,12 @@ TEST_F(FormSettings, OpeningAMissingFileChangesNothing) {
 TEST_F(FormSettings, OpeningDoesNotTouchResults) {
   Start();
   Click(ids::kCalculate);
-  ASSERT_GT(View().Result().valveCandidateCount, 0);
+  ASSERT_GT(CountOf(View().Result().valveCandidates), 0);
   const QString values = Text(ids::kRegulatorValues);
   SaveThroughDialog(FilePath("r.crp"));
   Type(ids::kP1, "1");
   OpenThroughDialog(FilePath("r.crp"));
-  EXPECT_GT(View().Result().valveCandidateCount, 0);
+  EXPECT_GT(CountOf(View().Result().valveCandidates), 0);
   EXPECT_EQ(Text(ids::kRegulatorValues), values);
   EXPECT_TRUE(Enabled(ids::kOtherConfiguration));
 }

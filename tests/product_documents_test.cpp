@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/form/document_commands.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {
@@ -47,23 +48,22 @@ TEST(ProductDocuments, RegulatorAreaTakesTheShownCandidateOfEachFilledList) {
   auto result = std::make_unique<SelectionResult>();
   EXPECT_TRUE(RegulatorAreaDocuments(*result).empty()) << "nothing calculated";
 
+  result->valveCandidates.resize(2);
   result->valveCandidates[0] = Valve("v0");
   result->valveCandidates[1] = Valve("v1");
-  result->valveCandidateCount = 2;
   result->shownCandidate = 1;
   EXPECT_EQ(Descriptions(RegulatorAreaDocuments(*result)), QStringList{"v1.pdf"});
   EXPECT_EQ(RegulatorAreaDocuments(*result)[0].drawing2d, "v1_2d.png");
 
-  result->valveCandidateCount = 0;
+  const ValveCandidate firstValve = result->valveCandidates[0];
+  result->valveCandidates.clear();
   result->shownCandidate = 0;
-  result->reducingValveCandidates[0] = Regulator("rk");
-  result->reducingValveCandidateCount = 1;
+  result->reducingValveCandidates.push_back(Regulator("rk"));
   EXPECT_EQ(Descriptions(RegulatorAreaDocuments(*result)), QStringList{"rk.pdf"});
 
   // Lists are handled in the order valve, reducing valve, differential-pressure regulator.
-  result->dpRegulatorCandidates[0] = Regulator("rpd");
-  result->dpRegulatorCandidateCount = 1;
-  result->valveCandidateCount = 1;
+  result->dpRegulatorCandidates.push_back(Regulator("rpd"));
+  result->valveCandidates.push_back(firstValve);
   result->shownCandidate = 0;
   EXPECT_EQ(Descriptions(RegulatorAreaDocuments(*result)),
             (QStringList{"v0.pdf", "rk.pdf", "rpd.pdf"}));
@@ -72,7 +72,7 @@ TEST(ProductDocuments, RegulatorAreaTakesTheShownCandidateOfEachFilledList) {
 // A valve with one electric actuator, one pneumatic actuator and one thermostat.
 std::unique_ptr<SelectionResult> ValveWithEveryActuatorKind() {
   auto result = std::make_unique<SelectionResult>();
-  ValveCandidate& c = result->valveCandidates[0];
+  ValveCandidate& c = result->valveCandidates.emplace_back();
   c = Valve("v");
   c.electricActuators[0].descriptionFile = "e.pdf";
   c.electricActuators[0].drawing2d = "e_2d.png";
@@ -87,7 +87,6 @@ std::unique_ptr<SelectionResult> ValveWithEveryActuatorKind() {
   t.spiralDrawing2d = "t_spiral_2d.png";
   t.spiralDrawing3d = "t_spiral_3d.png";
   c.thermostatCount = 1;
-  result->valveCandidateCount = 1;
   return result;
 }
 
@@ -119,8 +118,7 @@ TEST(ProductDocuments, ActuatorAreaTakesTheShownActuatorAndTheThermostatsElement
   }
 
   auto regulatorOnly = std::make_unique<SelectionResult>();
-  regulatorOnly->dpRegulatorCandidates[0] = Regulator("rpd");
-  regulatorOnly->dpRegulatorCandidateCount = 1;
+  regulatorOnly->dpRegulatorCandidates.push_back(Regulator("rpd"));
   EXPECT_FALSE(ActuatorAreaDocuments(*regulatorOnly, false)) << "no valve shown";
 }
 

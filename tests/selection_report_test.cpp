@@ -6,9 +6,7 @@
 #include <limits>
 #include <memory>
 
-#include "output/result_panels.h"
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
+#include "output/result_texts.h"
 
 namespace selvio {
 namespace {
@@ -18,8 +16,8 @@ ValveRecord MakeValve() {
   v.name = "VF 2.50";
   v.dnText = "50";
   v.dn = 50;
-  v.connection = kFlanged;
-  v.valveKind = kTwoWay;
+  v.connection = ConnectionKind::Flanged;
+  v.valveKind = ValveKind::TwoWay;
   v.kvs = 6.3f;
   v.maxPressure = 16;
   v.maxTemperature = 150;
@@ -33,7 +31,7 @@ RegulatorCandidate MakeRegulator() {
   RegulatorCandidate c;
   c.regulator.name = "AFP 25";
   c.regulator.dnText = "25";
-  c.regulator.connection = kFlanged;
+  c.regulator.connection = ConnectionKind::Flanged;
   c.regulator.kvs = 0.16f;
   c.regulator.maxPressure = 25;
   c.regulator.maxTemperature = 150;
@@ -57,7 +55,7 @@ const char* const kValveLines =
 struct ReportFixture {
   std::unique_ptr<SelectionResult> result = std::make_unique<SelectionResult>();
   ResultTexts texts;
-  std::unique_ptr<PanelState> state = std::make_unique<PanelState>();
+  PanelChoices sections;
 
   ReportFixture() {
     texts.positionerText = "PZ1";
@@ -73,23 +71,24 @@ struct ReportFixture {
   }
 
   ValveCandidate& AddValve(const ValveRecord& valve = MakeValve()) {
-    ValveCandidate& c =
-        result->valveCandidates[static_cast<std::size_t>(result->valveCandidateCount++)];
+    ValveCandidate& c = result->valveCandidates.emplace_back();
     c.valve = valve;
     return c;
   }
   void Sections(int actuatorOn, int controllerOn) {
-    state->actuatorSectionOn = actuatorOn;
-    state->controllerSectionOn = controllerOn;
+    sections.actuatorSectionOn = actuatorOn != 0;
+    sections.controllerSectionOn = controllerOn != 0;
   }
-  QString Report() const { return ComposeSelectionReport(*result, texts, *state); }
+  QString Report() const {
+    return ComposeSelectionReport(*result, texts, sections.WithController());
+  }
 };
 
 ElectricActuatorRecord MakeElectric() {
   ElectricActuatorRecord e;
   e.variant = "AME 25 SU";
   e.voltage = 24;
-  e.control = kAnalogue;
+  e.control = ControlKind::Analogue;
   e.signal0to10V = 1;
   e.signal4to20mA = 1;
   e.potentiometer = 1;
@@ -130,9 +129,9 @@ TEST(ValveReportTest, ElectricActuatorVariants) {
   ElectricActuatorRecord bare;
   bare.variant = "A";
   bare.voltage = 220;
-  bare.control = kThreePoint;
+  bare.control = ControlKind::ThreePoint;
   ElectricActuatorRecord notGiven = bare;
-  notGiven.control = kControlNotGiven;
+  notGiven.control = ControlKind::NotGiven;
   notGiven.signal2to10V = 1;
   ElectricActuatorRecord allOptions = bare;
   allOptions.signal0to20mA = 1;
@@ -239,11 +238,12 @@ TEST(ValveReportTest, NumberRendering) {
     const char* connectionText;
   };
   const Case cases[] = {
-      {"Kvs 0.63, leakage 0.01", 0.63f, 0.01, kThreaded, "0.63", "0.01", "Резьбовой"},
-      {"Kvs 10", 10, 0.05, kConnectionNotGiven, "10.00", "0.05", "Резьбовой"},
-      {"Kvs 0.16", 0.16f, 0, kFlanged, "0.16", "0.00", "Фланцевый"},
-      {"infinite Kvs", std::numeric_limits<float>::infinity(), 0.05, kFlanged, "—", "0.05",
-       "Фланцевый"},
+      {"Kvs 0.63, leakage 0.01", 0.63f, 0.01, ConnectionKind::Threaded, "0.63", "0.01",
+       "Резьбовой"},
+      {"Kvs 10", 10, 0.05, ConnectionKind::NotGiven, "10.00", "0.05", "Резьбовой"},
+      {"Kvs 0.16", 0.16f, 0, ConnectionKind::Flanged, "0.16", "0.00", "Фланцевый"},
+      {"infinite Kvs", std::numeric_limits<float>::infinity(), 0.05, ConnectionKind::Flanged, "—",
+       "0.05", "Фланцевый"},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -266,8 +266,7 @@ TEST(ValveReportTest, NumberRendering) {
 TEST(RegulatorReportTest, DifferentialPressureRegulator) {
   ReportFixture f;
   f.Sections(1, 1);
-  f.result->dpRegulatorCandidates[0] = MakeRegulator();
-  f.result->dpRegulatorCandidateCount = 1;
+  f.result->dpRegulatorCandidates.push_back(MakeRegulator());
   EXPECT_EQ(f.Report(), QString::fromUtf8("РПД: AFP 25\n"
                                           "Условный проход ДУ, мм: 25\n"
                                           "Тип присоединения: Фланцевый\n"
@@ -285,9 +284,7 @@ TEST(RegulatorReportTest, ReducingValveTitleHasALatinK) {
   second.regulator.name = "AD 40";
   second.settingLow = 0.4f;
   second.settingHigh = 16;
-  f.result->reducingValveCandidates[0] = MakeRegulator();
-  f.result->reducingValveCandidates[1] = second;
-  f.result->reducingValveCandidateCount = 2;
+  f.result->reducingValveCandidates = {MakeRegulator(), second};
   f.result->shownCandidate = 1;
   const QString report = f.Report();
   EXPECT_TRUE(report.startsWith(QString::fromUtf8("Р") + QChar(0x004B) + ": AD 40\n"));
@@ -314,25 +311,19 @@ TEST(ReportLengthTest, CutTo1023Characters) {
   EXPECT_TRUE(report.endsWith("CCCC"));
 }
 
-// The report prints what the panels last showed.
+// The report prints what the areas last showed of the form's choices.
 TEST(ReportAndPanelsTest, ReportAgreesWithTheShownPanels) {
-  HeadlessControls controls;
-  auto catalogue = std::make_unique<Catalogue>();
-  SaturationTable saturation;
-  SelectionRequest request;
-  request.safetyFactor = 1;
   ReportFixture f;
-  f.texts = {};
   f.Sections(1, 1);
-  FormResultPanels panels(controls, *catalogue, saturation, request, *f.result, *f.state, f.texts);
   ValveCandidate& c = f.AddValve();
   c.electricActuators[0] = MakeElectric();
   c.electricActuatorCount = 1;
-  controls.SetChecked(ids::kControllerTwoHeating, true);
-  controls.SetText(ids::kHeatCarrierSensors, "3");
-  controls.SetText(ids::kOutdoorSensors, "1");
-  controls.SetText(ids::kRoomSensors, "2");
-  panels.ShowValveResult();
+  PanelChoices choices = f.sections;
+  choices.controllerVariant = 3;
+  choices.heatCarrierSensors = "3";
+  choices.outdoorSensors = "1";
+  choices.roomSensors = "2";
+  f.texts = ShownResultTexts({}, choices, *f.result);
   EXPECT_TRUE(
       f.Report().endsWith(QString::fromUtf8("\n\nКонтроллер: ZR310\n"
                                             "Тип исполнения: -98\n"
@@ -346,8 +337,7 @@ TEST(ReportLocaleTest, RussianLocaleStillWritesPoints) {
   const std::string previous = std::setlocale(LC_ALL, nullptr);
   if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
   ReportFixture f;
-  f.result->dpRegulatorCandidates[0] = MakeRegulator();
-  f.result->dpRegulatorCandidateCount = 1;
+  f.result->dpRegulatorCandidates.push_back(MakeRegulator());
   const QString report = f.Report();
   std::setlocale(LC_ALL, previous.c_str());
   EXPECT_TRUE(report.contains(QString::fromUtf8("Kvs, м³/ч: 0.16\n")));

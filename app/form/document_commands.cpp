@@ -21,6 +21,16 @@ void Open(const QString& path, UserPrograms& programs) {
 
 }  // namespace
 
+void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls) {
+  Open(path, programs);
+  if (!DocumentExists(path)) controls.ShowMessage(Text(kDocumentMissingMessage));
+}
+
+void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls) {
+  if (!DocumentExists(path)) controls.ShowMessage(Text(kActuatorDescriptionMissingMessage));
+  Open(path, programs);
+}
+
 void DocumentCommands::Bind(FormControls& controls) {
   controls.Bind(ids::kExportWord, [this] { ExportToWord(); });
   controls.Bind(ids::kPrint, [this] { PrintReport(); });
@@ -93,21 +103,9 @@ void DocumentCommands::EmailReport() {
   }
 }
 
-void DocumentCommands::OpenDocument(const QString& path) {
-  Open(path, *programs_);
-  if (!DocumentExists(path)) view_.Controls().ShowMessage(Text(kDocumentMissingMessage));
-}
-
-void DocumentCommands::OpenDescriptionFirstWarned(const QString& path) {
-  if (!DocumentExists(path)) {
-    view_.Controls().ShowMessage(Text(kActuatorDescriptionMissingMessage));
-  }
-  Open(path, *programs_);
-}
-
 void DocumentCommands::OpenRegulatorDocument(DocumentKind kind) {
   for (const ProductDocumentFiles& files : RegulatorAreaDocuments(view_.Result())) {
-    OpenDocument(DocumentPath(kind, files));
+    OpenProductDocument(DocumentPath(kind, files), *programs_, view_.Controls());
   }
 }
 
@@ -117,14 +115,15 @@ void DocumentCommands::OpenActuatorDocument(DocumentKind kind) {
   if (!files) return;
   const QString path = DocumentPath(kind, *files);
   if (kind == DocumentKind::Description) {
-    OpenDescriptionFirstWarned(path);
+    OpenActuatorDescription(path, *programs_, view_.Controls());
   } else {
-    OpenDocument(path);
+    OpenProductDocument(path, *programs_, view_.Controls());
   }
 }
 
 void DocumentCommands::OpenControllerDocument(DocumentKind kind) {
-  OpenDocument(DocumentPath(kind, ControllerDocuments(view_.CatalogueData().controller)));
+  OpenProductDocument(DocumentPath(kind, ControllerDocuments(view_.CatalogueData().controller)),
+                      *programs_, view_.Controls());
 }
 
 }  // namespace selvio

@@ -11,6 +11,15 @@ namespace selvio {
 
 class CSelvioView;
 
+// The buttons of the regulator and controller areas and the actuator's drawings: asks for the
+// document at `path` (relative to the working directory) to be opened, then says when it does
+// not exist.
+void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls);
+
+// The actuator's description: says first when it does not exist, and asks for it to be opened
+// all the same.
+void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls);
+
 inline constexpr const char* kOdtMimeType = "application/vnd.oasis.opendocument.text";
 
 // The form's buttons that hand the shown selection to the user's programs: "Экспорт в MS
@@ -43,13 +52,6 @@ class DocumentCommands {
   void OpenControllerDocument(DocumentKind kind);
 
  private:
-  // The buttons of the regulator and controller areas and the actuator's drawings: asks for
-  // the document to be opened, then says when it does not exist.
-  void OpenDocument(const QString& path);
-  // The actuator's description: says first when it does not exist, and asks for it to be
-  // opened all the same.
-  void OpenDescriptionFirstWarned(const QString& path);
-
   CSelvioView& view_;
   HeadlessUserPrograms headlessPrograms_;
   HeadlessPrinter headlessPrinter_;
