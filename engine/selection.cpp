@@ -28,13 +28,13 @@ void FinishShownProduct(SelectionResult& result, const SelectionRequest& request
   result.velocity = 0;
   result.cavitationWarning = false;
   LossVelocity figures;
-  if (const ValveCandidate* candidate = ShownValve(result)) {
-    const ValveRecord& v = candidate->valve;
+  if (const ValveCandidate* valve = ShownValve(result)) {
+    const ValveRecord& v = valve->valve;
     result.cavitationWarning = v.valveKind == ValveKind::TwoWay && request.checkCavitation &&
                                IsCavitationRisk(request, saturation, v.z);
     figures = LossAndVelocity(request, v.kvs, v.dn, v.forSteam != 0);
-  } else if (const RegulatorCandidate* candidate = ShownRegulator(result)) {
-    const RegulatorRecord& r = candidate->regulator;
+  } else if (const RegulatorCandidate* regulator = ShownRegulator(result)) {
+    const RegulatorRecord& r = regulator->regulator;
     result.cavitationWarning =
         request.checkCavitation && IsCavitationRisk(request, saturation, r.z);
     figures = LossAndVelocity(request, r.kvs, r.dn, r.forSteam != 0);

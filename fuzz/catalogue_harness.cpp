@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/form/control_ids.h"
 #include "catalogue/catalogue_loader.h"
 #include "fuzz/harness_support.h"
-#include "platform/control_ids.h"
 
 namespace selvio::fuzz {
 namespace {

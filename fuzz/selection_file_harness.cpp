@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "app/form/control_ids.h"
 #include "fuzz/harness_support.h"
-#include "platform/control_ids.h"
 
 namespace selvio::fuzz {
 namespace {

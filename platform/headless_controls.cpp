@@ -1,6 +1,6 @@
 #include "platform/headless_controls.h"
 
-#include "platform/control_ids.h"
+#include "platform/dialog_keys.h"
 
 namespace selvio {
 

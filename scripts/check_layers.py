@@ -1,11 +1,15 @@
 #!/usr/bin/python3
-"""Fails when a source file includes a header of a higher layer.
+"""Fails when a source file reaches above its layer.
 
 Layers, lowest first: platform <- catalogue <- engine <- output <- app <- app/cli, app/window;
 update (the catalogue update) builds on platform and catalogue only, and app may use it.
 platform/qt builds on platform; app/window may use it. Includes are written "layer/file.h"
 from the repository root; a file's layer is the longest layer folder that holds it. Folders
-that are no layer (tests, bench, scripts) are not checked.
+that are no layer (tests, bench, fuzz, scripts) are not checked.
+
+Besides the includes: nothing below app/ touches the form. catalogue/, engine/ and output/
+name no FormControls and no control id; platform/ names no control id but the dialog keys
+ids::kOk and ids::kCancel.
 """
 import pathlib
 import re
@@ -24,6 +28,10 @@ ALLOWED = {
                    "app/window"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
+CONTROL_ID = re.compile(r"\bids::(k\w+)")
+FORM_CONTROLS = re.compile(r"\bFormControls\b|platform/form_controls\.h")
+FORM_FREE_LAYERS = ("catalogue", "engine", "output")
+DIALOG_KEYS = {"kOk", "kCancel"}
 
 
 def layer_of(path):
@@ -37,6 +45,24 @@ def layer_of(path):
     return best
 
 
+def faults_of(relative, own, text):
+    """The faults of one source file of layer `own`."""
+    faults = []
+    for included in INCLUDE.findall(text):
+        target = layer_of(included)
+        if target is not None and target not in ALLOWED[own]:
+            faults.append(f"{relative}: {own} includes {included} ({target})")
+    ids = set(CONTROL_ID.findall(text))
+    if own in FORM_FREE_LAYERS:
+        if FORM_CONTROLS.search(text):
+            faults.append(f"{relative}: {own} names the form's controls (FormControls)")
+        if ids:
+            faults.append(f"{relative}: {own} names control ids {sorted(ids)}")
+    if own.startswith("platform") and ids - DIALOG_KEYS:
+        faults.append(f"{relative}: platform names form ids {sorted(ids - DIALOG_KEYS)}")
+    return faults
+
+
 def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
     faults = []
@@ -44,20 +70,17 @@ def main():
         if source.suffix not in (".h", ".cpp") or not source.is_file():
             continue
         relative = source.relative_to(root).as_posix()
-        if relative.startswith("build"):
+        if relative.startswith("build") or relative.startswith("."):
             continue
         own = layer_of(relative)
         if own is None:
             continue
         text = source.read_text(encoding="utf-8", errors="replace")
-        for included in INCLUDE.findall(text):
-            target = layer_of(included)
-            if target is not None and target not in ALLOWED[own]:
-                faults.append(f"{relative}: {own} includes {included} ({target})")
+        faults += faults_of(relative, own, text)
     for fault in faults:
         print(fault, file=sys.stderr)
     if faults:
-        print(f"{len(faults)} include(s) of a higher layer", file=sys.stderr)
+        print(f"{len(faults)} fault(s) of layering", file=sys.stderr)
         return 1
     return 0
 

@@ -24,9 +24,12 @@ QString Fixture(const char* name) {
 }
 
 QString Num(double value) { return FormatC("%g", value); }
-// A code by the number the record holds it with.
-template <class Code>
-requires std::is_enum_v<Code> QString Num(Code code) { return Num(static_cast<int>(code)); }
+// A catalogue code by the number the record holds it with.
+template <class Enum>
+requires std::is_enum_v<Enum>
+int Code(Enum code) { return static_cast<int>(code); }
+template <class Enum>
+requires std::is_enum_v<Enum> QString Num(Enum code) { return Num(Code(code)); }
 
 QString DescribeLink(const ActuatorLink& l) {
   return l.name + FormatC(" w%d g%d s%d dp%g", l.forWater, l.forGlycol, l.forSteam,
@@ -58,9 +61,10 @@ QString Describe(const Catalogue& c) {
     t += "valve " + v.name + "|" + v.dnText + "|" + v.characteristic + "|" + v.construction + "|" +
          v.descriptionFile + "|" + v.drawing2d + "|" + v.drawing3d +
          FormatC("|dn%g c%d k%d kvs%g t%d p%d z%g leak%g m%d d%d w%d g%d s%d b%d",
-                 static_cast<double>(v.dn), v.connection, v.valveKind, static_cast<double>(v.kvs),
-                 v.maxTemperature, v.maxPressure, static_cast<double>(v.z), v.leakage, v.mixing,
-                 v.diverting, v.forWater, v.forGlycol, v.forSteam, v.pressureBalanced) +
+                 static_cast<double>(v.dn), Code(v.connection), Code(v.valveKind),
+                 static_cast<double>(v.kvs), v.maxTemperature, v.maxPressure,
+                 static_cast<double>(v.z), v.leakage, v.mixing, v.diverting, v.forWater,
+                 v.forGlycol, v.forSteam, v.pressureBalanced) +
          DescribePairs(v.ratingPressure, v.ratingTemperature, v.ratingCount) +
          DescribeLinks(v.electricLinks, v.electricLinkCount) +
          DescribeLinks(v.pneumaticLinks, v.pneumaticLinkCount) +
@@ -72,7 +76,7 @@ QString Describe(const Catalogue& c) {
       t += "regulator " + r.name + "|" + r.dnText + "|" + r.descriptionFile + "|" + r.drawing2d +
            "|" + r.drawing3d +
            FormatC("|dn%g c%d kvs%g t%d p%d z%g drop%g leak%g w%d g%d s%d",
-                   static_cast<double>(r.dn), r.connection, static_cast<double>(r.kvs),
+                   static_cast<double>(r.dn), Code(r.connection), static_cast<double>(r.kvs),
                    r.maxTemperature, r.maxPressure, static_cast<double>(r.z),
                    static_cast<double>(r.maxPressureDrop), r.leakage, r.forWater, r.forGlycol,
                    r.forSteam) +
@@ -85,7 +89,7 @@ QString Describe(const Catalogue& c) {
     t += "electric " + e.name + "|" + e.variant + "|" + e.descriptionFile + "|" + e.drawing2d +
          "|" + e.drawing3d +
          FormatC("|%d%d%d%d v%d c%d p%d s%d h%d l%d\n", e.signal0to10V, e.signal2to10V,
-                 e.signal0to20mA, e.signal4to20mA, e.voltage, e.control, e.potentiometer,
+                 e.signal0to20mA, e.signal4to20mA, e.voltage, Code(e.control), e.potentiometer,
                  e.springReturn, e.heater, e.limitSwitches);
   }
   for (int i = 0; i < c.pneumaticActuators.count; ++i) {
@@ -101,7 +105,7 @@ QString Describe(const Catalogue& c) {
   }
   for (int i = 0; i < c.capillaries.count; ++i) {
     t += FormatC("capillary %g m%d\n", static_cast<double>(c.capillaries[i].length),
-                 c.capillaries[i].material);
+                 Code(c.capillaries[i].material));
   }
   t += "controller " + c.controller.name + "|" + c.controller.descriptionFile + "|" +
        c.controller.drawing2d + "|" + c.controller.drawing3d + "\n";
@@ -249,7 +253,7 @@ TEST_F(LoaderTest, FixtureFollowsEveryReadingRule) {
          QString t;
          for (int i = 0; i < x.capillaries.count; ++i) {
            t += FormatC("%g/%d;", static_cast<double>(x.capillaries[i].length),
-                        x.capillaries[i].material);
+                        Code(x.capillaries[i].material));
          }
          return t;
        },

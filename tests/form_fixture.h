@@ -10,9 +10,9 @@
 #include <initializer_list>
 #include <memory>
 
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/selvio_view.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 namespace selvio::test {

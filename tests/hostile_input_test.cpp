@@ -26,9 +26,9 @@
 #include "app/dialogs/density_dialog.h"
 #include "app/dialogs/flow_dialog.h"
 #include "app/files/settings_record.h"
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/selvio_view.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {

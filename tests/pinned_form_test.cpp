@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "app/cli/headless_form.h"
-#include "platform/control_ids.h"
+#include "app/form/control_ids.h"
 
 namespace selvio::test {
 namespace {

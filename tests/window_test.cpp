@@ -12,11 +12,11 @@
 #include <functional>
 #include <set>
 
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
 #include "app/form/section_switches.h"
 #include "app/window/form_placement.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 #include "window_fixture.h"
 

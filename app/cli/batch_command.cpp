@@ -11,10 +11,10 @@
 #include "app/cli/select_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/working_folder_option.h"
+#include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {

@@ -13,9 +13,9 @@
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
+#include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {

@@ -6,13 +6,13 @@
 #include <cmath>
 #include <vector>
 
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
 #include "app/form/result_drawing.h"
 #include "output/candidate_entries.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/form/control_ids.h"
 #include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 #include "platform/working_files.h"
 
 namespace selvio {

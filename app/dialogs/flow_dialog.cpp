@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
+#include "app/form/control_ids.h"
 #include "engine/heat_load.h"
 #include "platform/c_numbers.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 

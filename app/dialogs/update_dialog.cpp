@@ -1,6 +1,6 @@
 #include "app/dialogs/update_dialog.h"
 
-#include "platform/control_ids.h"
+#include "app/form/control_ids.h"
 #include "platform/working_files.h"
 #include "update/catalogue_update.h"
 

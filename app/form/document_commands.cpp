@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
 #include "output/report_mail.h"
-#include "platform/control_ids.h"
 #include "platform/working_files.h"
 
 namespace selvio {

@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "app/form/control_ids.h"
 #include "app/form/section_switches.h"
 #include "app/form/units.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -1,7 +1,7 @@
 #include "app/form/result_drawing.h"
 
+#include "app/form/control_ids.h"
 #include "output/value_text.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {
@@ -84,17 +84,14 @@ void DrawResultView(FormControls& controls, const ResultView& view) {
 
   controls.SetText(ids::kCalculatedData, view.calculatedData);
 
-  EnableDocumentButtons(controls,
-                        {ids::kRegulatorDescription, ids::kRegulatorDrawing2d,
-                         ids::kRegulatorDrawing3d},
-                        view.productDocuments);
   EnableDocumentButtons(
-      controls,
-      {ids::kActuatorDescription, ids::kActuatorDrawing2d, ids::kActuatorDrawing3d},
+      controls, {ids::kRegulatorDescription, ids::kRegulatorDrawing2d, ids::kRegulatorDrawing3d},
+      view.productDocuments);
+  EnableDocumentButtons(
+      controls, {ids::kActuatorDescription, ids::kActuatorDrawing2d, ids::kActuatorDrawing3d},
       view.actuatorDocuments);
   EnableDocumentButtons(
-      controls,
-      {ids::kControllerDescription, ids::kControllerDrawing2d, ids::kControllerDrawing3d},
+      controls, {ids::kControllerDescription, ids::kControllerDrawing2d, ids::kControllerDrawing3d},
       view.controllerDocuments);
 }
 

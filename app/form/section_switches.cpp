@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "platform/control_ids.h"
+#include "app/form/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/dialogs/flow_dialog.h"
 #include "app/dialogs/update_dialog.h"
 #include "app/form/capillary_lengths.h"
+#include "app/form/control_ids.h"
 #include "app/form/mode_rules.h"
 #include "app/form/request_capture.h"
 #include "app/form/result_drawing.h"
@@ -18,7 +19,6 @@
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
 #include "output/selection_report.h"
-#include "platform/control_ids.h"
 #include "platform/working_files.h"
 
 namespace selvio {

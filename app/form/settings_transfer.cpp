@@ -4,10 +4,10 @@
 #include <span>
 
 #include "app/files/settings_record.h"
+#include "app/form/control_ids.h"
 #include "app/form/form_state.h"
 #include "app/form/mode_rules.h"
 #include "app/form/section_switches.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/form/units.h"
 
-#include "platform/control_ids.h"
+#include "app/form/control_ids.h"
 
 namespace selvio {
 

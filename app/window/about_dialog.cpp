@@ -1,6 +1,6 @@
 #include "app/window/about_dialog.h"
 
-#include "platform/control_ids.h"
+#include "app/form/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "app/form/control_ids.h"
 #include "app/form/fixed_text_ids.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

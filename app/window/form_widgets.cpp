@@ -7,12 +7,12 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
 #include "app/window/accessible_names.h"
 #include "app/window/form_pictures.h"
 #include "app/window/form_placement.h"
-#include "platform/control_ids.h"
 
 namespace selvio {
 namespace {

@@ -5,9 +5,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "app/form/control_ids.h"
 #include "app/window/about_dialog.h"
 #include "app/window/form_widgets.h"
-#include "platform/control_ids.h"
 #include "platform/qt/qt_dialog_host.h"
 
 // The pictures are compiled into this static library; nothing would reference them otherwise.

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "platform/control_ids.h"
+#include "platform/dialog_keys.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/picture_label.h"
 

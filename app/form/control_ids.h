@@ -1,12 +1,9 @@
 #pragma once
 
-// Numeric identifiers of the selection form's controls and of the dialog keys.
-// Every window is driven through these ids (see form_controls.h).
-namespace selvio::ids {
+#include "platform/dialog_keys.h"
 
-// Dialog keys: Enter runs the handler of 1 ("Выход" on the form), Esc the handler of 2.
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
+// Numeric identifiers of the selection form's controls (see platform/form_controls.h).
+namespace selvio::ids {
 
 // Column "Подбор регулятора".
 inline constexpr int kControlValve = 1104;
