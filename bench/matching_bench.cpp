@@ -70,7 +70,7 @@ void RunWorstCase(benchmark::State& state, bool sameName) {
     benchmark::DoNotOptimize(result->outcome);
   }
   state.counters["candidates"] = CountOf(result->valveCandidates);
-  state.counters["actuators"] = result->valveCandidates[0].electricActuatorCount;
+  state.counters["actuators"] = CountOf(result->valveCandidates[0].electricActuators);
 }
 
 // Every valve passes but shares one name; the section off or on.

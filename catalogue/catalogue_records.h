@@ -36,6 +36,14 @@ bool AppendBounded(Slots<T, N>& array, int& count, const T& value) {
   return true;
 }
 
+// Appends `value` to a list of at most kListCapacity entries; a full list is left as it is.
+template <class T>
+bool AppendBounded(std::vector<T>& list, const T& value) {
+  if (list.size() >= static_cast<std::size_t>(kListCapacity)) return false;
+  list.push_back(value);
+  return true;
+}
+
 struct ActuatorLink {
   QString name;
   Flag forWater = 0;
@@ -201,14 +209,16 @@ struct Catalogue {
   QString catalogueDate;
 };
 
+// A valve found for a request with the actuators matched to it, at most kListCapacity of each
+// kind, in the order they were matched.
 struct ValveCandidate {
+  ValveCandidate() = default;
+  explicit ValveCandidate(const ValveRecord& record) : valve(record) {}
+
   ValveRecord valve;
-  Slots<ElectricActuatorRecord, kListCapacity> electricActuators{};
-  int electricActuatorCount = 0;
-  Slots<PneumaticActuatorRecord, kListCapacity> pneumaticActuators{};
-  int pneumaticActuatorCount = 0;
-  Slots<ThermostatRecord, kListCapacity> thermostats{};
-  int thermostatCount = 0;
+  std::vector<ElectricActuatorRecord> electricActuators;
+  std::vector<PneumaticActuatorRecord> pneumaticActuators;
+  std::vector<ThermostatRecord> thermostats;
 };
 
 struct RegulatorCandidate {

@@ -74,10 +74,13 @@ bool ScanThermostats(const SizingContext& context, const ValveRecord& valve,
   // Names already in the candidate's list, by group: only the first fitting record of a name
   // is taken.
   std::vector<bool> nameTaken(index.slotsOfGroup.size(), false);
-  int count = candidate ? candidate->thermostatCount : 0;
-  for (int i = 0; i < count && i < kListCapacity; ++i) {
-    const int group = index.GroupOf(candidate->thermostats[static_cast<std::size_t>(i)].name);
-    if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
+  int count = 0;
+  if (candidate) {
+    for (const ThermostatRecord& taken : candidate->thermostats) {
+      const int group = index.GroupOf(taken.name);
+      if (group >= 0) nameTaken[static_cast<std::size_t>(group)] = true;
+    }
+    count = static_cast<int>(candidate->thermostats.size());
   }
   bool found = false;
   for (const int pair :
@@ -95,7 +98,7 @@ bool ScanThermostats(const SizingContext& context, const ValveRecord& valve,
       continue;
     }
     if (count >= kListCapacity) continue;  // a full list takes no more
-    if (candidate) AppendBounded(candidate->thermostats, candidate->thermostatCount, t);
+    if (candidate) AppendBounded(candidate->thermostats, t);
     ++count;
     found = true;
     nameTaken[group] = true;
@@ -119,7 +122,7 @@ bool MatchActuators(const SizingContext& context, ValveCandidate& candidate) {
          PairsByName(actuators, valve.electricLinks, valve.electricLinkCount, request, drop)) {
       const ElectricActuatorRecord& e = actuators[pair / kListCapacity];
       if (!ElectricFits(e, prefs)) continue;
-      found |= AppendBounded(candidate.electricActuators, candidate.electricActuatorCount, e);
+      found |= AppendBounded(candidate.electricActuators, e);
     }
   }
   if (prefs.actuatorKind == ActuatorKind::Pneumatic) {
@@ -128,7 +131,7 @@ bool MatchActuators(const SizingContext& context, ValveCandidate& candidate) {
          PairsByName(actuators, valve.pneumaticLinks, valve.pneumaticLinkCount, request, drop)) {
       const PneumaticActuatorRecord& p = actuators[pair / kListCapacity];
       if (!PneumaticFits(p, prefs)) continue;
-      found |= AppendBounded(candidate.pneumaticActuators, candidate.pneumaticActuatorCount, p);
+      found |= AppendBounded(candidate.pneumaticActuators, p);
     }
   }
   if (prefs.actuatorKind == ActuatorKind::Thermostat) {

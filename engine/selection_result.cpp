@@ -21,9 +21,9 @@ const RegulatorCandidate* ShownRegulator(const SelectionResult& result) {
 }
 
 ShownActuatorRecords LocateShownActuator(const ValveCandidate& c, int i) {
-  const int nE = c.electricActuatorCount;
-  const int nP = c.pneumaticActuatorCount;
-  const int nT = c.thermostatCount;
+  const int nE = CountOf(c.electricActuators);
+  const int nP = CountOf(c.pneumaticActuators);
+  const int nT = CountOf(c.thermostats);
   ShownActuatorRecords shown;
   if (i < 0 || i >= nE + nP + nT) return shown;
   if (i < nE) {
@@ -37,8 +37,8 @@ ShownActuatorRecords LocateShownActuator(const ValveCandidate& c, int i) {
 }
 
 int ActuatorCount(const ValveCandidate& candidate) {
-  return candidate.electricActuatorCount + candidate.pneumaticActuatorCount +
-         candidate.thermostatCount;
+  return CountOf(candidate.electricActuators) + CountOf(candidate.pneumaticActuators) +
+         CountOf(candidate.thermostats);
 }
 
 }  // namespace selvio

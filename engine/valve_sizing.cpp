@@ -55,8 +55,7 @@ std::optional<bool> SizeControlValve(const SizingContext& context) {
       if (request.matchActuators) NoteMatchingHints(context, valves[i]);
       continue;
     }
-    ValveCandidate& candidate = result.valveCandidates.emplace_back();
-    candidate.valve = valves[i];
+    ValveCandidate& candidate = result.valveCandidates.emplace_back(valves[i]);
     if (request.matchActuators && !MatchActuators(context, candidate)) {
       result.valveCandidates.pop_back();
     }

@@ -5,15 +5,9 @@ namespace {
 
 CandidateEntry ValveEntry(const ValveCandidate& c) {
   CandidateEntry entry{c.valve.name, c.valve.dnText, c.valve.kvs, {}};
-  for (int k = 0; k < c.electricActuatorCount; ++k) {
-    entry.actuators << c.electricActuators[static_cast<std::size_t>(k)].variant;
-  }
-  for (int k = 0; k < c.pneumaticActuatorCount; ++k) {
-    entry.actuators << c.pneumaticActuators[static_cast<std::size_t>(k)].name;
-  }
-  for (int k = 0; k < c.thermostatCount; ++k) {
-    entry.actuators << c.thermostats[static_cast<std::size_t>(k)].name;
-  }
+  for (const ElectricActuatorRecord& e : c.electricActuators) entry.actuators << e.variant;
+  for (const PneumaticActuatorRecord& p : c.pneumaticActuators) entry.actuators << p.name;
+  for (const ThermostatRecord& t : c.thermostats) entry.actuators << t.name;
   return entry;
 }
 

@@ -120,14 +120,14 @@ TEST(CandidateDialog, EntriesNameTheValveAndListItsActuatorsByKind) {
   ValveCandidate& first = result->valveCandidates[0];
   first.valve.name = "VT2-";  // a name ending in a hyphen gives two in a row
   first.valve.dnText = "15";
+  first.electricActuators.resize(2);
   first.electricActuators[0].name = "E1";
   first.electricActuators[0].variant = "E1-24";
   first.electricActuators[1].variant = "E1-220";
-  first.electricActuatorCount = 2;
+  first.pneumaticActuators.resize(1);
   first.pneumaticActuators[0].name = "P1";
-  first.pneumaticActuatorCount = 1;
+  first.thermostats.resize(1);
   first.thermostats[0].name = "T1";
-  first.thermostatCount = 1;
   result->valveCandidates[1].valve.name = "VT3";
   result->valveCandidates[1].valve.dnText = "20";
 

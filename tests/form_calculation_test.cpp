@@ -17,7 +17,7 @@ TEST_F(FormCalculation, CalculateRunsTheEngineOnTheFormsInputs) {
   const SelectionResult& result = View().Result();
   EXPECT_EQ(result.outcome, Found);
   ASSERT_EQ(CountOf(result.valveCandidates), 2);
-  EXPECT_EQ(result.valveCandidates[0].electricActuatorCount, 1);  // the actuator section is on
+  EXPECT_EQ(CountOf(result.valveCandidates[0].electricActuators), 1);  // the actuator section is on
   EXPECT_EQ(result.shownCandidate, 0);
   EXPECT_TRUE(Enabled(ids::kOtherConfiguration));
   EXPECT_EQ(FirstLines(ids::kRegulatorValues, 2), "VT2|15");
@@ -62,7 +62,7 @@ TEST_F(FormCalculation, ActuatorSectionOffFindsValvesWithoutActuators) {
   Click(ids::kCalculate);
   const SelectionResult& result = View().Result();
   ASSERT_EQ(CountOf(result.valveCandidates), 2);
-  EXPECT_EQ(result.valveCandidates[0].electricActuatorCount, 0);
+  EXPECT_EQ(CountOf(result.valveCandidates[0].electricActuators), 0);
   EXPECT_TRUE(View().HoldsCandidateChoice(1, -1));
   EXPECT_FALSE(View().HoldsCandidateChoice(1, 0));
   View().ApplyCandidateChoice(1, -1);

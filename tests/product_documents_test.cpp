@@ -74,19 +74,19 @@ std::unique_ptr<SelectionResult> ValveWithEveryActuatorKind() {
   auto result = std::make_unique<SelectionResult>();
   ValveCandidate& c = result->valveCandidates.emplace_back();
   c = Valve("v");
+  c.electricActuators.resize(1);
   c.electricActuators[0].descriptionFile = "e.pdf";
   c.electricActuators[0].drawing2d = "e_2d.png";
   c.electricActuators[0].drawing3d = "e_3d.png";
-  c.electricActuatorCount = 1;
+  c.pneumaticActuators.resize(1);
   c.pneumaticActuators[0].descriptionFile = "p.pdf";
-  c.pneumaticActuatorCount = 1;
+  c.thermostats.resize(1);
   ThermostatRecord& t = c.thermostats[0];
   t.descriptionFile = "t.pdf";
   t.rodDrawing2d = "t_rod_2d.png";
   t.rodDrawing3d = "t_rod_3d.png";
   t.spiralDrawing2d = "t_spiral_2d.png";
   t.spiralDrawing3d = "t_spiral_3d.png";
-  c.thermostatCount = 1;
   return result;
 }
 

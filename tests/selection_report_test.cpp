@@ -100,8 +100,7 @@ TEST(ValveReportTest, ElectricActuatorAndController) {
   ReportFixture f;
   f.Sections(1, 1);
   ValveCandidate& c = f.AddValve();
-  c.electricActuators[0] = MakeElectric();
-  c.electricActuatorCount = 1;
+  c.electricActuators = {MakeElectric()};
   EXPECT_EQ(f.Report(), QString::fromUtf8(kValveLines) +
                             QString::fromUtf8("\n"
                                               "Электропривод: AME 25 SU\n"
@@ -154,8 +153,7 @@ TEST(ValveReportTest, ElectricActuatorVariants) {
     ReportFixture f;
     f.Sections(1, 0);
     ValveCandidate& c = f.AddValve();
-    c.electricActuators[0] = k.actuator;
-    c.electricActuatorCount = 1;
+    c.electricActuators = {k.actuator};
     EXPECT_EQ(f.Report(), QString::fromUtf8(kValveLines) + QString::fromUtf8(k.expected));
   }
 }
@@ -164,10 +162,9 @@ TEST(ValveReportTest, PneumaticActuatorUsesTheKeptTexts) {
   ReportFixture f;
   f.Sections(1, 0);
   ValveCandidate& c = f.AddValve();
-  c.electricActuators[0] = MakeElectric();
-  c.electricActuatorCount = 1;
+  c.electricActuators = {MakeElectric()};
+  c.pneumaticActuators.resize(1);
   c.pneumaticActuators[0].name = "PA 10";
-  c.pneumaticActuatorCount = 1;
   f.result->shownActuator = 1;
   EXPECT_EQ(f.Report(), QString::fromUtf8(kValveLines) +
                             QString::fromUtf8("\nПревмопривод: PA 10\nТип позиционера: PZ1\n"
@@ -178,12 +175,12 @@ TEST(ValveReportTest, ThermostatLeavesOutTheElementType) {
   ReportFixture f;
   f.Sections(1, 0);
   ValveCandidate& c = f.AddValve();
+  c.pneumaticActuators.resize(1);
   c.pneumaticActuators[0].name = "PA 10";
-  c.pneumaticActuatorCount = 1;
+  c.thermostats.resize(1);
   c.thermostats[0].name = "TH 40";
   c.thermostats[0].temperatureMin = 40;
   c.thermostats[0].temperatureMax = 70;
-  c.thermostatCount = 1;
   f.result->shownActuator = 1;
   const QString report = f.Report();
   EXPECT_EQ(report, QString::fromUtf8(kValveLines) +
@@ -214,8 +211,7 @@ TEST(ValveReportTest, SectionSwitchesDecideTheBlocks) {
     f.Sections(k.actuatorOn, k.controllerOn);
     ValveCandidate& c = f.AddValve();
     if (k.withActuators) {
-      c.electricActuators[0] = MakeElectric();
-      c.electricActuatorCount = 1;
+      c.electricActuators = {MakeElectric()};
     }
     const QString report = f.Report();
     EXPECT_TRUE(report.startsWith(QString::fromUtf8(kValveLines)));
@@ -316,8 +312,7 @@ TEST(ReportAndPanelsTest, ReportAgreesWithTheShownPanels) {
   ReportFixture f;
   f.Sections(1, 1);
   ValveCandidate& c = f.AddValve();
-  c.electricActuators[0] = MakeElectric();
-  c.electricActuatorCount = 1;
+  c.electricActuators = {MakeElectric()};
   PanelChoices choices = f.sections;
   choices.controllerVariant = 3;
   choices.heatCarrierSensors = "3";

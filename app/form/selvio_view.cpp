@@ -161,7 +161,8 @@ PanelChoices CSelvioView::CurrentChoices() const {
 }
 
 QString CSelvioView::Report() const {
-  return ComposeSelectionReport(result_, texts_, CurrentChoices().WithController());
+  return ComposeSelectionReport(result_, texts_,
+                                state_.actuatorSectionOn != 0 && state_.controllerSectionOn != 0);
 }
 
 void CSelvioView::Draw(const ResultView& view) {
