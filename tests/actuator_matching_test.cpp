@@ -17,8 +17,8 @@ using test::MakeValve;
 
 // Each catalogue record carries a tag in `descriptionFile`, so that records sharing a name can
 // be told apart in a candidate's lists.
-ElectricActuatorRecord Electric(const QString& name, const QString& tag, int control = kThreePoint,
-                                int voltage = 24) {
+ElectricActuatorRecord Electric(const QString& name, const QString& tag,
+                                ControlKind control = ControlKind::ThreePoint, int voltage = 24) {
   ElectricActuatorRecord e;
   e.name = name;
   e.descriptionFile = tag;
@@ -81,26 +81,26 @@ QStringList Tags(const ValveCandidate& c) {
   return tags;
 }
 
-void ChooseKind(EngineFixture& f, int id) {
-  f.Choose(id, {ids::kElectric, ids::kThermostat, ids::kPneumatic});
+// An electric actuator asked for: three-position, 24 V, no options (water, P1 6, P2 3).
+void AskElectric(SelectionRequest& r) {
+  r.matchActuators = true;
+  r.actuator.actuatorKind = ActuatorKind::Electric;
+  r.actuator.controlSignal = ControlKind::ThreePoint;
+  r.actuator.supplyVoltage = 24;
 }
 
-// The form asks for a three-position 24 V electric actuator by default (water, P1 6, P2 3).
 struct MatchingFixture {
   EngineFixture f;
   ValveRecord valve = MakeValve("V", 50, 25);
   std::unique_ptr<ValveCandidate> candidate = std::make_unique<ValveCandidate>();
 
-  MatchingFixture() {
-    ChooseKind(f, ids::kElectric);
-    f.Check(ids::kThreePoint);
-    f.Check(ids::kVoltage24);
-  }
+  MatchingFixture() { AskElectric(f.request); }
 
-  // Captures the request from the form and matches the valve as the sizing would.
+  ActuatorPreferences& Prefs() { return f.request.actuator; }
+  Catalogue& Cat() { return *f.catalogue; }
+
+  // Matches the valve as the sizing would.
   bool Match() {
-    SelectionForm form = f.Form();
-    CaptureRequest(form);
     candidate->valve = valve;
     return MatchActuators(f.Context(), *candidate);
   }
@@ -122,30 +122,37 @@ TEST_P(MatchActuatorsTest, TakesWhatTheRulesAllowInLoopOrder) {
   const bool found = m.Match();
   EXPECT_EQ(Tags(*m.candidate), c.tags);
   EXPECT_EQ(found, !c.tags.isEmpty());
-  EXPECT_EQ(m.f.result->stainlessHint, c.hint);
+  EXPECT_EQ(m.f.result.stainlessHint, c.hint);
 }
 
-Catalogue& Cat(MatchingFixture& m) { return *m.f.catalogue; }
+using PrefsChange = std::function<void(ActuatorPreferences&)>;
 
 // Two electric actuators on the valve's list: a plain one, and `other` changed by `change`.
 std::function<void(MatchingFixture&)> ElectricPair(
-    std::function<void(ElectricActuatorRecord&)> change,
-    std::function<void(EngineFixture&)> form = {}) {
-  return [change, form](MatchingFixture& m) {
-    Cat(m).electricActuators.Append(Electric("E1", "plain"));
+    std::function<void(ElectricActuatorRecord&)> change, PrefsChange prefs = {}) {
+  return [change, prefs](MatchingFixture& m) {
+    m.Cat().electricActuators.Append(Electric("E1", "plain"));
     ElectricActuatorRecord other = Electric("E2", "other");
     change(other);
-    Cat(m).electricActuators.Append(other);
+    m.Cat().electricActuators.Append(other);
     AddLink(m.valve, ActuatorKind::Electric, Link("E1"));
     AddLink(m.valve, ActuatorKind::Electric, Link("E2"));
-    if (form) form(m.f);
+    if (prefs) prefs(m.Prefs());
   };
 }
 
-void Analogue(EngineFixture& f, int signal) {
-  f.Choose(ids::kAnalogue, {ids::kThreePoint, ids::kAnalogue});
-  f.controls.SelectListEntry(ids::kSignalType, signal);
+// Analogue control with the signal of list entry `signal` requested (-1: none selected).
+PrefsChange Analogue(int signal) {
+  return [signal](ActuatorPreferences& p) {
+    p.controlSignal = ControlKind::Analogue;
+    p.requestedSignal0to10V = signal == 0;
+    p.requestedSignal2to10V = signal == 1;
+    p.requestedSignal0to20mA = signal == 2;
+    p.requestedSignal4to20mA = signal == 3;
+  };
 }
+
+void MakeAnalogue(ElectricActuatorRecord& e) { e.control = ControlKind::Analogue; }
 
 INSTANTIATE_TEST_SUITE_P(
     Electric, MatchActuatorsTest,
@@ -156,105 +163,107 @@ INSTANTIATE_TEST_SUITE_P(
                   {"plain"}},
         MatchCase{"potentiometer_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.potentiometer = 1; },
-                               [](EngineFixture& f) { f.Check(ids::kPotentiometer); }),
+                               [](ActuatorPreferences& p) { p.wantPotentiometer = true; }),
                   {"other"}},
         MatchCase{"heater_not_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.heater = 1; }),
                   {"plain"}},
         MatchCase{"heater_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.heater = 1; },
-                               [](EngineFixture& f) { f.Check(ids::kHeater); }),
+                               [](ActuatorPreferences& p) { p.wantHeater = true; }),
                   {"other"}},
         MatchCase{"spring_return_not_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.springReturn = 1; }),
                   {"plain"}},
         MatchCase{"spring_return_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.springReturn = 1; },
-                               [](EngineFixture& f) { f.Check(ids::kSpringReturn); }),
+                               [](ActuatorPreferences& p) { p.wantSpringReturn = true; }),
                   {"other"}},
         MatchCase{"limit_switches_not_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.limitSwitches = 1; }),
                   {"plain"}},
         MatchCase{"limit_switches_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.limitSwitches = 1; },
-                               [](EngineFixture& f) { f.Check(ids::kLimitSwitches); }),
+                               [](ActuatorPreferences& p) { p.wantLimitSwitches = true; }),
                   {"other"}},
         MatchCase{"voltage_differs",
                   ElectricPair([](ElectricActuatorRecord& e) { e.voltage = 220; }),
                   {"plain"}},
         MatchCase{"voltage_220_asked",
                   ElectricPair([](ElectricActuatorRecord& e) { e.voltage = 220; },
-                               [](EngineFixture& f) {
-                                 f.Choose(ids::kVoltage220, {ids::kVoltage24, ids::kVoltage220});
-                               }),
+                               [](ActuatorPreferences& p) { p.supplyVoltage = 220; }),
                   {"other"}},
         MatchCase{"no_voltage_asked_matches_only_unknown",
                   ElectricPair([](ElectricActuatorRecord& e) { e.voltage = 0; },
-                               [](EngineFixture& f) { f.Check(ids::kVoltage24, false); }),
+                               [](ActuatorPreferences& p) { p.supplyVoltage = 0; }),
                   {"other"}},
-        MatchCase{"control_differs",
-                  ElectricPair([](ElectricActuatorRecord& e) { e.control = kAnalogue; }),
-                  {"plain"}},
+        MatchCase{"control_differs", ElectricPair(MakeAnalogue), {"plain"}},
+        MatchCase{
+            "no_control_asked_matches_only_unknown",
+            ElectricPair([](ElectricActuatorRecord& e) { e.control = ControlKind::NotGiven; },
+                         [](ActuatorPreferences& p) { p.controlSignal = ControlKind::NotGiven; }),
+            {"other"}},
         MatchCase{"analogue_4_20_supported_among_others",
                   ElectricPair(
                       [](ElectricActuatorRecord& e) {
-                        e.control = kAnalogue;
+                        MakeAnalogue(e);
                         e.signal0to10V = e.signal4to20mA = 1;
                       },
-                      [](EngineFixture& f) { Analogue(f, 3); }),
+                      Analogue(3)),
                   {"other"}},
         MatchCase{"analogue_4_20_not_supported",
                   ElectricPair(
                       [](ElectricActuatorRecord& e) {
-                        e.control = kAnalogue;
+                        MakeAnalogue(e);
                         e.signal0to10V = 1;
                       },
-                      [](EngineFixture& f) { Analogue(f, 3); }),
+                      Analogue(3)),
                   {}},
         MatchCase{"analogue_0_10",
                   ElectricPair(
                       [](ElectricActuatorRecord& e) {
-                        e.control = kAnalogue;
+                        MakeAnalogue(e);
                         e.signal0to10V = 1;
                       },
-                      [](EngineFixture& f) { Analogue(f, 0); }),
+                      Analogue(0)),
                   {"other"}},
         MatchCase{"analogue_2_10_not_supported",
                   ElectricPair(
                       [](ElectricActuatorRecord& e) {
-                        e.control = kAnalogue;
+                        MakeAnalogue(e);
                         e.signal0to10V = e.signal0to20mA = e.signal4to20mA = 1;
                       },
-                      [](EngineFixture& f) { Analogue(f, 1); }),
+                      Analogue(1)),
                   {}},
         MatchCase{"analogue_0_20",
                   ElectricPair(
                       [](ElectricActuatorRecord& e) {
-                        e.control = kAnalogue;
+                        MakeAnalogue(e);
                         e.signal0to20mA = 1;
                       },
-                      [](EngineFixture& f) { Analogue(f, 2); }),
+                      Analogue(2)),
                   {"other"}},
         MatchCase{"analogue_without_signal_selected",
-                  ElectricPair([](ElectricActuatorRecord& e) { e.control = kAnalogue; },
-                               [](EngineFixture& f) { Analogue(f, -1); }),
+                  ElectricPair(MakeAnalogue, Analogue(-1)),
                   {"other"}},
-        MatchCase{
-            "three_position_ignores_signals",
-            ElectricPair([](ElectricActuatorRecord&) {},
-                         [](EngineFixture& f) { f.controls.SelectListEntry(ids::kSignalType, 3); }),
-            {"plain", "other"}}),
+        MatchCase{"three_position_ignores_signals",
+                  ElectricPair([](ElectricActuatorRecord&) {},
+                               [](ActuatorPreferences& p) { p.requestedSignal4to20mA = true; }),
+                  {"plain", "other"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// One plain electric actuator "E" with one link changed by `change`; the form changed by `form`.
+using RequestChange = std::function<void(SelectionRequest&)>;
+
+// One plain electric actuator "E" with one link changed by `change`; the request changed by
+// `request`.
 std::function<void(MatchingFixture&)> ElectricLink(std::function<void(ActuatorLink&)> change,
-                                                   std::function<void(EngineFixture&)> form = {}) {
-  return [change, form](MatchingFixture& m) {
-    Cat(m).electricActuators.Append(Electric("E", "e"));
+                                                   RequestChange request = {}) {
+  return [change, request](MatchingFixture& m) {
+    m.Cat().electricActuators.Append(Electric("E", "e"));
     ActuatorLink link = Link("E");
     change(link);
     AddLink(m.valve, ActuatorKind::Electric, link);
-    if (form) form(m.f);
+    if (request) request(m.f.request);
   };
 }
 
@@ -267,48 +276,55 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         MatchCase{"drop_just_below_limit",
                   ElectricLink([](ActuatorLink& l) { l.maxPressureDrop = 4; },
-                               [](EngineFixture& f) { f.Type(ids::kP2, "2.1"); }),
+                               [](SelectionRequest& r) { r.p2 = 2.1f; }),
                   {"e"}},
         MatchCase{"drop_4_limit_4",
                   ElectricLink([](ActuatorLink& l) { l.maxPressureDrop = 4; },
-                               [](EngineFixture& f) { f.Type(ids::kP2, "2"); }),
+                               [](SelectionRequest& r) { r.p2 = 2; }),
                   {}},
         MatchCase{"steam_drop_is_absolute",
                   ElectricLink([](ActuatorLink& l) { l.maxPressureDrop = 4; },
-                               [](EngineFixture& f) {
-                                 f.ChooseMedium(ids::kSteam);
-                                 f.Type(ids::kP2, "9");  // |6 - 9| = 3
+                               [](SelectionRequest& r) {
+                                 r.medium = Medium::Steam;
+                                 r.p2 = 9;  // |6 - 9| = 3
                                }),
                   {"e"}},
         MatchCase{"not_for_water", ElectricLink([](ActuatorLink& l) { l.forWater = 0; }), {}},
         MatchCase{"glycol_link_for_glycol",
                   ElectricLink([](ActuatorLink& l) { l.forWater = l.forSteam = 0; },
-                               [](EngineFixture& f) { f.ChooseMedium(ids::kGlycol); }),
+                               [](SelectionRequest& r) { r.medium = Medium::Glycol; }),
                   {"e"}},
         MatchCase{"not_for_glycol",
                   ElectricLink([](ActuatorLink& l) { l.forGlycol = 0; },
-                               [](EngineFixture& f) { f.ChooseMedium(ids::kGlycol); }),
+                               [](SelectionRequest& r) { r.medium = Medium::Glycol; }),
                   {}},
         MatchCase{"not_for_steam",
                   ElectricLink([](ActuatorLink& l) { l.forSteam = 0; },
-                               [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); }),
+                               [](SelectionRequest& r) { r.medium = Medium::Steam; }),
+                  {}},
+        MatchCase{"no_medium_chosen",
+                  ElectricLink([](ActuatorLink&) {},
+                               [](SelectionRequest& r) { r.medium = Medium::None; }),
                   {}},
         MatchCase{"name_differs_in_case", ElectricLink([](ActuatorLink& l) { l.name = "e"; }), {}},
         MatchCase{
             "name_not_in_catalogue", ElectricLink([](ActuatorLink& l) { l.name = "E2"; }), {}},
-        MatchCase{"no_kind_chosen",
-                  ElectricLink([](ActuatorLink&) {},
-                               [](EngineFixture& f) { f.Check(ids::kElectric, false); }),
-                  {}},
+        MatchCase{
+            "no_kind_chosen",
+            ElectricLink([](ActuatorLink&) {},
+                         [](SelectionRequest& r) { r.actuator.actuatorKind = ActuatorKind::None; }),
+            {}},
         MatchCase{"other_kind_chosen",
                   ElectricLink([](ActuatorLink&) {},
-                               [](EngineFixture& f) { ChooseKind(f, ids::kPneumatic); }),
+                               [](SelectionRequest& r) {
+                                 r.actuator.actuatorKind = ActuatorKind::Pneumatic;
+                               }),
                   {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Pneumatic actuators "P" with the options of their tags, all on the valve's list.
 void PneumaticCatalogue(MatchingFixture& m) {
-  ChooseKind(m.f, ids::kPneumatic);
+  m.Prefs().actuatorKind = ActuatorKind::Pneumatic;
   PneumaticActuatorRecord none = Pneumatic("P0", "none");
   PneumaticActuatorRecord nc = Pneumatic("P1", "nc");
   nc.normallyClosed = 1;
@@ -317,46 +333,66 @@ void PneumaticCatalogue(MatchingFixture& m) {
   PneumaticActuatorRecord noPz2 = Pneumatic("P3", "no+pz2");
   noPz2.normallyOpen = noPz2.positionerPZ2 = 1;
   for (const auto& p : {none, nc, ncPz1, noPz2}) {
-    Cat(m).pneumaticActuators.Append(p);
+    m.Cat().pneumaticActuators.Append(p);
     AddLink(m.valve, ActuatorKind::Pneumatic, Link(p.name));
   }
 }
 
-std::function<void(MatchingFixture&)> PneumaticAsked(std::initializer_list<int> options) {
-  std::vector<int> checked(options);
-  return [checked](MatchingFixture& m) {
+std::function<void(MatchingFixture&)> PneumaticAsked(PrefsChange asked) {
+  return [asked](MatchingFixture& m) {
     PneumaticCatalogue(m);
-    for (int id : checked) m.f.Check(id);
+    asked(m.Prefs());
   };
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pneumatic, MatchActuatorsTest,
     ::testing::Values(
-        MatchCase{"nothing_asked", PneumaticAsked({}), {"none", "nc", "nc+pz1", "no+pz2"}},
-        MatchCase{"normally_closed", PneumaticAsked({ids::kNormallyClosed}), {"nc", "nc+pz1"}},
-        MatchCase{"normally_closed_and_pz1",
-                  PneumaticAsked({ids::kNormallyClosed, ids::kPositionerPZ1}),
-                  {"nc+pz1"}},
-        MatchCase{"pz2", PneumaticAsked({ids::kPositionerPZ2}), {"no+pz2"}},
-        MatchCase{"normally_open", PneumaticAsked({ids::kNormallyOpen}), {"no+pz2"}},
-        MatchCase{"both_positions", PneumaticAsked({ids::kNormallyOpen, ids::kNormallyClosed}), {}},
+        MatchCase{"nothing_asked",
+                  PneumaticAsked([](ActuatorPreferences&) {}),
+                  {"none", "nc", "nc+pz1", "no+pz2"}},
+        MatchCase{"normally_closed",
+                  PneumaticAsked([](ActuatorPreferences& p) { p.wantNormallyClosed = true; }),
+                  {"nc", "nc+pz1"}},
+        MatchCase{
+            "normally_closed_and_pz1",
+            PneumaticAsked([](ActuatorPreferences& p) { p.wantNormallyClosed = p.wantPZ1 = true; }),
+            {"nc+pz1"}},
+        MatchCase{
+            "pz2", PneumaticAsked([](ActuatorPreferences& p) { p.wantPZ2 = true; }), {"no+pz2"}},
+        MatchCase{"normally_open",
+                  PneumaticAsked([](ActuatorPreferences& p) { p.wantNormallyOpen = true; }),
+                  {"no+pz2"}},
+        MatchCase{"both_positions",
+                  PneumaticAsked([](ActuatorPreferences& p) {
+                    p.wantNormallyOpen = p.wantNormallyClosed = true;
+                  }),
+                  {}},
         MatchCase{"electric_options_ignored",
-                  PneumaticAsked({ids::kHeater, ids::kAnalogue}),
+                  PneumaticAsked([](ActuatorPreferences& p) {
+                    p.wantHeater = true;
+                    p.controlSignal = ControlKind::Analogue;
+                  }),
                   {"none", "nc", "nc+pz1", "no+pz2"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// Thermostats asked for at `maintained` °C with the metals given.
+// The metals of a thermostat request.
+enum class Metals { StainlessOnly, CopperElement, CopperCapillary, PvcCapillary };
+
+// Thermostats asked for at `maintained` °C with the metals given; each record's name linked
+// once to the valve.
 std::function<void(MatchingFixture&)> ThermostatAsked(std::vector<ThermostatRecord> records,
-                                                      const char* maintained,
-                                                      std::initializer_list<int> copper = {}) {
-  std::vector<int> checked(copper);
-  return [records, maintained, checked](MatchingFixture& m) {
-    ChooseKind(m.f, ids::kThermostat);
-    m.f.Type(ids::kMaintainedTemperature, maintained);
-    for (int id : checked) m.f.Check(id);
+                                                      int maintained,
+                                                      Metals metals = Metals::StainlessOnly) {
+  return [records, maintained, metals](MatchingFixture& m) {
+    ActuatorPreferences& p = m.Prefs();
+    p.actuatorKind = ActuatorKind::Thermostat;
+    p.maintainedTemperature = maintained;
+    p.copperElement = metals == Metals::CopperElement;
+    p.copperCapillary = metals == Metals::CopperCapillary;
+    p.pvcCapillary = metals == Metals::PvcCapillary;
     for (const ThermostatRecord& t : records) {
-      Cat(m).thermostats.Append(t);
+      m.Cat().thermostats.Append(t);
       bool linked = false;
       for (int i = 0; i < m.valve.thermostatLinkCount; ++i) {
         linked = linked || m.valve.thermostatLinks[i].name == t.name;
@@ -373,52 +409,50 @@ INSTANTIATE_TEST_SUITE_P(
     Thermostat, MatchActuatorsTest,
     ::testing::Values(
         MatchCase{"copper_capillary_refuses_stainless",
-                  ThermostatAsked({kStainless, kCopper}, "60", {ids::kCopperCapillary}),
+                  ThermostatAsked({kStainless, kCopper}, 60, Metals::CopperCapillary),
                   {"copper"},
                   true},
         MatchCase{"copper_element_refuses_stainless",
-                  ThermostatAsked({kStainless, kCopper}, "60", {ids::kCopperElement}),
+                  ThermostatAsked({kStainless, kCopper}, 60, Metals::CopperElement),
                   {"copper"},
                   true},
         MatchCase{"pvc_capillary_refuses_stainless",
-                  ThermostatAsked({kStainless, kCopper}, "60", {ids::kPvcCapillary}),
+                  ThermostatAsked({kStainless, kCopper}, 60, Metals::PvcCapillary),
                   {"copper"},
                   true},
         MatchCase{"stainless_chosen_takes_both",
-                  ThermostatAsked({kStainless, kCopper}, "60",
-                                  {ids::kStainlessCapillary, ids::kStainlessElement}),
+                  ThermostatAsked({kStainless, kCopper}, 60),
                   {"stainless", "copper"}},
         MatchCase{"out_of_range_stainless_sets_no_hint",
-                  ThermostatAsked({kStainless, kCopper}, "95", {ids::kCopperCapillary}),
+                  ThermostatAsked({kStainless, kCopper}, 95, Metals::CopperCapillary),
                   {}},
-        MatchCase{"range_low_end_included", ThermostatAsked({kCopper}, "30"), {"copper"}},
-        MatchCase{"range_high_end_included", ThermostatAsked({kCopper}, "90"), {"copper"}},
-        MatchCase{"below_range", ThermostatAsked({kCopper}, "29"), {}},
-        MatchCase{"above_range", ThermostatAsked({kCopper}, "91"), {}},
-        MatchCase{"temperature_read_as_integer", ThermostatAsked({kCopper}, "90.9"), {"copper"}},
-        MatchCase{"temperature_not_a_number_is_zero",
-                  ThermostatAsked({Thermostat("T", "zero", 0, 10), kCopper}, "abc"),
+        MatchCase{"range_low_end_included", ThermostatAsked({kCopper}, 30), {"copper"}},
+        MatchCase{"range_high_end_included", ThermostatAsked({kCopper}, 90), {"copper"}},
+        MatchCase{"below_range", ThermostatAsked({kCopper}, 29), {}},
+        MatchCase{"above_range", ThermostatAsked({kCopper}, 91), {}},
+        MatchCase{"maintained_zero",
+                  ThermostatAsked({Thermostat("T", "zero", 0, 10), kCopper}, 0),
                   {"zero"}},
         MatchCase{
             "first_fitting_range_of_a_name",
             ThermostatAsked({Thermostat("T", "20-50", 20, 50), Thermostat("T", "40-70", 40, 70)},
-                            "45"),
+                            45),
             {"20-50"}},
         MatchCase{
             "later_range_of_a_name_when_first_does_not_fit",
             ThermostatAsked({Thermostat("T", "20-50", 20, 50), Thermostat("T", "40-70", 40, 70)},
-                            "60"),
+                            60),
             {"40-70"}},
         MatchCase{"refused_stainless_leaves_the_name_free",
                   ThermostatAsked({Thermostat("T", "stainless", 20, 70, true),
                                    Thermostat("T", "copper", 20, 70)},
-                                  "45", {ids::kCopperElement}),
+                                  45, Metals::CopperElement),
                   {"copper"},
                   true},
         MatchCase{"taken_name_is_checked_before_the_metal",
                   ThermostatAsked({Thermostat("T", "copper", 20, 70),
                                    Thermostat("T", "stainless", 20, 70, true)},
-                                  "45", {ids::kCopperElement}),
+                                  45, Metals::CopperElement),
                   {"copper"},
                   false}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -429,9 +463,9 @@ INSTANTIATE_TEST_SUITE_P(
     Order, MatchActuatorsTest,
     ::testing::Values(MatchCase{"electric_catalogue_order_then_links",
                                 [](MatchingFixture& m) {
-                                  Cat(m).electricActuators.Append(Electric("A", "A"));
-                                  Cat(m).electricActuators.Append(Electric("B", "B"));
-                                  Cat(m).electricActuators.Append(Electric("A", "A'"));
+                                  m.Cat().electricActuators.Append(Electric("A", "A"));
+                                  m.Cat().electricActuators.Append(Electric("B", "B"));
+                                  m.Cat().electricActuators.Append(Electric("A", "A'"));
                                   for (const char* name : {"B", "A", "A"}) {
                                     AddLink(m.valve, ActuatorKind::Electric, Link(name));
                                   }
@@ -439,10 +473,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"A", "A", "B", "A'", "A'"}},
                       MatchCase{"pneumatic_catalogue_order_then_links",
                                 [](MatchingFixture& m) {
-                                  ChooseKind(m.f, ids::kPneumatic);
-                                  Cat(m).pneumaticActuators.Append(Pneumatic("A", "A"));
-                                  Cat(m).pneumaticActuators.Append(Pneumatic("B", "B"));
-                                  Cat(m).pneumaticActuators.Append(Pneumatic("A", "A'"));
+                                  m.Prefs().actuatorKind = ActuatorKind::Pneumatic;
+                                  m.Cat().pneumaticActuators.Append(Pneumatic("A", "A"));
+                                  m.Cat().pneumaticActuators.Append(Pneumatic("B", "B"));
+                                  m.Cat().pneumaticActuators.Append(Pneumatic("A", "A'"));
                                   for (const char* name : {"B", "A", "A"}) {
                                     AddLink(m.valve, ActuatorKind::Pneumatic, Link(name));
                                   }
@@ -453,22 +487,22 @@ INSTANTIATE_TEST_SUITE_P(
                                   ThermostatAsked(
                                       {Thermostat("A", "A", 0, 100), Thermostat("B", "B", 0, 100),
                                        Thermostat("A", "A'", 0, 100)},
-                                      "50")(m);
+                                      50)(m);
                                   AddLink(m.valve, ActuatorKind::Thermostat, Link("A"));
                                 },
                                 {"A", "B"}},
                       MatchCase{"unusable_first_link_leaves_the_second",
                                 [](MatchingFixture& m) {
-                                  Cat(m).electricActuators.Append(Electric("A", "A"));
+                                  m.Cat().electricActuators.Append(Electric("A", "A"));
                                   AddLink(m.valve, ActuatorKind::Electric, Link("A", 1));
                                   AddLink(m.valve, ActuatorKind::Electric, Link("A", 5));
                                 },
                                 {"A"}},
                       MatchCase{"only_the_chosen_kinds_links",
                                 [](MatchingFixture& m) {
-                                  Cat(m).electricActuators.Append(Electric("A", "electric"));
-                                  Cat(m).pneumaticActuators.Append(Pneumatic("A", "pneumatic"));
-                                  Cat(m).thermostats.Append(Thermostat("A", "thermostat", 0, 100));
+                                  m.Cat().electricActuators.Append(Electric("A", "electric"));
+                                  m.Cat().pneumaticActuators.Append(Pneumatic("A", "pneumatic"));
+                                  m.Cat().thermostats.Append(Thermostat("A", "thermostat", 0, 100));
                                   AddLink(m.valve, ActuatorKind::Electric, Link("A"));
                                   AddLink(m.valve, ActuatorKind::Pneumatic, Link("A"));
                                   AddLink(m.valve, ActuatorKind::Thermostat, Link("A"));
@@ -478,8 +512,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MatchActuatorsTest, AFullListTakesNoMore) {
   MatchingFixture m;
-  Cat(m).electricActuators.Append(Electric("A", "first"));
-  Cat(m).electricActuators.Append(Electric("A", "second"));
+  m.Cat().electricActuators.Append(Electric("A", "first"));
+  m.Cat().electricActuators.Append(Electric("A", "second"));
   for (int i = 0; i < kListCapacity; ++i) AddLink(m.valve, ActuatorKind::Electric, Link("A"));
   EXPECT_TRUE(m.Match());
   ASSERT_EQ(m.candidate->electricActuatorCount, kListCapacity);
@@ -493,8 +527,8 @@ TEST(MatchActuatorsTest, CopiesTheWholeRecord) {
   e.drawing2d = "a2.png";
   e.drawing3d = "a3.png";
   e.springReturn = 1;
-  m.f.Check(ids::kSpringReturn);
-  Cat(m).electricActuators.Append(e);
+  m.Prefs().wantSpringReturn = true;
+  m.Cat().electricActuators.Append(e);
   AddLink(m.valve, ActuatorKind::Electric, Link("A"));
   ASSERT_TRUE(m.Match());
   const ElectricActuatorRecord& copy = m.candidate->electricActuators[0];
@@ -504,91 +538,48 @@ TEST(MatchActuatorsTest, CopiesTheWholeRecord) {
   EXPECT_EQ(copy.springReturn, 1);
 }
 
-TEST(MatchActuatorsTest, SignalFlagsAreCapturedForElectricActuatorsOnly) {
-  MatchingFixture m;
-  m.f.controls.SelectListEntry(ids::kSignalType, 2);
-  m.Match();
-  const ActuatorPreferences& prefs = m.f.request.actuator;
-  EXPECT_FALSE(prefs.requestedSignal0to10V);
-  EXPECT_FALSE(prefs.requestedSignal2to10V);
-  EXPECT_TRUE(prefs.requestedSignal0to20mA);
-  EXPECT_FALSE(prefs.requestedSignal4to20mA);
-
-  m.f.controls.SelectListEntry(ids::kSignalType, 1);
-  ChooseKind(m.f, ids::kPneumatic);
-  m.Match();
-  EXPECT_TRUE(prefs.requestedSignal0to20mA);
-  EXPECT_FALSE(prefs.requestedSignal2to10V);
-
-  ChooseKind(m.f, ids::kElectric);
-  m.f.controls.SelectListEntry(ids::kSignalType, -1);
-  m.Match();
-  EXPECT_FALSE(prefs.requestedSignal0to20mA);
-}
-
-TEST(MatchActuatorsTest, ThermostatInputsAreCapturedForThermostatsOnly) {
-  MatchingFixture m;
-  m.f.Check(ids::kSpiralElement);
-  m.f.Type(ids::kMaintainedTemperature, "55");
-  m.Match();
-  EXPECT_FALSE(m.f.request.actuator.spiralElement);
-  EXPECT_EQ(m.f.request.actuator.maintainedTemperature, 0);
-
-  ChooseKind(m.f, ids::kThermostat);
-  m.Match();
-  EXPECT_TRUE(m.f.request.actuator.spiralElement);
-  EXPECT_EQ(m.f.request.actuator.maintainedTemperature, 55);
-
-  m.f.Check(ids::kSpiralElement, false);  // neither element checked: kept
-  m.Match();
-  EXPECT_TRUE(m.f.request.actuator.spiralElement);
-  m.f.Check(ids::kRodElement);
-  m.Match();
-  EXPECT_FALSE(m.f.request.actuator.spiralElement);
-}
-
 TEST(MatchActuatorsTest, NeverClearsTheStainlessHint) {
   MatchingFixture m;
-  Cat(m).electricActuators.Append(Electric("E", "e"));
+  m.Cat().electricActuators.Append(Electric("E", "e"));
   AddLink(m.valve, ActuatorKind::Electric, Link("E"));
-  m.f.result->stainlessHint = true;
+  m.f.result.stainlessHint = true;
   EXPECT_TRUE(m.Match());
-  EXPECT_TRUE(m.f.result->stainlessHint);
+  EXPECT_TRUE(m.f.result.stainlessHint);
 }
 
 // The catalogue may change between calculations: records appended, renamed through writable
 // access, or the count reset.
 TEST(MatchActuatorsTest, FollowsCatalogueChanges) {
   MatchingFixture m;
-  Cat(m).electricActuators.Append(Electric("A", "a"));
+  m.Cat().electricActuators.Append(Electric("A", "a"));
   AddLink(m.valve, ActuatorKind::Electric, Link("B"));
   EXPECT_FALSE(m.Match());
 
-  Cat(m).electricActuators.Append(Electric("B", "b"));
+  m.Cat().electricActuators.Append(Electric("B", "b"));
   m.candidate = std::make_unique<ValveCandidate>();
   EXPECT_TRUE(m.Match());
   EXPECT_EQ(Tags(*m.candidate), QStringList{"b"});
 
-  Cat(m).electricActuators[0].name = "B";
+  m.Cat().electricActuators[0].name = "B";
   m.candidate = std::make_unique<ValveCandidate>();
   m.Match();
   EXPECT_EQ(Tags(*m.candidate), (QStringList{"a", "b"}));
 
-  Cat(m).electricActuators.count = 1;
+  m.Cat().electricActuators.count = 1;
   m.candidate = std::make_unique<ValveCandidate>();
   m.Match();
   EXPECT_EQ(Tags(*m.candidate), QStringList{"a"});
 
-  const Catalogue copy = Cat(m);
+  const Catalogue copy = m.Cat();
   Catalogue moved = Catalogue(copy);
-  Cat(m) = std::move(moved);
-  Cat(m).electricActuators.Append(Electric("B", "c"));
+  m.Cat() = std::move(moved);
+  m.Cat().electricActuators.Append(Electric("B", "c"));
   m.candidate = std::make_unique<ValveCandidate>();
   m.Match();
   EXPECT_EQ(Tags(*m.candidate), (QStringList{"a", "c"}));
 }
 
-// Through the "Расчет" handler: valves pass the hydraulic tests but none keeps an actuator.
+// A whole calculation: valves pass the hydraulic tests but none keeps an actuator.
 struct NoActuatorCase {
   const char* name;
   std::function<void(EngineFixture&)> setup;
@@ -604,30 +595,27 @@ const char* const kTryStainless =
     "Вашим параметрам не удовлетворяет ни один привод. Попробуйте выбрать термостат из "
     "нержавеющей стали.";
 
+// A thermostat holding 60 °C; the catalogue has a stainless one and a copper one, 30-90 °C.
 TEST_P(NoActuatorTest, OutcomeAndMessage) {
   const NoActuatorCase& c = GetParam();
   EngineFixture f;
-  f.actuatorSectionOn = true;
-  ChooseKind(f, ids::kThermostat);
-  f.Type(ids::kMaintainedTemperature, "60");
+  f.request.matchActuators = true;
+  f.request.actuator.actuatorKind = ActuatorKind::Thermostat;
+  f.request.actuator.maintainedTemperature = 60;
   f.catalogue->thermostats.Append(Thermostat("TS", "stainless", 30, 90, true));
   f.catalogue->thermostats.Append(Thermostat("TC", "copper", 30, 90));
   c.setup(f);
-  SelectionForm form = f.Form();
-  OnCalculate(form);
-  EXPECT_EQ(f.result->outcome, c.outcome);
-  EXPECT_EQ(f.result->stainlessHint, c.hint);
+  EXPECT_EQ(f.Run(), c.outcome);
+  EXPECT_EQ(f.result.stainlessHint, c.hint);
   if (c.messageStart == nullptr) {
-    EXPECT_TRUE(f.controls.Messages().isEmpty());
+    EXPECT_TRUE(f.result.message.isEmpty()) << f.result.message.toStdString();
   } else {
-    ASSERT_EQ(f.controls.Messages().size(), 1);
-    EXPECT_TRUE(f.controls.Messages()[0].startsWith(QString::fromUtf8(c.messageStart)))
-        << f.controls.Messages()[0].toStdString();
+    EXPECT_TRUE(f.result.message.startsWith(QString::fromUtf8(c.messageStart)))
+        << f.result.message.toStdString();
     if (c.messageStart == kNoActuator) {
-      EXPECT_GT(f.controls.Messages()[0].size(), 52);  // the consultation line follows
+      EXPECT_GT(f.result.message.size(), 52);  // the consultation line follows
     }
   }
-  EXPECT_EQ(f.controls.IsEnabled(ids::kOtherConfiguration), c.outcome == Found);
 }
 
 ValveRecord ValveLinkedTo(const QString& name, std::initializer_list<const char*> thermostats) {
@@ -645,45 +633,44 @@ INSTANTIATE_TEST_SUITE_P(
                                      NoActuator, false, kNoActuator},
                       NoActuatorCase{"stainless_refused",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kCopperCapillary);
+                                       f.request.actuator.copperCapillary = true;
                                        f.catalogue->valves.Append(ValveLinkedTo("V", {"TS"}));
                                      },
                                      NoActuator, true, kTryStainless},
                       NoActuatorCase{"hint_of_an_earlier_valve_stays",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kCopperCapillary);
+                                       f.request.actuator.copperCapillary = true;
                                        f.catalogue->valves.Append(ValveLinkedTo("V1", {"TS"}));
                                        f.catalogue->valves.Append(ValveLinkedTo("V2", {}));
                                      },
                                      NoActuator, true, kTryStainless},
                       NoActuatorCase{"hint_set_but_another_valve_found",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kCopperCapillary);
+                                       f.request.actuator.copperCapillary = true;
                                        f.catalogue->valves.Append(ValveLinkedTo("V1", {"TS"}));
                                        f.catalogue->valves.Append(ValveLinkedTo("V2", {"TC"}));
                                      },
                                      Found, true, nullptr},
                       NoActuatorCase{"stainless_chosen",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kStainlessCapillary);
                                        f.catalogue->valves.Append(ValveLinkedTo("V", {"TS"}));
                                      },
                                      Found, false, nullptr},
                       NoActuatorCase{"no_kind_chosen",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kThermostat, false);
+                                       f.request.actuator.actuatorKind = ActuatorKind::None;
                                        f.catalogue->valves.Append(ValveLinkedTo("V", {"TC"}));
                                      },
                                      NoActuator, false, kNoActuator},
                       NoActuatorCase{"section_off_keeps_the_valve",
                                      [](EngineFixture& f) {
-                                       f.actuatorSectionOn = false;
+                                       f.request.matchActuators = false;
                                        f.catalogue->valves.Append(ValveLinkedTo("V", {}));
                                      },
                                      Found, false, nullptr},
                       NoActuatorCase{"no_valve_passes",
                                      [](EngineFixture& f) {
-                                       f.Check(ids::kCopperCapillary);
+                                       f.request.actuator.copperCapillary = true;
                                        ValveRecord v = ValveLinkedTo("V", {"TS"});
                                        v.kvs = 10;
                                        f.catalogue->valves.Append(v);
@@ -694,10 +681,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NoActuatorTest, KeptCandidatesListTheirActuatorsInCatalogueOrder) {
   EngineFixture f;
-  f.actuatorSectionOn = true;
-  ChooseKind(f, ids::kElectric);
-  f.Check(ids::kThreePoint);
-  f.Check(ids::kVoltage24);
+  AskElectric(f.request);
   f.catalogue->electricActuators.Append(Electric("A", "A"));
   f.catalogue->electricActuators.Append(Electric("B", "B"));
   f.catalogue->electricActuators.Append(Electric("C", "C"));
@@ -708,12 +692,11 @@ TEST(NoActuatorTest, KeptCandidatesListTheirActuatorsInCatalogueOrder) {
   ValveRecord v3 = MakeValve("V3", 50, 25);
   for (const char* name : {"B", "C", "B"}) AddLink(v3, ActuatorKind::Electric, Link(name));
   for (const ValveRecord& v : {v1, v2, v3}) f.catalogue->valves.Append(v);
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  ASSERT_EQ(test::CandidateNames(*f.result), (std::vector<QString>{"V1", "V3"}));
-  EXPECT_EQ(Tags(f.result->valveCandidates[0]), (QStringList{"A", "C"}));
-  EXPECT_EQ(Tags(f.result->valveCandidates[1]), (QStringList{"B", "B", "C"}));
-  EXPECT_EQ(f.result->shownActuator, 0);
+  ASSERT_EQ(f.Run(), Found);
+  ASSERT_EQ(test::CandidateNames(f.result), (std::vector<QString>{"V1", "V3"}));
+  EXPECT_EQ(Tags(f.result.valveCandidates[0]), (QStringList{"A", "C"}));
+  EXPECT_EQ(Tags(f.result.valveCandidates[1]), (QStringList{"B", "B", "C"}));
+  EXPECT_EQ(f.result.shownActuator, 0);
 }
 
 }  // namespace

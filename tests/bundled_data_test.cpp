@@ -9,71 +9,65 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
-#include "engine_fixture.h"
+#include "tests/engine_fixture.h"
 
 namespace selvio {
 namespace {
-
-using test::EngineFixture;
 
 QString DataPath(const QString& name) {
   return qEnvironmentVariable("SELVIO_DATA_DIR") + QLatin1Char('/') + name;
 }
 
-// The bundled catalogue loaded into a form with the inputs of a first start: water, 20 and 18 kPa,
-// 20 °C, ΔP 0.2 kPa, 5 l/h, K 1.2, a flanged two-way control valve, and the actuator column on
-// with a 24 V three-point electric actuator with all four options (the thermostat and pneumatic
-// groups as they start: 36 °C, rod element, copper, PZ1, normally open).
-struct BundledForm : EngineFixture {
-  BundledForm() {
+// The bundled catalogue with the request of a first start's inputs: water, 20 and 18 kPa
+// (0.2 and 0.18 bar), 20 °C, ΔP 0.2 kPa (0.002 bar), 5 l/h (0.005 m³/h), K 1.2, cavitation
+// checked, a flanged two-way control valve, and the actuator column on with a 24 V
+// three-position electric actuator with all four options (the thermostat and pneumatic inputs
+// as they start: 36 °C, rod element, copper element and capillary, PZ1, normally open).
+struct BundledRequest : test::EngineFixture {
+  BundledRequest() {
     EXPECT_TRUE(LoadCatalogue(DataPath("xmldata.xml"), *catalogue));
-    Type(ids::kP1, "20");
-    Type(ids::kP2, "18");
-    Type(ids::kTemperature, "20");
-    Type(ids::kDrop, "0.2");
-    Type(ids::kFlow, "5");
-    Type(ids::kSafetyFactor, "1.2");
-    Type(ids::kSetting, "");
-    for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kFlowUnit}) {
-      SelectUnit(list, 1);
-    }
-    SelectUnit(ids::kSignalType, 1);
-    Check(ids::kUseSafetyFactor);
-    Check(ids::kCheckCavitation);
-    actuatorSectionOn = true;
-    ChooseActuator(ids::kElectric);
-    Check(ids::kThreePoint);
-    Check(ids::kVoltage24);
-    for (int option :
-         {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
-      Check(option);
-    }
-    Type(ids::kMaintainedTemperature, "36");
-    Check(ids::kRodElement);
-    Check(ids::kCopperElement);
-    Check(ids::kCopperCapillary);
-    Check(ids::kPositionerPZ1);
-    Check(ids::kNormallyOpen);
+    request.p1 = 0.2f;
+    request.p2 = 0.18f;
+    request.temperature = 20;
+    request.drop = 0.002f;
+    request.flow = 0.005f;
+    request.useSafetyFactor = true;
+    request.safetyFactor = 1.2f;
+    request.checkCavitation = true;
+    request.matchActuators = true;
+    ActuatorPreferences& a = request.actuator;
+    a.actuatorKind = ActuatorKind::Electric;
+    a.controlSignal = ControlKind::ThreePoint;
+    a.supplyVoltage = 24;
+    a.wantLimitSwitches = a.wantPotentiometer = a.wantSpringReturn = a.wantHeater = true;
+    a.wantPZ1 = true;
+    a.wantNormallyOpen = true;
   }
 
-  void ChooseActuator(int id) { Choose(id, {ids::kElectric, ids::kThermostat, ids::kPneumatic}); }
-  void NoOptions() {
-    for (int option :
-         {ids::kLimitSwitches, ids::kPotentiometer, ids::kSpringReturn, ids::kHeater}) {
-      Check(option, false);
-    }
+  // A thermostat holding `maintained` °C, of copper (element and capillary) or of stainless
+  // steel.
+  void AskThermostat(int maintained, bool copper) {
+    ActuatorPreferences& a = request.actuator;
+    a.actuatorKind = ActuatorKind::Thermostat;
+    a.maintainedTemperature = maintained;
+    a.spiralElement = false;
+    a.copperElement = a.copperCapillary = copper;
   }
-  // Pressures, drop and setting in bar, flow in the first unit of its list.
-  void InBar() {
-    for (int list : {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit}) {
-      SelectUnit(list, 0);
-    }
+  void NoOptions() {
+    ActuatorPreferences& a = request.actuator;
+    a.wantLimitSwitches = a.wantPotentiometer = a.wantSpringReturn = a.wantHeater = false;
+  }
+  void Pressures(float p1, float p2, int temperature, float drop) {
+    request.p1 = p1;
+    request.p2 = p2;
+    request.temperature = temperature;
+    request.drop = drop;
   }
 };
 
 struct RequestCase {
   const char* name;
-  std::function<void(BundledForm&)> setUp;
+  std::function<void(BundledRequest&)> setUp;
   ProductKind product = ProductKind::ControlValve;
   ActuatorKind actuator = ActuatorKind::Electric;
 };
@@ -95,170 +89,127 @@ int ActuatorsOf(const ValveCandidate& c, ActuatorKind kind) {
 TEST(BundledCatalogue, TypicalRequestsFindProducts) {
   const RequestCase cases[] = {
       {"first start: water, 24 V three-point electric actuator with all four options",
-       [](BundledForm&) {}},
+       [](BundledRequest&) {}},
       {"thermostat holding 36 °C, copper element and capillary",
-       [](BundledForm& f) { f.ChooseActuator(ids::kThermostat); }, ProductKind::ControlValve,
+       [](BundledRequest& f) { f.AskThermostat(36, true); }, ProductKind::ControlValve,
        ActuatorKind::Thermostat},
       {"thermostat of stainless steel holding 100 °C",
-       [](BundledForm& f) {
-         f.ChooseActuator(ids::kThermostat);
-         f.Type(ids::kMaintainedTemperature, "100");
-         f.Choose(ids::kStainlessElement, {ids::kCopperElement, ids::kStainlessElement});
-         f.Choose(ids::kStainlessCapillary,
-                  {ids::kCopperCapillary, ids::kPvcCapillary, ids::kStainlessCapillary});
-       },
-       ProductKind::ControlValve, ActuatorKind::Thermostat},
+       [](BundledRequest& f) { f.AskThermostat(100, false); }, ProductKind::ControlValve,
+       ActuatorKind::Thermostat},
       {"pneumatic actuator, PZ1, normally open",
-       [](BundledForm& f) { f.ChooseActuator(ids::kPneumatic); }, ProductKind::ControlValve,
-       ActuatorKind::Pneumatic},
+       [](BundledRequest& f) { f.request.actuator.actuatorKind = ActuatorKind::Pneumatic; },
+       ProductKind::ControlValve, ActuatorKind::Pneumatic},
       {"pneumatic actuator, PZ2, normally closed, threaded valve",
-       [](BundledForm& f) {
-         f.ChooseActuator(ids::kPneumatic);
-         f.Choose(ids::kPositionerPZ2, {ids::kPositionerPZ1, ids::kPositionerPZ2});
-         f.Choose(ids::kNormallyClosed, {ids::kNormallyOpen, ids::kNormallyClosed});
-         f.Choose(ids::kThreaded, {ids::kFlanged, ids::kThreaded});
+       [](BundledRequest& f) {
+         ActuatorPreferences& a = f.request.actuator;
+         a.actuatorKind = ActuatorKind::Pneumatic;
+         a.wantPZ1 = false;
+         a.wantPZ2 = true;
+         a.wantNormallyOpen = false;
+         a.wantNormallyClosed = true;
+         f.request.connection = ConnectionKind::Threaded;
        },
        ProductKind::ControlValve, ActuatorKind::Pneumatic},
       {"analogue 24 V actuator for 4-20 mA without options",
-       [](BundledForm& f) {
+       [](BundledRequest& f) {
          f.NoOptions();
-         f.Choose(ids::kAnalogue, {ids::kThreePoint, ids::kAnalogue});
-         f.SelectUnit(ids::kSignalType, 3);
+         f.request.actuator.controlSignal = ControlKind::Analogue;
+         f.request.actuator.requestedSignal4to20mA = true;
        }},
       {"220 V three-point actuator with limit switches",
-       [](BundledForm& f) {
+       [](BundledRequest& f) {
          f.NoOptions();
-         f.Check(ids::kLimitSwitches);
-         f.Choose(ids::kVoltage220, {ids::kVoltage24, ids::kVoltage220});
+         f.request.actuator.wantLimitSwitches = true;
+         f.request.actuator.supplyVoltage = 220;
        }},
       {"steam: 6 bar, δ 0.2, 200 kg/h at 165 °C, 24 V three-point actuator",
-       [](BundledForm& f) {
-         f.InBar();
-         f.ChooseMedium(ids::kSteam);
+       [](BundledRequest& f) {
+         f.request.medium = Medium::Steam;
          f.NoOptions();
-         f.Type(ids::kP1, "6");
-         f.Type(ids::kP2, "0");
-         f.Type(ids::kTemperature, "165");
-         f.Type(ids::kDrop, "0.2");
-         f.Type(ids::kFlow, "200");
+         f.Pressures(6, 0, 165, 0.2f);
+         f.request.flow = 200;
        }},
       {"glycol solution of density 1040, 2 m³/h across 0.5 bar",
-       [](BundledForm& f) {
-         f.InBar();
-         f.ChooseMedium(ids::kGlycol);
-         f.Type(ids::kDensity, "1040");
-         f.Type(ids::kP1, "3");
-         f.Type(ids::kP2, "2.5");
-         f.Type(ids::kDrop, "0.5");
-         f.Type(ids::kFlow, "2");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.medium = Medium::Glycol;
+         f.request.density = 1040;
+         f.Pressures(3, 2.5f, 20, 0.5f);
+         f.request.flow = 2;
        }},
       {"three-way flanged valve for mixing",
-       [](BundledForm& f) {
-         f.InBar();
-         f.Choose(ids::kThreeWay, {ids::kTwoWay, ids::kThreeWay});
-         f.Choose(ids::kMixing, {ids::kMixing, ids::kDiverting});
-         f.Type(ids::kP1, "3");
-         f.Type(ids::kP2, "2.5");
-         f.Type(ids::kTemperature, "70");
-         f.Type(ids::kDrop, "0.3");
-         f.Type(ids::kFlow, "3");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.valveKind = ValveKind::ThreeWay;
+         f.request.wantMixing = true;
+         f.Pressures(3, 2.5f, 70, 0.3f);
+         f.request.flow = 3;
        }},
       {"three-way flanged valve for diverting",
-       [](BundledForm& f) {
-         f.InBar();
-         f.Choose(ids::kThreeWay, {ids::kTwoWay, ids::kThreeWay});
-         f.Choose(ids::kDiverting, {ids::kMixing, ids::kDiverting});
-         f.Type(ids::kP1, "3");
-         f.Type(ids::kP2, "2.5");
-         f.Type(ids::kTemperature, "70");
-         f.Type(ids::kDrop, "0.3");
-         f.Type(ids::kFlow, "3");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.valveKind = ValveKind::ThreeWay;
+         f.request.wantDiverting = true;
+         f.Pressures(3, 2.5f, 70, 0.3f);
+         f.request.flow = 3;
        }},
       {"three-way threaded valve for mixing",
-       [](BundledForm& f) {
-         f.Choose(ids::kThreaded, {ids::kFlanged, ids::kThreaded});
-         f.Choose(ids::kThreeWay, {ids::kTwoWay, ids::kThreeWay});
-         f.Choose(ids::kMixing, {ids::kMixing, ids::kDiverting});
+       [](BundledRequest& f) {
+         f.request.connection = ConnectionKind::Threaded;
+         f.request.valveKind = ValveKind::ThreeWay;
+         f.request.wantMixing = true;
        }},
       {"pressure-balanced valve for 30 m³/h",
-       [](BundledForm& f) {
-         f.InBar();
-         f.Check(ids::kBalanced);
-         f.Type(ids::kP1, "6");
-         f.Type(ids::kP2, "4");
-         f.Type(ids::kTemperature, "90");
-         f.Type(ids::kDrop, "1");
-         f.Type(ids::kFlow, "30");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.wantBalanced = true;
+         f.Pressures(6, 4, 90, 1);
+         f.request.flow = 30;
        }},
       {"differential-pressure regulator set to 0.5 bar",
-       [](BundledForm& f) {
-         f.InBar();
-         f.ChooseProduct(ids::kDpRegulator);
-         f.Type(ids::kP1, "6");
-         f.Type(ids::kP2, "4");
-         f.Type(ids::kTemperature, "70");
-         f.Type(ids::kDrop, "0.5");
-         f.Type(ids::kSetting, "0.5");
-         f.Type(ids::kFlow, "2");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.product = ProductKind::DpRegulator;
+         f.Pressures(6, 4, 70, 0.5f);
+         f.request.setting = 0.5f;
+         f.request.flow = 2;
        },
        ProductKind::DpRegulator},
       {"reducing valve for water, 10 bar down to 4 bar",
-       [](BundledForm& f) {
-         f.InBar();
-         f.ChooseProduct(ids::kReducingValve);
-         f.Type(ids::kP1, "10");
-         f.Type(ids::kP2, "4");
-         f.Type(ids::kTemperature, "70");
-         f.Type(ids::kDrop, "6");
-         f.Type(ids::kSetting, "4");
-         f.Type(ids::kFlow, "3");
-         f.SelectUnit(ids::kFlowUnit, 0);
+       [](BundledRequest& f) {
+         f.request.product = ProductKind::ReducingValve;
+         f.Pressures(10, 4, 70, 6);
+         f.request.setting = 4;
+         f.request.flow = 3;
        },
        ProductKind::ReducingValve},
       {"reducing valve for steam, 8 bar down to 3 bar",
-       [](BundledForm& f) {
-         f.InBar();
-         f.ChooseProduct(ids::kReducingValve);
-         f.ChooseMedium(ids::kSteam);
-         f.Type(ids::kP1, "8");
-         f.Type(ids::kP2, "3");
-         f.Type(ids::kTemperature, "175");
-         f.Type(ids::kDrop, "0.3");
-         f.Type(ids::kSetting, "3");
-         f.Type(ids::kFlow, "300");
+       [](BundledRequest& f) {
+         f.request.product = ProductKind::ReducingValve;
+         f.request.medium = Medium::Steam;
+         f.Pressures(8, 3, 175, 0.3f);
+         f.request.setting = 3;
+         f.request.flow = 300;
        },
        ProductKind::ReducingValve},
   };
   for (const RequestCase& c : cases) {
-    BundledForm form;
-    c.setUp(form);
-    SelectionForm selection = form.Form();
-    EXPECT_EQ(RunSelection(selection), Found) << c.name;
-    EXPECT_TRUE(form.controls.Messages().isEmpty())
-        << c.name << ": " << form.controls.Messages().join(" | ").toStdString();
-    const SelectionResult& result = *form.result;
+    BundledRequest f;
+    c.setUp(f);
+    EXPECT_EQ(f.Run(), Found) << c.name;
+    EXPECT_TRUE(f.result.message.isEmpty()) << c.name << ": " << f.result.message.toStdString();
     switch (c.product) {
       case ProductKind::ControlValve:
-        ASSERT_GT(result.valveCandidateCount, 0) << c.name;
-        EXPECT_GT(ActuatorsOf(result.valveCandidates[0], c.actuator), 0) << c.name;
+        ASSERT_FALSE(f.result.valveCandidates.empty()) << c.name;
+        EXPECT_GT(ActuatorsOf(f.result.valveCandidates[0], c.actuator), 0) << c.name;
         break;
       case ProductKind::DpRegulator:
-        EXPECT_GT(result.dpRegulatorCandidateCount, 0) << c.name;
+        EXPECT_FALSE(f.result.dpRegulatorCandidates.empty()) << c.name;
         break;
       case ProductKind::ReducingValve:
-        EXPECT_GT(result.reducingValveCandidateCount, 0) << c.name;
+        EXPECT_FALSE(f.result.reducingValveCandidates.empty()) << c.name;
         break;
     }
   }
 }
 
 TEST(BundledCatalogue, LinksAndDocumentsResolve) {
-  BundledForm form;
+  BundledRequest form;
   const Catalogue& c = *form.catalogue;
   EXPECT_FALSE(c.catalogueDate.isEmpty());
   EXPECT_FALSE(c.controller.name.isEmpty());
@@ -321,14 +272,15 @@ TEST(BundledCatalogue, LinksAndDocumentsResolve) {
 }
 
 TEST(BundledCatalogue, EveryCapillaryMetalOffersSeveralLengths) {
-  BundledForm form;
+  BundledRequest form;
   const Catalogue& c = *form.catalogue;
-  for (int material : {kCopper, kCopperPvc, kStainless}) {
+  for (CapillaryMaterial material :
+       {CapillaryMaterial::Copper, CapillaryMaterial::CopperPvc, CapillaryMaterial::Stainless}) {
     std::set<float> lengths;
     for (int i = 0; i < c.capillaries.count; ++i) {
       if (c.capillaries[i].material == material) lengths.insert(c.capillaries[i].length);
     }
-    EXPECT_GE(lengths.size(), 2u) << "material " << material;
+    EXPECT_GE(lengths.size(), 2u) << "material " << static_cast<int>(material);
   }
 }
 

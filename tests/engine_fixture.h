@@ -4,67 +4,51 @@
 #include <memory>
 #include <vector>
 
-#include "app/form/selection_form.h"
 #include "catalogue/catalogue_records.h"
+#include "engine/saturation_table.h"
 #include "engine/selection.h"
+#include "engine/selection_request.h"
+#include "engine/selection_result.h"
 #include "engine/sizing_context.h"
-#include "platform/control_ids.h"
-#include "platform/headless_controls.h"
 
 namespace selvio::test {
 
-// A headless form for driving the engine: unit lists with three entries each (entry 0 chosen),
-// the signal list with four, and a water control-valve request that the tests then adjust.
+// A flanged two-way control valve for water: P1 6 bar, P2 3 bar, 90 °C, ΔP 0.25 bar,
+// G 10 m³/h, K 1 (not asked for), density 1040 kg/m³, setting 1 bar, the actuator section off.
+// Kv = 10 / √0.25 = 20.
+inline SelectionRequest WaterValveRequest() {
+  SelectionRequest r;
+  r.product = ProductKind::ControlValve;
+  r.medium = Medium::Water;
+  r.connection = ConnectionKind::Flanged;
+  r.valveKind = ValveKind::TwoWay;
+  r.p1 = 6;
+  r.p2 = 3;
+  r.temperature = 90;
+  r.drop = 0.25f;
+  r.flow = 10;
+  r.safetyFactor = 1;
+  r.density = 1040;
+  r.setting = 1;
+  return r;
+}
+
+// The engine on its own: a request built in code (WaterValveRequest, adjusted by each test), a
+// catalogue the test fills, an empty saturation table unless the test fills it, and the result.
 struct EngineFixture {
-  HeadlessControls controls;
   std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
   SaturationTable saturation;
-  SelectionRequest request;
-  std::unique_ptr<SelectionResult> result = std::make_unique<SelectionResult>();
-  bool actuatorSectionOn = false;
+  SelectionRequest request = WaterValveRequest();
+  SelectionResult result;
 
-  EngineFixture() {
-    for (int list :
-         {ids::kP1Unit, ids::kP2Unit, ids::kDropUnit, ids::kSettingUnit, ids::kFlowUnit}) {
-      for (const char* entry : {"a", "b", "c"}) controls.AppendListEntry(list, entry);
-      controls.SelectListEntry(list, 0);
-    }
-    for (const char* entry : {"0-10", "2-10", "0-20", "4-20"}) {
-      controls.AppendListEntry(ids::kSignalType, entry);
-    }
-    Check(ids::kControlValve);
-    Check(ids::kWater);
-    Check(ids::kFlanged);
-    Check(ids::kTwoWay);
-    Type(ids::kP1, "6");
-    Type(ids::kP2, "3");
-    Type(ids::kTemperature, "90");
-    Type(ids::kDrop, "0.25");
-    Type(ids::kFlow, "10");
-    Type(ids::kSafetyFactor, "1");
-    Type(ids::kDensity, "1040");
-    Type(ids::kSetting, "1");
+  // One calculation of the request; returns its outcome.
+  SelectionOutcome Run() {
+    RunSelection(request, *catalogue, saturation, result);
+    return result.outcome;
   }
 
-  SelectionForm Form() {
-    return {controls, *catalogue, saturation, request, *result, actuatorSectionOn, nullptr};
-  }
-
-  // The engine's view of the fixture's request, catalogue and result.
-  SizingContext Context() { return {request, *catalogue, *result}; }
-
-  void Type(int id, const QString& text) { controls.SetText(id, text); }
-  void Check(int id, bool checked = true) { controls.SetChecked(id, checked); }
-  // Checks `id` and unchecks the other ids of its group, as a click would.
-  void Choose(int id, std::initializer_list<int> group) {
-    for (int other : group) controls.SetChecked(other, false);
-    controls.SetChecked(id, true);
-  }
-  void ChooseMedium(int id) { Choose(id, {ids::kWater, ids::kGlycol, ids::kSteam}); }
-  void ChooseProduct(int id) {
-    Choose(id, {ids::kControlValve, ids::kDpRegulator, ids::kReducingValve});
-  }
-  void SelectUnit(int list, int index) { controls.SelectListEntry(list, index); }
+  // The engine's view of the fixture's request, catalogue and result, for a single step.
+  SizingContext Context() { return {request, *catalogue, result}; }
 };
 
 // A flanged two-way valve for water, glycol and steam, rated 16 bar / 150 °C.
@@ -73,8 +57,8 @@ inline ValveRecord MakeValve(const QString& name, float dn, float kvs) {
   v.name = name;
   v.dnText = QString::number(static_cast<double>(dn));
   v.dn = dn;
-  v.connection = kFlanged;
-  v.valveKind = kTwoWay;
+  v.connection = ConnectionKind::Flanged;
+  v.valveKind = ValveKind::TwoWay;
   v.kvs = kvs;
   v.maxPressure = 16;
   v.maxTemperature = 150;
@@ -82,10 +66,29 @@ inline ValveRecord MakeValve(const QString& name, float dn, float kvs) {
   return v;
 }
 
+// A flanged regulator for water, glycol and steam, rated 16 bar / 150 °C, whose one setting
+// range 0.1-20 bar holds every setting.
+inline RegulatorRecord MakeRegulator(const QString& name, float dn = 50, float kvs = 25) {
+  RegulatorRecord r;
+  r.name = name;
+  r.dnText = QString::number(static_cast<double>(dn));
+  r.dn = dn;
+  r.connection = ConnectionKind::Flanged;
+  r.kvs = kvs;
+  r.maxPressure = 16;
+  r.maxTemperature = 150;
+  r.forWater = r.forGlycol = r.forSteam = 1;
+  r.rangeLow[0] = 0.1f;
+  r.rangeHigh[0] = 20;
+  r.rangeCount = 1;
+  return r;
+}
+
+// The names of the valve candidates, in the list's order.
 inline std::vector<QString> CandidateNames(const SelectionResult& result) {
   std::vector<QString> names;
-  for (int i = 0; i < result.valveCandidateCount; ++i) {
-    names.push_back(result.valveCandidates[static_cast<std::size_t>(i)].valve.name);
+  for (const ValveCandidate& candidate : result.valveCandidates) {
+    names.push_back(candidate.valve.name);
   }
   return names;
 }

@@ -93,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CavitationTest,
 
 TEST(LossAndVelocityTest, WaterLossIsFlowOverKvsSquaredAndVelocityFromDiameter) {
   SelectionRequest r;
-  r.isWater = true;
+  r.medium = Medium::Water;
   r.flow = 10;
-  const LossVelocity lv = ComputeLossAndVelocity(r, 20.0f, 50.0f, true);
+  const LossVelocity lv = LossAndVelocity(r, 20.0f, 50.0f, true);
   EXPECT_FLOAT_EQ(lv.dpv, 0.25f);
   // 10 m³/h = 0.0027778 m³/s through DN 50, area 3.1415/4·0.05² = 0.0019634 m²: 1.41475 m/s
   // (π is taken as 3.1415; with the exact π it would be 1.41471).
@@ -104,29 +104,29 @@ TEST(LossAndVelocityTest, WaterLossIsFlowOverKvsSquaredAndVelocityFromDiameter) 
 
 TEST(LossAndVelocityTest, SteamThroughSteamRatedProductUsesDeltaTimesP1) {
   SelectionRequest r;
-  r.isSteam = true;
+  r.medium = Medium::Steam;
   r.flow = 1000;
   r.p1 = 5;
   r.drop = 0.25f;
   r.temperature = 20;
-  const LossVelocity steam = ComputeLossAndVelocity(r, 25.0f, 50.0f, true);
+  const LossVelocity steam = LossAndVelocity(r, 25.0f, 50.0f, true);
   EXPECT_FLOAT_EQ(steam.dpv, 1.25f);
   // 1000 kg/h over ρ 998.23 kg/m³ (water at 20 °C) = 0.00027827 m³/s through 0.0019634 m²:
   // 0.141726 m/s.
   EXPECT_NEAR(steam.velocity, 0.141726, 1e-5);
   // A product not rated for steam keeps the water formulas.
-  const LossVelocity plain = ComputeLossAndVelocity(r, 25.0f, 50.0f, false);
+  const LossVelocity plain = LossAndVelocity(r, 25.0f, 50.0f, false);
   EXPECT_FLOAT_EQ(plain.dpv, 1600.0f);
 }
 
-TEST(LossAndVelocityTest, StoresIntoTheResult) {
+// Without a medium (and for a product not rated for steam) the water formulas apply.
+TEST(LossAndVelocityTest, WaterFormulasWithoutAMedium) {
   SelectionRequest r;
   r.flow = 5;
-  SelectionResult result;
-  LossAndVelocity(r, 10.0f, 25.0f, false, result);
-  EXPECT_FLOAT_EQ(result.dpv, 0.25f);
+  const LossVelocity lv = LossAndVelocity(r, 10.0f, 25.0f, false);
+  EXPECT_FLOAT_EQ(lv.dpv, 0.25f);
   // 5 m³/h = 0.0013889 m³/s through DN 25, area 3.1415/4·0.025² = 0.00049086 m²: 2.82950 m/s.
-  EXPECT_NEAR(result.velocity, 2.82950, 1e-5);
+  EXPECT_NEAR(lv.velocity, 2.82950, 1e-5);
 }
 
 }  // namespace

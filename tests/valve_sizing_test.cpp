@@ -17,7 +17,7 @@ using test::MakeValve;
 struct FitCase {
   const char* name;
   std::function<void(ValveRecord&)> valve;
-  std::function<void(EngineFixture&)> form;
+  std::function<void(SelectionRequest&)> request;
   bool fits;
 };
 
@@ -30,71 +30,84 @@ TEST_P(ValveTestsTest, EachTestCanRejectTheValve) {
   ValveRecord v = MakeValve("V", 50, 25);
   if (c.valve) c.valve(v);
   f.catalogue->valves.Append(v);
-  if (c.form) c.form(f);
-  SelectionForm form = f.Form();
-  EXPECT_EQ(RunSelection(form), c.fits ? Found : NothingFound);
+  if (c.request) c.request(f.request);
+  EXPECT_EQ(f.Run(), c.fits ? Found : NothingFound);
 }
 
-void ThreeWay(EngineFixture& f) { f.Choose(ids::kThreeWay, {ids::kTwoWay, ids::kThreeWay}); }
+void ThreeWay(SelectionRequest& r) { r.valveKind = ValveKind::ThreeWay; }
+
+// Steam of 100 kg/h at P1 6 bar, δ 0.25: Kv = 100 / (6·9.02) = 1.85, far below Kvs 25.
+void Steam(SelectionRequest& r) {
+  r.medium = Medium::Steam;
+  r.flow = 100;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValveTestsTest,
     ::testing::Values(
         FitCase{"fits", {}, {}, true},
-        FitCase{"connection_differs", [](ValveRecord& v) { v.connection = kThreaded; }, {}, false},
+        FitCase{"connection_differs",
+                [](ValveRecord& v) { v.connection = ConnectionKind::Threaded; },
+                {},
+                false},
         FitCase{"no_connection_asked_matches_only_unknown",
-                [](ValveRecord& v) { v.connection = kConnectionNotGiven; },
-                [](EngineFixture& f) { f.Check(ids::kFlanged, false); }, true},
-        FitCase{"ways_differ", [](ValveRecord& v) { v.valveKind = kThreeWay; }, {}, false},
+                [](ValveRecord& v) { v.connection = ConnectionKind::NotGiven; },
+                [](SelectionRequest& r) { r.connection = ConnectionKind::NotGiven; }, true},
+        FitCase{
+            "ways_differ", [](ValveRecord& v) { v.valveKind = ValveKind::ThreeWay; }, {}, false},
         FitCase{"three_way_without_use_asked",
                 [](ValveRecord& v) {
-                  v.valveKind = kThreeWay;
+                  v.valveKind = ValveKind::ThreeWay;
                   v.mixing = v.diverting = 1;
                 },
                 ThreeWay, false},
         FitCase{"three_way_mixing",
                 [](ValveRecord& v) {
-                  v.valveKind = kThreeWay;
+                  v.valveKind = ValveKind::ThreeWay;
                   v.mixing = 1;
                 },
-                [](EngineFixture& f) {
-                  ThreeWay(f);
-                  f.Check(ids::kMixing);
+                [](SelectionRequest& r) {
+                  ThreeWay(r);
+                  r.wantMixing = true;
                 },
                 true},
         FitCase{"three_way_mixing_asked_diverting_offered",
                 [](ValveRecord& v) {
-                  v.valveKind = kThreeWay;
+                  v.valveKind = ValveKind::ThreeWay;
                   v.diverting = 1;
                 },
-                [](EngineFixture& f) {
-                  ThreeWay(f);
-                  f.Check(ids::kMixing);
+                [](SelectionRequest& r) {
+                  ThreeWay(r);
+                  r.wantMixing = true;
                 },
                 false},
         FitCase{"three_way_diverting",
                 [](ValveRecord& v) {
-                  v.valveKind = kThreeWay;
+                  v.valveKind = ValveKind::ThreeWay;
                   v.diverting = 1;
                 },
-                [](EngineFixture& f) {
-                  ThreeWay(f);
-                  f.Check(ids::kDiverting);
+                [](SelectionRequest& r) {
+                  ThreeWay(r);
+                  r.wantDiverting = true;
                 },
                 true},
-        FitCase{"no_ways_asked", [](ValveRecord& v) { v.valveKind = kValveKindNotGiven; },
-                [](EngineFixture& f) { f.Check(ids::kTwoWay, false); }, false},
+        FitCase{"no_ways_asked", [](ValveRecord& v) { v.valveKind = ValveKind::NotGiven; },
+                [](SelectionRequest& r) { r.valveKind = ValveKind::NotGiven; }, false},
         FitCase{"balanced_asked_not_offered",
                 {},
-                [](EngineFixture& f) { f.Check(ids::kBalanced); },
+                [](SelectionRequest& r) { r.wantBalanced = true; },
                 false},
         FitCase{"balanced_asked_and_offered", [](ValveRecord& v) { v.pressureBalanced = 1; },
-                [](EngineFixture& f) { f.Check(ids::kBalanced); }, true},
+                [](SelectionRequest& r) { r.wantBalanced = true; }, true},
         FitCase{"not_for_water", [](ValveRecord& v) { v.forWater = 0; }, {}, false},
         FitCase{"glycol_valve_for_glycol", [](ValveRecord& v) { v.forWater = 0; },
-                [](EngineFixture& f) { f.ChooseMedium(ids::kGlycol); }, true},
-        FitCase{"not_for_steam", [](ValveRecord& v) { v.forSteam = 0; },
-                [](EngineFixture& f) { f.ChooseMedium(ids::kSteam); }, false},
+                [](SelectionRequest& r) { r.medium = Medium::Glycol; }, true},
+        FitCase{"not_for_glycol", [](ValveRecord& v) { v.forGlycol = 0; },
+                [](SelectionRequest& r) { r.medium = Medium::Glycol; }, false},
+        FitCase{"steam_valve_for_steam", [](ValveRecord& v) { v.forWater = 0; }, Steam, true},
+        FitCase{"not_for_steam", [](ValveRecord& v) { v.forSteam = 0; }, Steam, false},
+        FitCase{
+            "no_medium_chosen", {}, [](SelectionRequest& r) { r.medium = Medium::None; }, false},
         FitCase{"pressure_above_rating", [](ValveRecord& v) { v.maxPressure = 5; }, {}, false},
         FitCase{
             "temperature_above_rating", [](ValveRecord& v) { v.maxTemperature = 80; }, {}, false},
@@ -106,9 +119,8 @@ TEST(SizeControlValveTest, AtMostTwoCandidatesShareAName) {
   EngineFixture f;
   for (int i = 0; i < 3; ++i) f.catalogue->valves.Append(MakeValve("Same", 50, 25));
   f.catalogue->valves.Append(MakeValve("Other", 50, 25));
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(CandidateNames(*f.result), (std::vector<QString>{"Same", "Same", "Other"}));
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(CandidateNames(f.result), (std::vector<QString>{"Same", "Same", "Other"}));
 }
 
 TEST(SizeControlValveTest, LaterCandidatesStayWithinOneDiameterStepOfTheFirst) {
@@ -122,9 +134,8 @@ TEST(SizeControlValveTest, LaterCandidatesStayWithinOneDiameterStepOfTheFirst) {
     EngineFixture f;
     f.catalogue->valves.Append(MakeValve(QString::number(c.first), c.first, 400));
     for (float dn : c.later) f.catalogue->valves.Append(MakeValve(QString::number(dn), dn, 400));
-    SelectionForm form = f.Form();
-    RunSelection(form);
-    EXPECT_EQ(CandidateNames(*f.result), c.kept) << c.first;
+    f.Run();
+    EXPECT_EQ(CandidateNames(f.result), c.kept) << c.first;
   }
 }
 
@@ -133,10 +144,9 @@ TEST(SizeControlValveTest, ListHoldsAtMostOneHundredCandidates) {
   for (int i = 0; i < 150; ++i) {
     f.catalogue->valves.Append(MakeValve(QString::number(i), 50, 25));
   }
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(f.result->valveCandidateCount, kListCapacity);
-  EXPECT_EQ(f.result->valveCandidates[99].valve.name, QStringLiteral("99"));
+  ASSERT_EQ(f.Run(), Found);
+  ASSERT_EQ(f.result.valveCandidates.size(), static_cast<std::size_t>(kListCapacity));
+  EXPECT_EQ(f.result.valveCandidates[99].valve.name, QStringLiteral("99"));
 }
 
 TEST(SizeControlValveTest, CandidatesCarryNoActuatorsWhileTheSectionIsOff) {
@@ -144,29 +154,46 @@ TEST(SizeControlValveTest, CandidatesCarryNoActuatorsWhileTheSectionIsOff) {
   ValveRecord v = MakeValve("V", 50, 25);
   v.electricLinkCount = 1;
   v.electricLinks[0].name = "E";
+  v.electricLinks[0].forWater = 1;
+  v.electricLinks[0].maxPressureDrop = 10;
   f.catalogue->valves.Append(v);
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(f.result->valveCandidates[0].electricActuatorCount, 0);
-  EXPECT_EQ(f.result->shownCandidate, 0);
-  EXPECT_EQ(f.result->shownActuator, 0);
+  ElectricActuatorRecord e;  // no options, control and voltage not given: fits the request
+  e.name = "E";
+  f.catalogue->electricActuators.Append(e);
+  f.request.actuator.actuatorKind = ActuatorKind::Electric;
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(f.result.valveCandidates[0].electricActuatorCount, 0);
+  EXPECT_EQ(f.result.shownCandidate, 0);
+  EXPECT_EQ(f.result.shownActuator, 0);
+
+  f.request.matchActuators = true;
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(f.result.valveCandidates[0].electricActuatorCount, 1);
 }
 
 TEST(SizeControlValveTest, EmptyCatalogueFindsNothing) {
   EngineFixture f;
-  SelectionForm form = f.Form();
-  EXPECT_EQ(RunSelection(form), NothingFound);
+  EXPECT_EQ(f.Run(), NothingFound);
+  EXPECT_TRUE(f.result.valveCandidates.empty());
 }
 
 // The first candidate has nothing to be compared with: it is kept whatever its name and
 // diameter, while the same valve after a DN 15 first candidate is dropped (500 is far from 15).
 TEST(PruneDropsTest, KeepsTheFirstCandidateAlways) {
-  SelectionResult result;
-  result.valveCandidates[0].valve = MakeValve("B", 15, 1);
-  result.valveCandidates[1].valve = MakeValve("A", 500, 1);
-  result.valveCandidates[2].valve = MakeValve("A", 500, 1);
-  EXPECT_FALSE(PruneDrops(result, 0, MakeValve("A", 500, 1)));
-  EXPECT_TRUE(PruneDrops(result, 1, MakeValve("A", 500, 1)));
+  std::vector<ValveCandidate> kept;
+  EXPECT_FALSE(PruneDrops(kept, MakeValve("A", 500, 1)));
+  kept.emplace_back().valve = MakeValve("B", 15, 1);
+  EXPECT_TRUE(PruneDrops(kept, MakeValve("A", 500, 1)));
+}
+
+// A third valve of a name is dropped even within the diameter range; a second is not.
+TEST(PruneDropsTest, DropsTheThirdOfAName) {
+  std::vector<ValveCandidate> kept(1);
+  kept[0].valve = MakeValve("A", 50, 1);
+  EXPECT_FALSE(PruneDrops(kept, MakeValve("A", 50, 1)));
+  kept.emplace_back().valve = MakeValve("A", 40, 1);
+  EXPECT_TRUE(PruneDrops(kept, MakeValve("A", 65, 1)));
+  EXPECT_FALSE(PruneDrops(kept, MakeValve("B", 65, 1)));
 }
 
 // Through a calculation: a DN 500 valve first in the catalogue is the first candidate, and a
@@ -175,27 +202,20 @@ TEST(SizeControlValveTest, TheFirstFittingValveIsAlwaysKept) {
   EngineFixture f;
   f.catalogue->valves.Append(MakeValve("Big", 500, 25));
   f.catalogue->valves.Append(MakeValve("Small", 15, 25));
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(test::CandidateNames(*f.result), std::vector<QString>{"Big"});
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(CandidateNames(f.result), std::vector<QString>{"Big"});
 }
 
-}  // namespace
-}  // namespace selvio
-
-namespace selvio {
-namespace {
-
 // A thermostat request with a copper capillary, for a valve list of two: DN 50 then DN 15.
-struct PrunedValveFixture : test::EngineFixture {
+struct PrunedValveFixture : EngineFixture {
   PrunedValveFixture() {
-    actuatorSectionOn = true;
-    Check(ids::kThermostat);
-    Check(ids::kCopperCapillary);
-    Type(ids::kMaintainedTemperature, "60");
+    request.matchActuators = true;
+    request.actuator.actuatorKind = ActuatorKind::Thermostat;
+    request.actuator.copperCapillary = true;
+    request.actuator.maintainedTemperature = 60;
   }
   static ValveRecord ValveWithThermostat(const QString& name, float dn, const QString& thermostat) {
-    ValveRecord v = test::MakeValve(name, dn, 25);
+    ValveRecord v = MakeValve(name, dn, 25);
     v.thermostatLinks[0].name = thermostat;
     v.thermostatLinks[0].forWater = 1;
     v.thermostatLinks[0].maxPressureDrop = 10;
@@ -218,10 +238,9 @@ TEST(SizeControlValveTest, ValveDroppedByPruningStillNotesTheStainlessHint) {
   f.AddThermostat("Steel", true);
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("A", 50, "Cu"));
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("B", 15, "Steel"));
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(test::CandidateNames(*f.result), std::vector<QString>{"A"});
-  EXPECT_TRUE(f.result->stainlessHint);
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(CandidateNames(f.result), std::vector<QString>{"A"});
+  EXPECT_TRUE(f.result.stainlessHint);
 }
 
 TEST(SizeControlValveTest, ValveDroppedByPruningLeavesTheKeptCandidatesAlone) {
@@ -230,11 +249,10 @@ TEST(SizeControlValveTest, ValveDroppedByPruningLeavesTheKeptCandidatesAlone) {
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("A", 50, "Cu"));
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("B", 15, "Cu"));
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("C", 65, "Cu"));
-  SelectionForm form = f.Form();
-  ASSERT_EQ(RunSelection(form), Found);
-  EXPECT_EQ(test::CandidateNames(*f.result), (std::vector<QString>{"A", "C"}));
-  EXPECT_EQ(f.result->valveCandidates[1].thermostatCount, 1);
-  EXPECT_FALSE(f.result->stainlessHint);
+  ASSERT_EQ(f.Run(), Found);
+  EXPECT_EQ(CandidateNames(f.result), (std::vector<QString>{"A", "C"}));
+  EXPECT_EQ(f.result.valveCandidates[1].thermostatCount, 1);
+  EXPECT_FALSE(f.result.stainlessHint);
 }
 
 }  // namespace
