@@ -232,7 +232,7 @@ TEST(ValveReportTest, NumberRendering) {
     const char* name;
     float kvs;
     double leakage;
-    int connection;
+    ConnectionKind connection;
     const char* kvsText;
     const char* leakageText;
     const char* connectionText;
