@@ -73,11 +73,9 @@ void AddLink(ValveRecord& v, ActuatorKind kind, const ActuatorLink& link) {
 // The tags of the candidate's actuators: electric, then pneumatic, then thermostats.
 QStringList Tags(const ValveCandidate& c) {
   QStringList tags;
-  for (int i = 0; i < c.electricActuatorCount; ++i) tags << c.electricActuators[i].descriptionFile;
-  for (int i = 0; i < c.pneumaticActuatorCount; ++i) {
-    tags << c.pneumaticActuators[i].descriptionFile;
-  }
-  for (int i = 0; i < c.thermostatCount; ++i) tags << c.thermostats[i].descriptionFile;
+  for (const ElectricActuatorRecord& e : c.electricActuators) tags << e.descriptionFile;
+  for (const PneumaticActuatorRecord& p : c.pneumaticActuators) tags << p.descriptionFile;
+  for (const ThermostatRecord& t : c.thermostats) tags << t.descriptionFile;
   return tags;
 }
 
@@ -516,7 +514,7 @@ TEST(MatchActuatorsTest, AFullListTakesNoMore) {
   m.Cat().electricActuators.Append(Electric("A", "second"));
   for (int i = 0; i < kListCapacity; ++i) AddLink(m.valve, ActuatorKind::Electric, Link("A"));
   EXPECT_TRUE(m.Match());
-  ASSERT_EQ(m.candidate->electricActuatorCount, kListCapacity);
+  ASSERT_EQ(CountOf(m.candidate->electricActuators), kListCapacity);
   EXPECT_EQ(m.candidate->electricActuators[kListCapacity - 1].descriptionFile, "first");
 }
 

@@ -75,11 +75,11 @@ struct RequestCase {
 int ActuatorsOf(const ValveCandidate& c, ActuatorKind kind) {
   switch (kind) {
     case ActuatorKind::Electric:
-      return c.electricActuatorCount;
+      return CountOf(c.electricActuators);
     case ActuatorKind::Thermostat:
-      return c.thermostatCount;
+      return CountOf(c.thermostats);
     case ActuatorKind::Pneumatic:
-      return c.pneumaticActuatorCount;
+      return CountOf(c.pneumaticActuators);
     case ActuatorKind::None:
       break;
   }

@@ -18,7 +18,7 @@ TEST(CatalogueRecordsTest, NewRecordsAreEmptyExceptRegulatorPressureDropLimit) {
   EXPECT_EQ(v.electricLinkCount + v.pneumaticLinkCount + v.thermostatLinkCount, 0);
   EXPECT_EQ(v.pressureBalanced, 0);
   const ValveCandidate c;
-  EXPECT_EQ(c.electricActuatorCount + c.pneumaticActuatorCount + c.thermostatCount, 0);
+  EXPECT_TRUE(c.electricActuators.empty() && c.pneumaticActuators.empty() && c.thermostats.empty());
 }
 
 TEST(CatalogueRecordsTest, CopyCarriesEverySlotNotOnlyTheFilledOnes) {

@@ -160,11 +160,9 @@ void FillHandWorkedCatalogue(Catalogue& c) {
 // The tags of a candidate's actuators: electric, then pneumatic, then thermostats.
 QStringList Tags(const ValveCandidate& c) {
   QStringList tags;
-  for (int i = 0; i < c.electricActuatorCount; ++i) tags << c.electricActuators[i].descriptionFile;
-  for (int i = 0; i < c.pneumaticActuatorCount; ++i) {
-    tags << c.pneumaticActuators[i].descriptionFile;
-  }
-  for (int i = 0; i < c.thermostatCount; ++i) tags << c.thermostats[i].descriptionFile;
+  for (const ElectricActuatorRecord& e : c.electricActuators) tags << e.descriptionFile;
+  for (const PneumaticActuatorRecord& p : c.pneumaticActuators) tags << p.descriptionFile;
+  for (const ThermostatRecord& t : c.thermostats) tags << t.descriptionFile;
   return tags;
 }
 

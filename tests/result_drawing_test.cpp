@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
-#include "platform/control_ids.h"
 #include "platform/headless_controls.h"
 
 // What lands in which control of the form when a result view is drawn.

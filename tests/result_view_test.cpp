@@ -138,9 +138,9 @@ struct AreasFixture {
                                const ThermostatRecord* thermostat,
                                const ValveRecord& valve = MakeValve()) {
     ValveCandidate& c = AddValve(valve);
-    if (electric) AppendBounded(c.electricActuators, c.electricActuatorCount, *electric);
-    if (pneumatic) AppendBounded(c.pneumaticActuators, c.pneumaticActuatorCount, *pneumatic);
-    if (thermostat) AppendBounded(c.thermostats, c.thermostatCount, *thermostat);
+    if (electric) AppendBounded(c.electricActuators, *electric);
+    if (pneumatic) AppendBounded(c.pneumaticActuators, *pneumatic);
+    if (thermostat) AppendBounded(c.thermostats, *thermostat);
     return c;
   }
   void AddDpRegulator(const RegulatorCandidate& c = MakeRegulator()) {

@@ -395,7 +395,7 @@ struct ChoiceFixture : EngineFixture {
 TEST(HoldsChoiceTest, ACandidateOfTheListAndOneOfItsActuators) {
   ChoiceFixture f;
   ASSERT_EQ(f.Run(), Found);
-  ASSERT_EQ(f.result.valveCandidates[0].electricActuatorCount, 2);
+  ASSERT_EQ(CountOf(f.result.valveCandidates[0].electricActuators), 2);
   struct Row {
     const char* name;
     CandidateChoice choice;

@@ -162,13 +162,13 @@ TEST(SizeControlValveTest, CandidatesCarryNoActuatorsWhileTheSectionIsOff) {
   f.catalogue->electricActuators.Append(e);
   f.request.actuator.actuatorKind = ActuatorKind::Electric;
   ASSERT_EQ(f.Run(), Found);
-  EXPECT_EQ(f.result.valveCandidates[0].electricActuatorCount, 0);
+  EXPECT_EQ(CountOf(f.result.valveCandidates[0].electricActuators), 0);
   EXPECT_EQ(f.result.shownCandidate, 0);
   EXPECT_EQ(f.result.shownActuator, 0);
 
   f.request.matchActuators = true;
   ASSERT_EQ(f.Run(), Found);
-  EXPECT_EQ(f.result.valveCandidates[0].electricActuatorCount, 1);
+  EXPECT_EQ(CountOf(f.result.valveCandidates[0].electricActuators), 1);
 }
 
 TEST(SizeControlValveTest, EmptyCatalogueFindsNothing) {
@@ -251,7 +251,7 @@ TEST(SizeControlValveTest, ValveDroppedByPruningLeavesTheKeptCandidatesAlone) {
   f.catalogue->valves.Append(PrunedValveFixture::ValveWithThermostat("C", 65, "Cu"));
   ASSERT_EQ(f.Run(), Found);
   EXPECT_EQ(CandidateNames(f.result), (std::vector<QString>{"A", "C"}));
-  EXPECT_EQ(f.result.valveCandidates[1].thermostatCount, 1);
+  EXPECT_EQ(CountOf(f.result.valveCandidates[1].thermostats), 1);
   EXPECT_FALSE(f.result.stainlessHint);
 }
 

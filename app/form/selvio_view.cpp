@@ -150,8 +150,10 @@ void CSelvioView::StartOver(const SettingsRecord& record) {
 }
 
 SettingsRecord CSelvioView::CurrentInputs() const {
-  // Captured over the record last read or written, as saving does, without changing it.
+  // Captured over the record last read or written, as saving does, without changing it; a
+  // radio group with nothing checked chooses nothing.
   SettingsRecord inputs = settings_;
+  ClearRadioChoices(inputs);
   CaptureSettingsRecord(controls_, state_, inputs);
   return inputs;
 }

@@ -1,6 +1,7 @@
 #include "app/form/settings_transfer.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 
 #include "app/files/settings_record.h"
@@ -73,6 +74,15 @@ const CapillaryLengthList* CapillaryLengthsOf(const FormState& state, std::int32
 }
 
 }  // namespace
+
+void ClearRadioChoices(SettingsRecord& r) {
+  for (std::int32_t* choice :
+       {&r.medium, &r.connection, &r.execution, &r.threeWayUse, &r.actuatorKind, &r.controlSignal,
+        &r.supplyVoltage, &r.elementType, &r.elementMetal, &r.capillaryMetal, &r.positioner,
+        &r.normalPosition, &r.controllerVariant, &r.productType}) {
+    *choice = 0;
+  }
+}
 
 void CaptureSettingsRecord(const FormControls& controls, const FormState& state,
                            SettingsRecord& r) {

@@ -6,6 +6,10 @@
 
 namespace selvio {
 
+// Sets every radio group's stored choice to 0, none: a capture over the record then keeps 0
+// for a group that has no radio checked.
+void ClearRadioChoices(SettingsRecord& record);
+
 // Copies the form's controls and members into the record.
 void CaptureSettingsRecord(const FormControls& controls, const FormState& state,
                            SettingsRecord& record);
