@@ -50,21 +50,30 @@ bool HasProducts(const Catalogue& catalogue) {
          catalogue.reducingValves.count > 0;
 }
 
-// The downloaded files under their temporary names, removed unless applied.
+// The downloaded files under their temporary names, removed unless applied. Only the name of
+// each is kept, not the file open, so a folder of many files needs no more descriptors.
 class StagedFiles {
  public:
-  // A new empty temporary file for `name`, open for writing; null when none can be created.
-  QTemporaryFile* Stage(const QString& name) {
-    auto file = std::make_unique<QTemporaryFile>(QDir::current().filePath(
-        working_files::Name(working_files::kUpdateTemporaryPrefix) + QStringLiteral("XXXXXX")));
-    if (!file->open()) return nullptr;
-    QTemporaryFile* staged = file.get();
-    files_[name] = std::move(file);  // a name listed twice keeps its last download
-    return staged;
+  StagedFiles() = default;
+  ~StagedFiles() {
+    for (const auto& [name, path] : files_) QFile::remove(path);
   }
-  const QTemporaryFile* Find(const QString& name) const {
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+
+  // Keeps the complete download `file` as the one of `name` (a name listed twice keeps its
+  // last download); false when the file cannot be given its temporary name.
+  bool Keep(const QString& name, QTemporaryFile& file) {
+    const QString path = file.fileName();  // links a file that was created without a name
+    if (path.isEmpty()) return false;
+    file.setAutoRemove(false);
+    if (const auto old = files_.find(name); old != files_.end()) QFile::remove(old->second);
+    files_[name] = path;
+    return true;
+  }
+  QString Find(const QString& name) const {
     const auto found = files_.find(name);
-    return found == files_.end() ? nullptr : found->second.get();
+    return found == files_.end() ? QString() : found->second;
   }
   int Count() const { return static_cast<int>(files_.size()); }
 
@@ -72,23 +81,20 @@ class StagedFiles {
   // arrives without its companions.
   std::vector<StagedFile> InOrder() const {
     std::vector<StagedFile> order;
-    for (const auto& [name, file] : files_) {
-      if (name != kCatalogueFileName)
-        order.push_back({name, QFileInfo(file->fileName()).fileName()});
+    for (const auto& [name, path] : files_) {
+      if (name != kCatalogueFileName) order.push_back({name, QFileInfo(path).fileName()});
     }
-    if (const QTemporaryFile* catalogue = Find(kCatalogueFileName)) {
-      order.push_back({kCatalogueFileName, QFileInfo(catalogue->fileName()).fileName()});
+    if (const QString catalogue = Find(kCatalogueFileName); !catalogue.isEmpty()) {
+      order.push_back({kCatalogueFileName, QFileInfo(catalogue).fileName()});
     }
     return order;
   }
 
   // After the files were moved into place: their temporary names are gone.
-  void Release() {
-    for (auto& [name, file] : files_) file->setAutoRemove(false);
-  }
+  void Release() { files_.clear(); }
 
  private:
-  std::map<QString, std::unique_ptr<QTemporaryFile>> files_;
+  std::map<QString, QString> files_;
 };
 
 bool IsDocumentSuffix(const QString& suffix) {
@@ -194,19 +200,21 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
   StagedFiles staged;
   qint64 received = 0;
   progress.total = static_cast<int>(files.size());
+  const QString temporaryTemplate = QDir(folder).filePath(
+      working_files::Name(working_files::kUpdateTemporaryPrefix) + QStringLiteral("XXXXXX"));
   for (const QString& name : files) {
     progress.file = name;
-    QTemporaryFile* target = staged.Stage(name);
-    if (target == nullptr) return Failed(UpdateTransferStatus::WriteFailed, name);
+    QTemporaryFile target(temporaryTemplate);
+    if (!target.open()) return Failed(UpdateTransferStatus::WriteFailed, name);
     const qint64 fileLimit = name == kCatalogueFileName ? limits.catalogue : limits.file;
     const qint64 left = limits.total - received;
-    FtpStatus status = session->Download(name, *target, std::min(fileLimit, left), report);
+    FtpStatus status = session->Download(name, target, std::min(fileLimit, left), report);
     if (status == FtpStatus::Done &&
-        (!target->flush() || !target->setPermissions(kPlainFilePermissions))) {
+        (!target.flush() || !target.setPermissions(kPlainFilePermissions) ||
+         !staged.Keep(name, target))) {
       status = FtpStatus::WriteFailed;
     }
-    received += target->size();
-    target->close();
+    received += target.size();
     if (status == FtpStatus::TooLarge) {
       const bool fileBound = fileLimit <= left;
       result = Failed(
@@ -223,9 +231,9 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
     ++progress.done;
   }
 
-  if (const QTemporaryFile* catalogue = staged.Find(kCatalogueFileName)) {
+  if (const QString catalogue = staged.Find(kCatalogueFileName); !catalogue.isEmpty()) {
     auto trial = std::make_shared<Catalogue>();
-    result.catalogueFailure = LoadCatalogue(catalogue->fileName(), *trial).failure;
+    result.catalogueFailure = LoadCatalogue(catalogue, *trial).failure;
     if (!result.catalogueFailure.isEmpty()) {
       result.status = UpdateTransferStatus::CatalogueUnreadable;
       return result;
@@ -243,8 +251,8 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
     result.refused = refused;
     return result;
   }
-  staged.Release();
   result.applied = staged.Count();
+  staged.Release();
   return result;
 }
 
