@@ -3,6 +3,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
+#include <QXmlStreamReader>
 #include <cstdint>
 #include <memory>
 
@@ -633,6 +634,27 @@ QString CatalogueTooLargeMessage(const QString& fileName, qint64 size) {
       .arg(kCatalogueFileLimit / kMegabyte);
 }
 
+// Whether the document nests elements deeper than kCatalogueDepthLimit, found by a streaming
+// pass that stops at the first element too deep. Anything else wrong with the document is left
+// to the parser.
+bool NestsTooDeep(const QByteArray& document) {
+  QXmlStreamReader reader(document);
+  int depth = 0;
+  while (!reader.atEnd()) {
+    switch (reader.readNext()) {
+      case QXmlStreamReader::StartElement:
+        if (++depth > kCatalogueDepthLimit) return true;
+        break;
+      case QXmlStreamReader::EndElement:
+        --depth;
+        break;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
@@ -641,8 +663,9 @@ LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
   if (opened && file.size() > kCatalogueFileLimit) {
     return {false, CatalogueTooLargeMessage(fileName, file.size())};
   }
+  const QByteArray bytes = opened ? file.readAll() : QByteArray();
   QDomDocument document;
-  if (!opened || !document.setContent(file.readAll())) {
+  if (!opened || NestsTooDeep(bytes) || !document.setContent(bytes)) {
     return {false, QStringLiteral("Unable to load XML document into the parser")};
   }
   auto fresh = std::make_unique<Catalogue>();

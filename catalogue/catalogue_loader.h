@@ -13,12 +13,17 @@ namespace selvio {
 // UTF-16, so a larger file holds more than the containers can take.
 inline constexpr qint64 kCatalogueFileLimit = qint64{96} * 1024 * 1024;
 
+// The deepest element nesting read. The format needs five levels ("xmldata", a product, a
+// variant, a link, its name); the parser's time and stack grow with the depth, and a file of
+// 200 000 levels would overflow the stack.
+inline constexpr int kCatalogueDepthLimit = 32;
+
 // Reads the catalogue file `fileName` (an XML document in the encoding its declaration names)
 // into `catalogue`. A successful load replaces the whole catalogue, controller and date
 // included, as if it had been read into a new, empty one. A file that is missing, unreadable or
-// not well-formed leaves `catalogue` as it was and fails with "Unable to load XML document into
-// the parser"; so does a file larger than kCatalogueFileLimit, with a message of its own,
-// before it is parsed.
+// not well-formed, or nests elements deeper than kCatalogueDepthLimit, leaves `catalogue` as it
+// was and fails with "Unable to load XML document into the parser"; so does a file larger than
+// kCatalogueFileLimit, with a message of its own, before it is parsed.
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue);
 
 }  // namespace selvio

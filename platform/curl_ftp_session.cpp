@@ -3,12 +3,15 @@
 #include <QIODevice>
 #include <QUrl>
 #include <mutex>
+#include <optional>
 
 #include "platform/ftp_listing.h"
 #include "platform/ftp_session.h"
 
 namespace selvio {
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 void InitialiseCurlOnce() {
   static std::once_flag once;
@@ -25,6 +28,12 @@ bool IsPlainServer(const QString& server) {
   return true;
 }
 
+// A log-in text that would end the USER or PASS command early and start another one.
+bool EndsACommand(const QString& text) {
+  return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+         text.contains(QChar(0));
+}
+
 // The folder as a URL path ending in "/": segments percent-encoded, an absolute folder marked
 // with "%2F" so that curl's single CWD names it from the root.
 QByteArray FolderPath(const QString& folder) {
@@ -35,20 +44,50 @@ QByteArray FolderPath(const QString& folder) {
   return path;
 }
 
-size_t WriteToDevice(char* data, size_t size, size_t count, void* device) {
-  const qint64 written =
-      static_cast<QIODevice*>(device)->write(data, static_cast<qint64>(size * count));
-  return written < 0 ? 0 : static_cast<size_t>(written);
-}
+// Where one reply's bytes go (a file downloading, or the listing), counted against its limit
+// as they arrive.
+struct Sink {
+  QIODevice* device = nullptr;
+  QByteArray* bytes = nullptr;
+  qint64 limit = 0;
+  qint64 received = 0;
+  bool overLimit = false;
+  bool writeFailed = false;
+};
 
-size_t WriteToBytes(char* data, size_t size, size_t count, void* bytes) {
-  static_cast<QByteArray*>(bytes)->append(data, static_cast<qsizetype>(size * count));
+size_t WriteToSink(char* data, size_t size, size_t count, void* sinkData) {
+  Sink& sink = *static_cast<Sink*>(sinkData);
+  const auto length = static_cast<qint64>(size * count);
+  if (length > sink.limit - sink.received) {
+    sink.overLimit = true;
+    return 0;  // any count but the one given stops the transfer
+  }
+  sink.received += length;
+  if (sink.bytes != nullptr) {
+    sink.bytes->append(data, length);
+  } else if (sink.device->write(data, length) != length) {
+    sink.writeFailed = true;
+    return 0;
+  }
   return size * count;
 }
 
-int ReportProgress(void* progress, curl_off_t announced, curl_off_t received, curl_off_t,
-                   curl_off_t) {
-  const FtpProgress& report = *static_cast<const FtpProgress*>(progress);
+// The caller's progress callback and the session's end, looked at many times a second and at
+// least once a second while a request runs.
+struct Watch {
+  const FtpProgress* report = nullptr;
+  Clock::time_point deadline;
+  bool outOfTime = false;
+};
+
+int WatchProgress(void* watchData, curl_off_t announced, curl_off_t received, curl_off_t,
+                  curl_off_t) {
+  Watch& watch = *static_cast<Watch*>(watchData);
+  if (Clock::now() >= watch.deadline) {
+    watch.outOfTime = true;
+    return 1;
+  }
+  const FtpProgress& report = *watch.report;
   return report && !report(received, announced) ? 1 : 0;
 }
 
@@ -71,11 +110,12 @@ FtpStatus DownloadStatus(CURLcode code) {
   switch (code) {
     case CURLE_OK:
       return FtpStatus::Done;
+    // A 550 to SIZE, or any error reply to RETR (550, 451, 425, ...).
     case CURLE_REMOTE_FILE_NOT_FOUND:
     case CURLE_FTP_COULDNT_RETR_FILE:
     case CURLE_REMOTE_ACCESS_DENIED:
     case CURLE_URL_MALFORMAT:
-      return FtpStatus::NotSent;
+      return FtpStatus::Refused;
     case CURLE_OPERATION_TIMEDOUT:
       return FtpStatus::TimedOut;
     case CURLE_ABORTED_BY_CALLBACK:
@@ -88,7 +128,7 @@ FtpStatus DownloadStatus(CURLcode code) {
 class CurlFtpSession : public FtpSession {
  public:
   CurlFtpSession(const FtpAddress& address, const FtpTimeouts& timeouts)
-      : address_(address), curl_(curl_easy_init()) {
+      : address_(address), deadline_(Clock::now() + timeouts.whole), curl_(curl_easy_init()) {
     if (curl_ == nullptr) return;
     const auto seconds = [](std::chrono::seconds s) { return static_cast<long>(s.count()); };
     curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
@@ -99,7 +139,8 @@ class CurlFtpSession : public FtpSession {
     curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, seconds(timeouts.stall));
     curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, ReportProgress);
+    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, WatchProgress);
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToSink);
     if (!address.login.isEmpty()) {
       curl_easy_setopt(curl_, CURLOPT_USERNAME, address.login.toUtf8().constData());
       curl_easy_setopt(curl_, CURLOPT_PASSWORD, address.password.toUtf8().constData());
@@ -111,42 +152,70 @@ class CurlFtpSession : public FtpSession {
   CurlFtpSession(const CurlFtpSession&) = delete;
   CurlFtpSession& operator=(const CurlFtpSession&) = delete;
 
-  FtpListing List(const FtpProgress& progress) override {
-    if (curl_ == nullptr || !IsPlainServer(address_.server)) return {FtpStatus::NoConnection, {}};
+  FtpListing List(qint64 limit, const FtpProgress& progress) override {
+    if (curl_ == nullptr || !IsPlainServer(address_.server) || EndsACommand(address_.login) ||
+        EndsACommand(address_.password)) {
+      return {FtpStatus::NoConnection, {}};
+    }
     QByteArray reply;
     curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
-    CURLcode code = Perform(QByteArray(), WriteToBytes, &reply, progress);
+    Outcome outcome = Perform(QByteArray(), {nullptr, &reply, limit}, progress);
     curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, nullptr);
-    if (code == CURLE_OK) return {FtpStatus::Done, ParseMlsdListing(reply)};
+    if (outcome.status) return {*outcome.status, {}};
+    if (outcome.code == CURLE_OK) return {FtpStatus::Done, ParseMlsdListing(reply)};
     // A server without MLSD refuses the command; its LIST marks folders all the same.
-    if (code != CURLE_FTP_COULDNT_RETR_FILE) return {ListingStatus(code), {}};
+    if (outcome.code != CURLE_FTP_COULDNT_RETR_FILE) return {ListingStatus(outcome.code), {}};
     reply.clear();
-    code = Perform(QByteArray(), WriteToBytes, &reply, progress);
-    if (code != CURLE_OK) return {ListingStatus(code), {}};
+    outcome = Perform(QByteArray(), {nullptr, &reply, limit}, progress);
+    if (outcome.status) return {*outcome.status, {}};
+    if (outcome.code != CURLE_OK) return {ListingStatus(outcome.code), {}};
     return {FtpStatus::Done, ParseListListing(reply)};
   }
 
-  FtpStatus Download(const QString& name, QIODevice& target, const FtpProgress& progress) override {
+  FtpStatus Download(const QString& name, QIODevice& target, qint64 limit,
+                     const FtpProgress& progress) override {
     if (curl_ == nullptr) return FtpStatus::NoConnection;
-    return DownloadStatus(Perform(QUrl::toPercentEncoding(name), WriteToDevice, &target, progress));
+    const Outcome outcome =
+        Perform(QUrl::toPercentEncoding(name), {&target, nullptr, limit}, progress);
+    return outcome.status ? *outcome.status : DownloadStatus(outcome.code);
   }
 
  private:
-  using Writer = size_t (*)(char*, size_t, size_t, void*);
+  // How a request ended: libcurl's code, and the status when the ending was the session's own
+  // (its time, a limit, the target) rather than the server's.
+  struct Outcome {
+    CURLcode code = CURLE_OK;
+    std::optional<FtpStatus> status;
+  };
 
   // One request on the kept connection: the folder listing when `file` is empty, else that
   // file of the folder.
-  CURLcode Perform(const QByteArray& file, Writer writer, void* sink, const FtpProgress& progress) {
+  Outcome Perform(const QByteArray& file, Sink sink, const FtpProgress& progress) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+    if (left.count() <= 0) return {CURLE_OPERATION_TIMEDOUT, FtpStatus::OutOfTime};
     const QByteArray url =
         "ftp://" + address_.server.toUtf8() + '/' + FolderPath(address_.folder) + file;
+    Watch watch{&progress, deadline_};
     curl_easy_setopt(curl_, CURLOPT_URL, url.constData());
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, writer);
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, sink);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &progress);
-    return curl_easy_perform(curl_);
+    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &watch);
+    // Refuses a size the server announces; the sink stops one it does not.
+    curl_easy_setopt(curl_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
+    // The progress callback ends the request at the deadline; this is the backstop for a
+    // state in which libcurl would not call it.
+    curl_easy_setopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count() + 1000));
+    const CURLcode code = curl_easy_perform(curl_);
+    if (watch.outOfTime || (code == CURLE_OPERATION_TIMEDOUT && Clock::now() >= deadline_)) {
+      return {code, FtpStatus::OutOfTime};
+    }
+    if (sink.overLimit || code == CURLE_FILESIZE_EXCEEDED) return {code, FtpStatus::TooLarge};
+    if (sink.writeFailed) return {code, FtpStatus::WriteFailed};
+    return {code, std::nullopt};
   }
 
   FtpAddress address_;
+  Clock::time_point deadline_;
   CURL* curl_;
 };
 

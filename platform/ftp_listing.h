@@ -12,7 +12,9 @@ namespace selvio {
 std::vector<FtpEntry> ParseMlsdListing(const QByteArray& reply);
 
 // The entries of a LIST reply in the Unix form ("-rw-r--r-- 1 user group 12 Jan 1 10:00 name",
-// a plain file starts with "-") or the DOS form ("01-01-24 10:00AM <DIR> name").
+// with or without the group column; a plain file starts with "-") or the DOS form
+// ("01-01-24 10:00AM <DIR> name"). A line in neither form ("total 8", a foreign date) is left
+// out rather than guessed at.
 std::vector<FtpEntry> ParseListListing(const QByteArray& reply);
 
 }  // namespace selvio

@@ -8,7 +8,7 @@ selvio_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-pyftpdlib
   locales
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream libglib2.0-bin
   clang libclang-rt-14-dev
 )
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -418,6 +419,49 @@ TEST_F(LoaderTest, AFileLargerThanTheLimitIsRefusedBeforeItIsParsed) {
   EXPECT_FALSE(Load(atLimit));
   EXPECT_EQ(failures, QStringList{kLoadFailure}) << "a file at the limit is parsed";
   EXPECT_EQ(Describe(*catalogue), before);
+}
+
+// A catalogue whose one valve holds, in its name, elements nested `depth` levels deep below
+// "xmldata", "клапан" and "исполнение".
+QByteArray NestedCatalogue(int depth) {
+  QByteArray xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><xmldata><клапан><исполнение>"
+      "<Kvs>4</Kvs><описание>";
+  for (int i = 0; i < depth; ++i) xml += "<a>";
+  for (int i = 0; i < depth; ++i) xml += "</a>";
+  return xml + "</описание></исполнение></клапан></xmldata>";
+}
+
+TEST_F(LoaderTest, ADocumentNestedFarDeeperThanTheFormatIsRefusedAtOnce) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(Load(Fixture("rules.xml")));
+  const QString before = Describe(*catalogue);
+  // The format's deepest element is a link's name: xmldata/клапан/исполнение/электропривод/
+  // название, five levels. 200 000 levels (1.4 MB) overflowed the parser's stack.
+  for (const int depth : {100, 10000, 200000}) {
+    SCOPED_TRACE(depth);
+    const QString path = dir.filePath(QStringLiteral("deep%1.xml").arg(depth));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(NestedCatalogue(depth));
+    file.close();
+    failures.clear();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(Load(path));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(failures, QStringList{kLoadFailure});
+    EXPECT_EQ(Describe(*catalogue), before);
+  }
+  // A few levels of elements the loader does not know are still read past.
+  const QString shallow = dir.filePath("shallow.xml");
+  QFile file(shallow);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(NestedCatalogue(5));
+  file.close();
+  EXPECT_TRUE(Load(shallow));
+  EXPECT_EQ(catalogue->valves.count, 1);
+  EXPECT_EQ(catalogue->valves[0].kvs, 4.0f);
 }
 
 }  // namespace

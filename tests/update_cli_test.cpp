@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "app/cli/select_command.h"
 #include "app/cli/update_command.h"
@@ -77,7 +80,7 @@ TEST_F(UpdateCliTest, FailedUpdateExitsWithOne) {
 TEST_F(UpdateCliTest, CatalogueThatDoesNotLoadAfterTheTransferExitsWithOne) {
   // The server sends no catalogue and the folder's own one is unreadable.
   QFile::remove(root_.filePath("pub/xmldata.xml"));
-  WriteFile(root_.filePath("pub/other.txt"), "other");
+  WriteFile(root_.filePath("pub/other.pdf"), "other");
   WriteFile(work_.filePath("xmldata.xml"), "<xmldata>");
   FtpTestServer server(root_.path());
   ASSERT_NE(server.Port(), 0);
@@ -85,7 +88,7 @@ TEST_F(UpdateCliTest, CatalogueThatDoesNotLoadAfterTheTransferExitsWithOne) {
   const RunResult run = RunInProcess({"update", "--dir", work_.path()});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, QString("Unable to load XML document into the parser\n"));
-  EXPECT_EQ(ReadFile(work_.filePath("other.txt")), QByteArray("other"));
+  EXPECT_EQ(ReadFile(work_.filePath("other.pdf")), QByteArray("other"));
 }
 
 TEST_F(UpdateCliTest, BadCommandLinesAndMissingSettingsExitWithTwo) {
@@ -108,6 +111,76 @@ TEST_F(UpdateCliTest, BadCommandLinesAndMissingSettingsExitWithTwo) {
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.error))) << run.err.toStdString();
   }
+}
+
+TEST_F(UpdateCliTest, ACatalogueTheServerListsButWillNotSendIsAFailureNotNoUpdate) {
+  WriteFile(root_.filePath("pub/vkf2.pdf"), "%PDF companion");
+  FtpTestServer server(root_.path(), QStringLiteral("retr-451"));
+  ASSERT_NE(server.Port(), 0);
+  WriteSettings(server.Settings());
+  const RunResult run = RunInProcess({"update", "--dir", work_.path()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, QString::fromUtf8("Ошибка соединения! Сервер не передал файл «xmldata.xml», "
+                                       "файлы не изменены.\n"));
+  EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.03.2024"));
+  EXPECT_FALSE(QFileInfo::exists(work_.filePath("vkf2.pdf")));
+}
+
+TEST_F(UpdateCliTest, ASettingsFileWithANulIsRefusedWithoutConnecting) {
+  FtpTestServer server(root_.path());
+  ASSERT_NE(server.Port(), 0);
+  WriteFile(work_.filePath("update.dat"), server.Address().toUtf8() + "\r\nupdater\r\nsec" +
+                                              QByteArray(1, '\0') + "ret\r\npub\r\n");
+  const RunResult run = RunInProcess({"update", "--dir", work_.path()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_TRUE(run.err.contains(QString::fromUtf8("Файл настроек обновления update.dat поврежден")))
+      << run.err.toStdString();
+  EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.03.2024"));
+}
+
+TEST_F(UpdateCliTest, ASecondUpdateFindsTheFolderBusyAndAKilledOneLeavesNothingBehind) {
+  // The first update's catalogue comes from a server that trickles it; the second server has a
+  // newer catalogue and a document.
+  FtpTestServer slow(root_.path(), QStringLiteral("trickle"));
+  QTemporaryDir otherRoot;
+  WriteFile(otherRoot.filePath("pub/xmldata.xml"), TestCatalogue("01.09.2025"));
+  WriteFile(otherRoot.filePath("pub/vkf2.pdf"), "%PDF vkf2");
+  FtpTestServer fast(otherRoot.path());
+  ASSERT_NE(slow.Port(), 0);
+  ASSERT_NE(fast.Port(), 0);
+  WriteSettings(slow.Settings());
+
+  QProcess first;
+  first.start(QStringLiteral(SELVIO_CLI_PATH), {"update", "--dir", work_.path()});
+  ASSERT_TRUE(first.waitForStarted(10000));
+  const QDir work(work_.path());
+  const QString lock = work.filePath(".selvio-update.lock");
+  QElapsedTimer clock;
+  clock.start();
+  while (!QFileInfo::exists(lock) && clock.elapsed() < 20000) QThread::msleep(20);
+  ASSERT_TRUE(QFileInfo::exists(lock)) << "the first update never took the folder";
+
+  WriteSettings(fast.Settings());
+  const RunResult second = RunInProcess({"update", "--dir", work_.path()});
+  EXPECT_EQ(second.status, 1);
+  EXPECT_EQ(second.out, QString::fromUtf8("В рабочей папке уже идет другое обновление, файлы не "
+                                          "изменены.\n"));
+  EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.03.2024"));
+  EXPECT_FALSE(QFileInfo::exists(work_.filePath("vkf2.pdf")));
+
+  first.kill();  // SIGKILL: nothing of the first update's own clean-up runs
+  first.waitForFinished(10000);
+  EXPECT_TRUE(QFileInfo::exists(lock)) << "a killed update leaves its lock behind";
+  // What an update killed between its downloads and its renames leaves.
+  WriteFile(work.filePath(".update-Zz9999"), "a download of the killed update");
+
+  const RunResult third = RunInProcess({"update", "--dir", work_.path()});
+  EXPECT_EQ(third.status, 0);
+  EXPECT_EQ(third.out, QString::fromUtf8("Обновление прошло успешно\n"));
+  EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.09.2025"));
+  EXPECT_EQ(work.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({"update.dat", "vkf2.pdf", "xmldata.xml"}));
 }
 
 }  // namespace

@@ -162,8 +162,8 @@ class CancellingWindow : public HeadlessControls {
 
 TEST_F(UpdateDialogTest, ProgressWindowCancelStopsTheTransferAtOnce) {
   WriteFile(Pub("xmldata.xml"), TestCatalogue("01.06.2025"));
-  WriteFile(Pub("a.txt"), "a");
-  WriteFile(Pub("b.txt"), "b");
+  WriteFile(Pub("a.pdf"), "a");
+  WriteFile(Pub("b.pdf"), "b");
   FtpTestServer server(root_.path());
   ASSERT_NE(server.Port(), 0);
   Start();
@@ -182,7 +182,59 @@ TEST_F(UpdateDialogTest, ProgressWindowCancelStopsTheTransferAtOnce) {
   EXPECT_TRUE(window.Ended());
   EXPECT_FALSE(window.Accepted());
   EXPECT_EQ(ReadFile(FilePath("xmldata.xml")), oldCatalogue);
-  EXPECT_FALSE(QFileInfo::exists(FilePath("a.txt")) || QFileInfo::exists(FilePath("b.txt")));
+  EXPECT_FALSE(QFileInfo::exists(FilePath("a.pdf")) || QFileInfo::exists(FilePath("b.pdf")));
+}
+
+TEST_F(UpdateDialogTest, AFieldWithALineBreakIsRefusedBeforeAnythingIsSavedOrSent) {
+  WriteFile(Pub("xmldata.xml"), TestCatalogue("01.06.2025"));
+  FtpTestServer server(root_.path());
+  ASSERT_NE(server.Port(), 0);
+  const QByteArray saved = "srv\r\nuser\r\npw\r\npub\r\n";
+  WriteFile(FilePath("update.dat"), saved);
+  Start();
+  const QByteArray oldCatalogue = ReadFile(FilePath("xmldata.xml"));
+  struct Row {
+    const char* label;
+    int field;
+  };
+  // A value pasted with its line end keeps it in the edit.
+  const QString pasted[] = {QStringLiteral("\r\nDELE xmldata.xml"), QStringLiteral("\n"),
+                            QStringLiteral("\r"), QString(QChar(0))};
+  for (const Row& row : {Row{"Сервер:", 0}, Row{"Логин:", 1}, Row{"Пароль:", 2}, Row{"Путь:", 3}}) {
+    for (const QString& end : pasted) {
+      SCOPED_TRACE(row.label);
+      UpdateSettings settings = server.Settings();
+      QString* fields[] = {&settings.server, &settings.login, &settings.password, &settings.path};
+      *fields[row.field] += end;
+      UpdateThroughTheDialog(settings);
+      EXPECT_EQ(C().Messages(),
+                QStringList(QString::fromUtf8("Поле «%1» содержит перевод строки или нулевой "
+                                              "символ. Исправьте его: настройки не сохранены, "
+                                              "соединение не устанавливалось.")
+                                .arg(QString::fromUtf8(row.label))));
+      EXPECT_TRUE(dialogsRunFromTheUpdateDialog_.empty()) << "no transfer was started";
+      EXPECT_EQ(ReadFile(FilePath("update.dat")), saved);
+      EXPECT_EQ(ReadFile(FilePath("xmldata.xml")), oldCatalogue);
+    }
+  }
+}
+
+TEST_F(UpdateDialogTest, ASettingsFileWithALoneCarriageReturnIsReportedNotCutIntoFields) {
+  WriteFile(FilePath("update.dat"), "srv\r\nuser\rDELE xmldata.xml\r\npw\r\npub\r\n");
+  Start();
+  QStringList shown;
+  C().QueueDialogScript([&shown](HeadlessControls& dialog) {
+    shown = {dialog.Text(kServer), dialog.Text(kLogin), dialog.Text(kPassword), dialog.Text(kPath)};
+    dialog.Click(ids::kOk);
+  });
+  C().ClearMessages();
+  Click(ids::kCheckUpdate);
+  EXPECT_EQ(shown, QStringList({"", "", "", ""}));
+  EXPECT_EQ(C().Messages(),
+            QStringList(QString::fromUtf8(
+                "Файл настроек обновления update.dat поврежден: в нем есть нулевой символ или "
+                "возврат каретки без перевода строки. Настройки из него не прочитаны, соединение "
+                "не устанавливалось.")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "platform/ftp_listing.h"
@@ -107,12 +108,37 @@ TEST_F(UpdateSettingsTest, UnwritableFileIsReported) {
   EXPECT_FALSE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
 }
 
-TEST(UpdateFileNames, OnlyPlainNamesOfOtherFilesAreAccepted) {
-  for (const char* name : {"xmldata.xml", "Рнас.dat", "a #%.txt", "user.bin.old", ".hidden"}) {
+TEST(UpdateFileNames, OnlyNamesOfTheKindsTheProgramUsesAreAccepted) {
+  for (const char* name :
+       {"xmldata.xml", "Рнас.dat", "etilenglikol.dat", "propilenglikol.dat", "vkf2.pdf", "VKF2.PDF",
+        "a #%.pdf", "чертеж 1.dwg", "v1.stp", "epk300.png", "x..y.pdf"}) {
     EXPECT_TRUE(IsAcceptedUpdateFileName(QString::fromUtf8(name))) << name;
   }
-  for (const char* name :
-       {"", ".", "..", "../x", "a/b", "/etc/passwd", "a\\b", "x..y", "user.bin", "update.dat"}) {
+  // 148 two-byte letters and ".pdf": 300 bytes, more than a Linux file name may hold.
+  const QString tooLong = QString(148, QChar(0x0436)) + QStringLiteral(".pdf");
+  EXPECT_FALSE(IsAcceptedUpdateFileName(tooLong));
+  for (const char* name : {"",
+                           ".",
+                           "..",
+                           "../x.pdf",
+                           "a/b.pdf",
+                           "/etc/passwd",
+                           "a\\b.pdf",
+                           "user.bin",
+                           "update.dat",
+                           ".selvio-installed.json",
+                           ".update-AbC123",
+                           ".bashrc",
+                           ".profile",
+                           ".hidden.pdf",
+                           "notes.txt",
+                           "run.sh",
+                           "other.dat",
+                           "xmldata.xml.bak",
+                           "buff.odt",
+                           "a\nb.pdf",
+                           "pdf",
+                           "user.bin.old"}) {
     EXPECT_FALSE(IsAcceptedUpdateFileName(QString::fromUtf8(name))) << name;
   }
 }
@@ -153,6 +179,86 @@ TEST(FtpListings, ListInUnixAndDosForms) {
   EXPECT_EQ(entries[3].name, "docs");
   EXPECT_FALSE(entries[4].folder);
   EXPECT_EQ(entries[4].name, QString::fromUtf8("Рнас.dat"));
+}
+
+TEST(FtpListings, ListWithoutTheGroupColumnAndUnreadableLines) {
+  const std::vector<FtpEntry> entries = ParseListListing(
+      "-rw-r--r--   1 owner           4 Jan 01 10:00 no group.pdf\r\n"
+      "drwxr-xr-x   2 owner        4096 Mar 01  2024 sub\r\n"
+      "-rw-r--r--   1 1000     1000    12 Jan 01 10:00 numeric group.pdf\r\n"
+      "-rw-r--r--+  1 owner    group   12 Jan 01 10:00  leading blank.pdf\r\n"
+      "-rw-r--r--   1 owner    group   12 janv. 01 10:00 foreign date.pdf\r\n"
+      "-rw-r--r--   1 owner    group   12 Jan 01 10:00\r\n"
+      "a line no server sends\r\n"
+      "01-01-24  10:00AM       twelve bytes.pdf\r\n");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].name, "no group.pdf");
+  EXPECT_FALSE(entries[0].folder);
+  EXPECT_EQ(entries[1].name, "sub");
+  EXPECT_TRUE(entries[1].folder);
+  EXPECT_EQ(entries[2].name, "numeric group.pdf");
+  EXPECT_EQ(entries[3].name, " leading blank.pdf");
+}
+
+TEST_F(UpdateSettingsTest, ALoneCarriageReturnOrANulMakesTheFileUnusable) {
+  struct Row {
+    const char* name;
+    QByteArray file;
+  };
+  const Row rows[] = {
+      {"lone CR inside the password", QByteArray("srv\r\nuser\r\npa\rss\r\npub\r\n")},
+      {"NUL inside the login", QByteArray("srv\r\nus") + '\0' + "er\r\npass\r\npub\r\n"},
+      {"CR at the very end", QByteArray("srv\r\nuser\r\npass\r\npub\r")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Write(row.file);
+    const UpdateSettingsFile read = ReadUpdateSettings(Path());
+    EXPECT_EQ(read.settings, UpdateSettings{});
+    EXPECT_TRUE(read.problem.contains(QStringLiteral("update.dat"))) << read.problem.toStdString();
+    EXPECT_EQ(LoadUpdateSettings(Path()), UpdateSettings{});
+  }
+  Write("srv\r\nuser\r\npass\r\npub\r\n");
+  EXPECT_TRUE(ReadUpdateSettings(Path()).problem.isEmpty());
+}
+
+TEST_F(UpdateSettingsTest, FieldsWithLineBreaksOrNulAreNeitherSavedNorSent) {
+  Write("as it was");
+  const QString breaks[] = {QStringLiteral("\r\nDELE xmldata.xml"), QStringLiteral("\n"),
+                            QStringLiteral("\r"), QString(QChar(0))};
+  const char* labels[] = {"Сервер:", "Логин:", "Пароль:", "Путь:"};
+  for (int field = 0; field < 4; ++field) {
+    for (const QString& cut : breaks) {
+      UpdateSettings settings{"srv", "user", "pass", "pub"};
+      QString* fields[] = {&settings.server, &settings.login, &settings.password, &settings.path};
+      *fields[field] += cut;
+      const QString problem = UpdateSettingsProblem(settings);
+      EXPECT_TRUE(problem.contains(QString::fromUtf8("«%1»").arg(QString::fromUtf8(labels[field]))))
+          << problem.toStdString();
+      EXPECT_FALSE(SaveUpdateSettings(Path(), settings));
+      EXPECT_EQ(Read(), QByteArray("as it was"));
+    }
+  }
+  EXPECT_TRUE(UpdateSettingsProblem({"srv", "user", "pa ss\t", "pub"}).isEmpty());
+}
+
+TEST_F(UpdateSettingsTest, ALinkInPlaceOfTheFileIsReplacedNotWrittenThrough) {
+  QTemporaryDir outside;
+  const QString target = outside.filePath("unrelated.txt");
+  {
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("unrelated");
+  }
+  const QFileDevice::Permissions mode = QFile::permissions(target);
+  ASSERT_TRUE(QFile::link(target, Path()));
+  ASSERT_TRUE(SaveUpdateSettings(Path(), {"s", "u", "p", "d"}));
+  QFile file(target);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("unrelated"));
+  EXPECT_EQ(QFile::permissions(target), mode);
+  EXPECT_FALSE(QFileInfo(Path()).isSymbolicLink());
+  EXPECT_EQ(Read(), QByteArray("s\r\nu\r\np\r\nd\r\n"));
 }
 
 }  // namespace

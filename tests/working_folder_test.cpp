@@ -14,6 +14,7 @@
 #include "app/dialogs/catalogue_question.h"
 #include "catalogue/catalogue_date.h"
 #include "platform/headless_controls.h"
+#include "update/file_set_replacement.h"
 
 namespace selvio {
 namespace {
@@ -265,6 +266,83 @@ TEST_F(WorkingFolderTest, AFileThatCannotBeCopiedIsNamedAndTheRestCopied) {
   ASSERT_EQ(folder.problems.size(), 1);
   EXPECT_TRUE(folder.problems[0].contains(QStringLiteral("pdf/vkf2.pdf")))
       << folder.problems[0].toStdString();
+}
+
+TEST_F(WorkingFolderTest, StartedInTheUserFolderItIsStillBroughtUpToDate) {
+  // The menu entry starts the program in its own folder, which holds a catalogue after the
+  // first start.
+  StartAnswering(true);
+  folders_.start = folders_.user;
+  Install("pdf/vkf2.pdf", "%PDF vkf2 second edition");
+  const WorkingFolder folder = StartAnswering(true);
+  EXPECT_EQ(folder.path, folders_.user);
+  EXPECT_EQ(Read(User("pdf/vkf2.pdf")), "%PDF vkf2 second edition");
+}
+
+TEST_F(WorkingFolderTest, NothingIsWrittenThroughASymbolicLink) {
+  const QString outside = Path("outside");
+  ASSERT_TRUE(QDir().mkpath(outside));
+  ASSERT_TRUE(QDir().mkpath(folders_.user));
+  const QString elsewhere = QDir(outside).filePath("elsewhere.xml");
+  // A dangling link where the catalogue goes, and the documents' folder a link to a folder
+  // outside.
+  ASSERT_TRUE(QFile::link(elsewhere, User("xmldata.xml")));
+  ASSERT_TRUE(QFile::link(outside, User("pdf")));
+  const WorkingFolder folder = StartAnswering(true);
+  EXPECT_FALSE(QFileInfo::exists(elsewhere));
+  EXPECT_TRUE(QDir(outside).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_TRUE(QFileInfo(User("xmldata.xml")).isSymbolicLink());
+  EXPECT_EQ(Read(User(QString::fromUtf8("Рнас.dat"))), "0.0061 0\n");
+  ASSERT_EQ(folder.problems.size(), 1) << folder.problems.join('\n').toStdString();
+  EXPECT_EQ(folder.problems[0],
+            QString::fromUtf8("Установленные файлы не скопированы через символические ссылки в "
+                              "папке %1: pdf, xmldata.xml")
+                .arg(folders_.user));
+}
+
+TEST_F(WorkingFolderTest, ALinkToAFolderInsideTheUserFolderIsFollowed) {
+  ASSERT_TRUE(QDir().mkpath(User("documents")));
+  ASSERT_TRUE(QFile::link(User("documents"), User("pdf")));
+  const WorkingFolder folder = StartAnswering(true);
+  EXPECT_TRUE(folder.problems.isEmpty()) << folder.problems.join('\n').toStdString();
+  EXPECT_EQ(Read(User("documents/vkf2.pdf")), "%PDF vkf2 first edition");
+}
+
+TEST_F(WorkingFolderTest, ALinkInPlaceOfTheManifestIsReplacedNotWrittenThrough) {
+  const QString unrelated = Path("unrelated.txt");
+  Write(unrelated, "unrelated");
+  ASSERT_TRUE(QDir().mkpath(folders_.user));
+  ASSERT_TRUE(QFile::link(unrelated, User(QString::fromLatin1(kInstalledManifestName))));
+  StartAnswering(true);
+  EXPECT_EQ(Read(unrelated), "unrelated");
+  EXPECT_FALSE(QFileInfo(User(QString::fromLatin1(kInstalledManifestName))).isSymbolicLink());
+  // The manifest it holds now works: a changed installed file replaces the copy.
+  Install("pdf/vkf2.pdf", "%PDF vkf2 second edition");
+  StartAnswering(true);
+  EXPECT_EQ(Read(User("pdf/vkf2.pdf")), "%PDF vkf2 second edition");
+}
+
+TEST_F(WorkingFolderTest, ACatalogueUpdateCutOffIsPutBackAtTheNextStart) {
+  const QString start = folders_.start;
+  Write(QDir(start).filePath("xmldata.xml"), Catalogue(QStringLiteral("01.01.2020")));
+  Write(QDir(start).filePath(".update-new001"), Catalogue(QStringLiteral("01.01.2021")));
+  Write(QDir(start).filePath(".update-doc001"), "%PDF new");
+  {
+    FileSetReplacement set(start,
+                           {{"vkf2.pdf", ".update-doc001"}, {"xmldata.xml", ".update-new001"}});
+    ASSERT_EQ(set.Begin(), FileSetReplacement::Check::Ready);
+    ASSERT_TRUE(set.MoveNext());
+    ASSERT_TRUE(set.MoveNext());
+  }  // killed before the set was ended
+  Write(QDir(start).filePath(".update-zz9999"), "left by a download cut off");
+  const WorkingFolder folder = StartAnswering(true);
+  EXPECT_EQ(folder.path, start);
+  EXPECT_EQ(folder.problems,
+            QStringList(QString::fromUtf8(
+                "Обновление каталога было прервано; прежние файлы восстановлены.")));
+  EXPECT_EQ(Read(QDir(start).filePath("xmldata.xml")), Catalogue(QStringLiteral("01.01.2020")));
+  EXPECT_EQ(QDir(start).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList{QStringLiteral("xmldata.xml")});
 }
 
 // EnterWorkingFolder on this process: the folder chosen becomes the current one.

@@ -2,6 +2,9 @@
 
 #include <QByteArrayList>
 #include <QFile>
+#include <QFileInfo>
+
+#include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
@@ -31,6 +34,20 @@ QString Field(const QByteArrayList& words, int index) {
   return UpdateFieldText(QString::fromUtf8(words.value(index)));
 }
 
+// A NUL, or a carriage return without its line feed: bytes SaveUpdateSettings never writes.
+bool HoldsForeignControl(const QByteArray& bytes) {
+  for (qsizetype at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] == '\0') return true;
+    if (bytes[at] == '\r' && (at + 1 == bytes.size() || bytes[at + 1] != '\n')) return true;
+  }
+  return false;
+}
+
+bool EndsALine(const QString& text) {
+  return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+         text.contains(QChar(0));
+}
+
 }  // namespace
 
 QString UpdateFieldText(const QString& text) {
@@ -39,24 +56,48 @@ QString UpdateFieldText(const QString& text) {
   return text.left(splitsPair ? kUpdateFieldCapacity - 1 : kUpdateFieldCapacity);
 }
 
-UpdateSettings LoadUpdateSettings(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArrayList words = FirstWords(file.readAll(), 4);
-  return {Field(words, 0), Field(words, 1), Field(words, 2), Field(words, 3)};
+QString UpdateSettingsProblem(const UpdateSettings& settings) {
+  const std::pair<const QString*, const char*> fields[] = {{&settings.server, "Сервер:"},
+                                                           {&settings.login, "Логин:"},
+                                                           {&settings.password, "Пароль:"},
+                                                           {&settings.path, "Путь:"}};
+  for (const auto& [text, label] : fields) {
+    if (EndsALine(*text)) {
+      return QString::fromUtf8(
+                 "Поле «%1» содержит перевод строки или нулевой символ. Исправьте его: "
+                 "настройки не сохранены, соединение не устанавливалось.")
+          .arg(QString::fromUtf8(label));
+    }
+  }
+  return {};
 }
 
-bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
+UpdateSettingsFile ReadUpdateSettings(const QString& path) {
   QFile file(path);
-  // The permissions apply to a file this creates; an existing one is narrowed before writing.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly)) return false;
-  if (!file.setPermissions(kOwnerOnly)) return false;
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  if (HoldsForeignControl(bytes)) {
+    return {{},
+            QString::fromUtf8(
+                "Файл настроек обновления %1 поврежден: в нем есть нулевой символ или возврат "
+                "каретки без перевода строки. Настройки из него не прочитаны, соединение не "
+                "устанавливалось.")
+                .arg(QFileInfo(path).fileName())};
+  }
+  const QByteArrayList words = FirstWords(bytes, 4);
+  return {{Field(words, 0), Field(words, 1), Field(words, 2), Field(words, 3)}, {}};
+}
+
+UpdateSettings LoadUpdateSettings(const QString& path) { return ReadUpdateSettings(path).settings; }
+
+bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
+  if (!UpdateSettingsProblem(settings).isEmpty()) return false;
   QByteArray text;
   for (const QString* field :
        {&settings.server, &settings.login, &settings.password, &settings.path}) {
     text += UpdateFieldText(*field).toUtf8() + "\r\n";
   }
-  return file.write(text) == text.size() && file.flush();
+  return ReplaceFileWhole(path, text, kOwnerOnly);
 }
 
 }  // namespace selvio

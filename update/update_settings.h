@@ -23,15 +23,33 @@ struct UpdateSettings {
   bool operator==(const UpdateSettings&) const = default;
 };
 
+// Why the settings may be neither saved nor sent to a server, for the user: a field holding a
+// carriage return, a line feed or a NUL (a value pasted with its line end), which would end an
+// FTP command early and start another one, and would break the settings file's lines. Empty
+// when the settings are fine.
+QString UpdateSettingsProblem(const UpdateSettings& settings);
+
+// The settings file as read: its fields, or why it cannot be used.
+struct UpdateSettingsFile {
+  UpdateSettings settings;
+  QString problem;  // for the user; empty when the file is fine or missing
+};
+
 // Reads the first four white-space-separated words of the file at `path` into server, login,
 // password and path, in that order; a field no word is left for stays empty. The file is read
 // as words, not lines, so an empty line or a field with a space shifts the words that follow.
-// A missing or unreadable file gives four empty fields. Bytes are read as UTF-8.
+// A missing or unreadable file gives four empty fields. Bytes are read as UTF-8. A file holding
+// a NUL, or a carriage return that no line feed follows, was not written by
+// SaveUpdateSettings and is not cut into fields: it gives four empty fields and a problem.
+UpdateSettingsFile ReadUpdateSettings(const QString& path);
+
+// The fields of ReadUpdateSettings: empty for a file with a problem.
 UpdateSettings LoadUpdateSettings(const QString& path);
 
 // Writes the four fields, each followed by CR LF, as UTF-8 to the file at `path`, which is
-// created (or narrowed to) readable and writable by its owner only, as it holds a password.
-// False when the file cannot be written.
+// replaced whole (a symbolic link there is replaced, never written through) by one readable
+// and writable by its owner only, as it holds a password. False when the file cannot be
+// written, or when the settings have a problem (UpdateSettingsProblem).
 bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings);
 
 }  // namespace selvio

@@ -1,14 +1,18 @@
 #include "update/update_transfer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
-#include <filesystem>
+#include <algorithm>
+#include <climits>
 #include <map>
 #include <memory>
 #include <vector>
 
 #include "catalogue/catalogue_loader.h"
 #include "platform/working_files.h"
+#include "update/file_set_replacement.h"
+#include "update/update_lock.h"
 
 namespace selvio {
 namespace {
@@ -24,10 +28,16 @@ UpdateTransferStatus StatusOf(FtpStatus status) {
   switch (status) {
     case FtpStatus::FolderNotFound:
       return UpdateTransferStatus::FolderNotFound;
+    case FtpStatus::Refused:
+      return UpdateTransferStatus::Refused;
     case FtpStatus::Broken:
       return UpdateTransferStatus::Broken;
     case FtpStatus::TimedOut:
       return UpdateTransferStatus::TimedOut;
+    case FtpStatus::OutOfTime:
+      return UpdateTransferStatus::OutOfTime;
+    case FtpStatus::WriteFailed:
+      return UpdateTransferStatus::WriteFailed;
     case FtpStatus::Cancelled:
       return UpdateTransferStatus::Cancelled;
     default:
@@ -35,75 +45,145 @@ UpdateTransferStatus StatusOf(FtpStatus status) {
   }
 }
 
-// The downloaded files under their temporary names, removed unless applied.
+bool HasProducts(const Catalogue& catalogue) {
+  return catalogue.valves.count > 0 || catalogue.dpRegulators.count > 0 ||
+         catalogue.reducingValves.count > 0;
+}
+
+// The downloaded files under their temporary names, removed unless applied. Only the name of
+// each is kept, not the file open, so a folder of many files needs no more descriptors.
 class StagedFiles {
  public:
-  // A new empty temporary file for `name`, open for writing; null when none can be created.
-  QTemporaryFile* Stage(const QString& name) {
-    auto file = std::make_unique<QTemporaryFile>(QDir::current().filePath(".update-XXXXXX"));
-    if (!file->open()) return nullptr;
-    QTemporaryFile* staged = file.get();
-    files_[name] = std::move(file);  // a name listed twice keeps its last download
-    return staged;
+  StagedFiles() = default;
+  ~StagedFiles() {
+    for (const auto& [name, path] : files_) QFile::remove(path);
   }
-  void Drop(const QString& name) { files_.erase(name); }
-  const QTemporaryFile* Find(const QString& name) const {
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+
+  // Keeps the complete download `file` as the one of `name` (a name listed twice keeps its
+  // last download); false when the file cannot be given its temporary name.
+  bool Keep(const QString& name, QTemporaryFile& file) {
+    const QString path = file.fileName();  // links a file that was created without a name
+    if (path.isEmpty()) return false;
+    file.setAutoRemove(false);
+    if (const auto old = files_.find(name); old != files_.end()) QFile::remove(old->second);
+    files_[name] = path;
+    return true;
+  }
+  QString Find(const QString& name) const {
     const auto found = files_.find(name);
-    return found == files_.end() ? nullptr : found->second.get();
+    return found == files_.end() ? QString() : found->second;
   }
   int Count() const { return static_cast<int>(files_.size()); }
 
-  // Renames every staged file over its final name, the catalogue last so that it never
-  // arrives without its companions; the name that failed, or empty.
-  QString Apply() {
-    std::vector<QString> order;
-    for (const auto& [name, file] : files_) {
-      if (name != kCatalogueFileName) order.push_back(name);
+  // The files in the order they are moved into place: the catalogue last, so that it never
+  // arrives without its companions.
+  std::vector<StagedFile> InOrder() const {
+    std::vector<StagedFile> order;
+    for (const auto& [name, path] : files_) {
+      if (name != kCatalogueFileName) order.push_back({name, QFileInfo(path).fileName()});
     }
-    if (files_.count(kCatalogueFileName) != 0) order.push_back(kCatalogueFileName);
-    for (const QString& name : order) {
-      QTemporaryFile& file = *files_.at(name);
-      file.setPermissions(kPlainFilePermissions);
-      std::error_code error;
-      std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(),
-                              QFile::encodeName(QDir::current().filePath(name)).toStdString(),
-                              error);
-      if (error) return name;
-      file.setAutoRemove(false);
+    if (const QString catalogue = Find(kCatalogueFileName); !catalogue.isEmpty()) {
+      order.push_back({kCatalogueFileName, QFileInfo(catalogue).fileName()});
     }
-    return {};
+    return order;
   }
 
+  // After the files were moved into place: their temporary names are gone.
+  void Release() { files_.clear(); }
+
  private:
-  std::map<QString, std::unique_ptr<QTemporaryFile>> files_;
+  std::map<QString, QString> files_;
 };
+
+bool IsDocumentSuffix(const QString& suffix) {
+  static const QStringList suffixes = {
+      QStringLiteral("pdf"), QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+      QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("tif"), QStringLiteral("tiff"),
+      QStringLiteral("dwg"), QStringLiteral("dxf"), QStringLiteral("stp"), QStringLiteral("step"),
+      QStringLiteral("igs"), QStringLiteral("iges")};
+  return suffixes.contains(suffix.toLower());
+}
+
+UpdateTransferResult Failed(UpdateTransferStatus status, const QString& file = {}) {
+  UpdateTransferResult result;
+  result.status = status;
+  result.file = file;
+  return result;
+}
+
+UpdateTransferResult ReplacementFailure(const ReplacementResult& replacement) {
+  using Outcome = ReplacementResult::Outcome;
+  switch (replacement.outcome) {
+    case Outcome::FolderInWay:
+      return Failed(UpdateTransferStatus::FolderInWay, replacement.file);
+    case Outcome::NotRestored:
+      return Failed(UpdateTransferStatus::NotRestored, replacement.file);
+    default:
+      return Failed(UpdateTransferStatus::WriteFailed, replacement.file);
+  }
+}
 
 }  // namespace
 
 bool IsAcceptedUpdateFileName(const QString& name) {
-  return !name.isEmpty() && name != QLatin1String(".") && !name.contains(QLatin1Char('/')) &&
-         !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String("..")) &&
-         name != working_files::Name(working_files::kSettings) &&
-         name != working_files::Name(working_files::kUpdateSettings);
+  if (name.isEmpty() || name.startsWith(QLatin1Char('.')) ||
+      QFile::encodeName(name).size() > NAME_MAX) {
+    return false;
+  }
+  for (QChar c : name) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('/') ||
+        c == QLatin1Char('\\') || c == QChar::ReplacementCharacter) {
+      return false;
+    }
+  }
+  using namespace working_files;
+  for (const char* own :
+       {kCatalogue, kSaturationTable, kEthyleneGlycolTable, kPropyleneGlycolTable}) {
+    if (name == Name(own)) return true;
+  }
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  return dot > 0 && IsDocumentSuffix(name.mid(dot + 1));
 }
 
 UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const FtpTimeouts& timeouts,
-                                       const UpdateProgressObserver& observer) {
-  UpdateTransferResult result;
-  if (settings.server.isEmpty()) {
-    result.status = UpdateTransferStatus::NoServer;
+                                       const UpdateProgressObserver& observer,
+                                       const UpdateLimits& limits) {
+  if (const QString problem = UpdateSettingsProblem(settings); !problem.isEmpty()) {
+    UpdateTransferResult result = Failed(UpdateTransferStatus::InvalidSettings);
+    result.settingsProblem = problem;
     return result;
   }
+  if (settings.server.isEmpty()) return Failed(UpdateTransferStatus::NoServer);
+
+  const QString folder = QDir::currentPath();
+  const UpdateLock lock(folder);
+  switch (lock.Taken()) {
+    case UpdateLock::State::Held:
+      break;
+    case UpdateLock::State::Busy:
+      return Failed(UpdateTransferStatus::Busy);
+    case UpdateLock::State::Unwritable:
+      return Failed(UpdateTransferStatus::FolderUnwritable);
+  }
+  if (const Recovery recovery = RecoverInterruptedUpdate(folder); !recovery.unrestored.isEmpty()) {
+    return Failed(UpdateTransferStatus::NotRestored, recovery.unrestored.front());
+  }
+
+  UpdateTransferResult result;
   UpdateProgress progress;
   const FtpProgress report = [&observer, &progress](qint64, qint64) {
     return !observer || observer(progress);
   };
-
   const std::unique_ptr<FtpSession> session =
       OpenFtpSession({settings.server, settings.login, settings.password, settings.path}, timeouts);
-  const FtpListing listing = session->List(report);
+  const FtpListing listing = session->List(limits.listing, report);
   if (listing.status != FtpStatus::Done) {
-    result.status = StatusOf(listing.status);
+    result = Failed(listing.status == FtpStatus::TooLarge ? UpdateTransferStatus::ListingTooLarge
+                                                          : StatusOf(listing.status));
+    result.byteLimit = limits.listing;
+    result.timeLimit = timeouts.whole;
     return result;
   }
 
@@ -118,47 +198,61 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
   }
 
   StagedFiles staged;
+  qint64 received = 0;
   progress.total = static_cast<int>(files.size());
+  const QString temporaryTemplate = QDir(folder).filePath(
+      working_files::Name(working_files::kUpdateTemporaryPrefix) + QStringLiteral("XXXXXX"));
   for (const QString& name : files) {
     progress.file = name;
-    QTemporaryFile* target = staged.Stage(name);
-    if (target == nullptr) {
-      result.status = UpdateTransferStatus::WriteFailed;
-      result.file = name;
+    QTemporaryFile target(temporaryTemplate);
+    if (!target.open()) return Failed(UpdateTransferStatus::WriteFailed, name);
+    const qint64 fileLimit = name == kCatalogueFileName ? limits.catalogue : limits.file;
+    const qint64 left = limits.total - received;
+    FtpStatus status = session->Download(name, target, std::min(fileLimit, left), report);
+    if (status == FtpStatus::Done &&
+        (!target.flush() || !target.setPermissions(kPlainFilePermissions) ||
+         !staged.Keep(name, target))) {
+      status = FtpStatus::WriteFailed;
+    }
+    received += target.size();
+    if (status == FtpStatus::TooLarge) {
+      const bool fileBound = fileLimit <= left;
+      result = Failed(
+          fileBound ? UpdateTransferStatus::FileTooLarge : UpdateTransferStatus::UpdateTooLarge,
+          name);
+      result.byteLimit = fileBound ? fileLimit : limits.total;
       return result;
     }
-    const FtpStatus status = session->Download(name, *target, report);
-    if (status == FtpStatus::Done && !target->flush()) {
-      result.status = UpdateTransferStatus::WriteFailed;
-      result.file = name;
-      return result;
-    }
-    target->close();
-    if (status == FtpStatus::NotSent) {
-      staged.Drop(name);
-    } else if (status != FtpStatus::Done) {
-      result.status = StatusOf(status);
-      result.file = name;
+    if (status != FtpStatus::Done) {
+      result = Failed(StatusOf(status), name);
+      result.timeLimit = timeouts.whole;
       return result;
     }
     ++progress.done;
   }
 
-  if (const QTemporaryFile* catalogue = staged.Find(kCatalogueFileName)) {
+  if (const QString catalogue = staged.Find(kCatalogueFileName); !catalogue.isEmpty()) {
     auto trial = std::make_shared<Catalogue>();
-    result.catalogueFailure = LoadCatalogue(catalogue->fileName(), *trial).failure;
+    result.catalogueFailure = LoadCatalogue(catalogue, *trial).failure;
     if (!result.catalogueFailure.isEmpty()) {
       result.status = UpdateTransferStatus::CatalogueUnreadable;
       return result;
     }
+    if (!HasProducts(*trial)) {
+      result.status = UpdateTransferStatus::CatalogueEmpty;
+      return result;
+    }
     result.catalogue = std::move(trial);
   }
-  result.file = staged.Apply();
-  if (!result.file.isEmpty()) {
-    result.status = UpdateTransferStatus::WriteFailed;
+  if (const ReplacementResult replacement = ReplaceFileSet(folder, staged.InOrder());
+      replacement.outcome != ReplacementResult::Outcome::Replaced) {
+    const int refused = result.refused;
+    result = ReplacementFailure(replacement);
+    result.refused = refused;
     return result;
   }
   result.applied = staged.Count();
+  staged.Release();
   return result;
 }
 

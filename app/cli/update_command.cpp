@@ -30,11 +30,11 @@ QString UpdateUsage() {
       "  каталог, иначе папке пользователя) с FTP-сервера,\n"
       "  как кнопка \"Обновить\", с настройками из ПАПКА/update.dat.\n"
       "  Код выхода: 0 - каталог загружен, 1 - обновление не удалось,\n"
-      "  2 - неверная командная строка или нет update.dat\n");
+      "  2 - неверная командная строка, нет update.dat или он поврежден\n");
 }
 
 int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                     const FtpTimeouts& timeouts) {
+                     const FtpTimeouts& timeouts, const UpdateLimits& limits) {
   QString dirOption;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
@@ -62,6 +62,8 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
     return RefuseUpdate(
         err, QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
   }
+  const UpdateSettingsFile settings = ReadUpdateSettings(settingsPath);
+  if (!settings.problem.isEmpty()) return RefuseUpdate(err, settings.problem);
   CurrentFolderScope folder;
   if (!folder.Enter(dir)) {
     return RefuseUpdate(
@@ -72,8 +74,7 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
   const auto catalogue = std::make_unique<Catalogue>();
   LoadCatalogue(working_files::Name(working_files::kCatalogue), *catalogue);
 
-  const UpdateTransferResult result = RunUpdateTransfer(
-      LoadUpdateSettings(working_files::Name(working_files::kUpdateSettings)), timeouts);
+  const UpdateTransferResult result = RunUpdateTransfer(settings.settings, timeouts, {}, limits);
   HeadlessControls messages;
   const bool done = FinishCatalogueUpdate(result, *catalogue, messages);
   for (const QString& message : messages.Messages()) out << message << '\n';

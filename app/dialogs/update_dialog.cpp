@@ -35,15 +35,18 @@ void CUpdateProgressDlg::Shown(DialogControls& controls) {
     controls.ProcessEvents();
     return !cancelled_;
   };
-  result_ = RunUpdateTransfer(settings_, timeouts_, observe);
+  result_ = RunUpdateTransfer(settings_, timeouts_, observe, limits_);
   controls.EndDialog(result_.status == UpdateTransferStatus::Applied);
 }
 
-CUpdateDlg::CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts)
+CUpdateDlg::CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts,
+                       const UpdateLimits& limits)
     : catalogue_(catalogue),
       onReload_(std::move(onReload)),
       timeouts_(timeouts),
-      settings_(LoadUpdateSettings(working_files::Name(working_files::kUpdateSettings))) {}
+      limits_(limits),
+      file_(ReadUpdateSettings(working_files::Name(working_files::kUpdateSettings))),
+      settings_(file_.settings) {}
 
 DialogTemplate CUpdateDlg::Template() const {
   using namespace update_ids;
@@ -71,12 +74,22 @@ void CUpdateDlg::Initialise(DialogControls& controls) {
   controls.Bind(kUpdate, [this, &controls] { OnUpdate(controls); });
 }
 
+void CUpdateDlg::Shown(DialogControls& controls) {
+  if (!file_.problem.isEmpty()) controls.ShowMessage(file_.problem);
+}
+
 void CUpdateDlg::OnUpdate(DialogControls& controls) {
   using namespace update_ids;
-  settings_ = {UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
-               UpdateFieldText(controls.Text(kPassword)), UpdateFieldText(controls.Text(kPath))};
+  const UpdateSettings typed = {
+      UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
+      UpdateFieldText(controls.Text(kPassword)), UpdateFieldText(controls.Text(kPath))};
+  if (const QString problem = UpdateSettingsProblem(typed); !problem.isEmpty()) {
+    controls.ShowMessage(problem);
+    return;
+  }
+  settings_ = typed;
   SaveUpdateSettings(working_files::Name(working_files::kUpdateSettings), settings_);
-  CUpdateProgressDlg progress(settings_, timeouts_);
+  CUpdateProgressDlg progress(settings_, timeouts_, limits_);
   controls.RunModalDialog(progress);
   if (FinishCatalogueUpdate(progress.Result(), catalogue_, controls) && onReload_) onReload_();
 }

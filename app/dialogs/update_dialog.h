@@ -33,8 +33,9 @@ inline constexpr int kProgressCount = 1001;
 // "Отмена" (2) stops the transfer at once.
 class CUpdateProgressDlg : public ModalDialog {
  public:
-  CUpdateProgressDlg(const UpdateSettings& settings, const FtpTimeouts& timeouts)
-      : settings_(settings), timeouts_(timeouts) {
+  CUpdateProgressDlg(const UpdateSettings& settings, const FtpTimeouts& timeouts,
+                     const UpdateLimits& limits = {})
+      : settings_(settings), timeouts_(timeouts), limits_(limits) {
     result_.status = UpdateTransferStatus::Cancelled;  // until the transfer has run
   }
 
@@ -47,24 +48,29 @@ class CUpdateProgressDlg : public ModalDialog {
  private:
   UpdateSettings settings_;
   FtpTimeouts timeouts_;
+  UpdateLimits limits_;
   UpdateTransferResult result_;
   bool cancelled_ = false;
 };
 
 // "Обновление": the update settings with "Обновить" and "Закрыть". The settings are read from
-// "update.dat" when the dialog is created.
+// "update.dat" when the dialog is created; a file that cannot be used (ReadUpdateSettings)
+// leaves the fields empty and is reported once the dialog is shown.
 class CUpdateDlg : public ModalDialog {
  public:
   // Called after an update has loaded the catalogue again.
   using ReloadHandler = std::function<void()>;
 
-  CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts = {});
+  CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts = {},
+             const UpdateLimits& limits = {});
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;
+  void Shown(DialogControls& controls) override;
 
   // "Обновить" (1072): saves the fields to "update.dat", runs the transfer in the progress
-  // window and reports it; the dialog stays open.
+  // window and reports it; the dialog stays open. Fields that hold a line break or a NUL are
+  // refused with a message: nothing is saved and no connection is made.
   void OnUpdate(DialogControls& controls);
 
   const UpdateSettings& Settings() const { return settings_; }
@@ -73,6 +79,8 @@ class CUpdateDlg : public ModalDialog {
   Catalogue& catalogue_;
   ReloadHandler onReload_;
   FtpTimeouts timeouts_;
+  UpdateLimits limits_;
+  UpdateSettingsFile file_;
   UpdateSettings settings_;
 };
 

@@ -8,19 +8,26 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <map>
+#include <set>
 
 #include "app/dialogs/catalogue_question.h"
 #include "catalogue/catalogue_date.h"
+#include "platform/whole_file.h"
 #include "platform/working_files.h"
+#include "update/file_set_replacement.h"
+#include "update/update_lock.h"
 
 namespace selvio {
 namespace {
 
 const QString kCatalogueName = working_files::Name(working_files::kCatalogue);
 constexpr qsizetype kListedFailures = 5;
+// What a file copied in by hand would have: read and write for the owner, read for the others.
+constexpr QFileDevice::Permissions kCopyPermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+    QFileDevice::ReadOther;
 
 // What the user's folder received from the installation: the SHA-256 of each file as copied,
 // by its path relative to the folder, and the installed catalogue the user declined.
@@ -63,10 +70,7 @@ bool WriteManifest(const QString& path, const Manifest& manifest) {
   if (!manifest.declinedCatalogue.isEmpty()) {
     root.insert(QStringLiteral("declinedCatalogue"), manifest.declinedCatalogue);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(QJsonDocument(root).toJson());
-  return file.commit();
+  return ReplaceFileWhole(path, QJsonDocument(root).toJson(), kCopyPermissions);
 }
 
 // Every file under `folder`, by its path relative to it, in a stable order.
@@ -86,13 +90,27 @@ bool CopyFile(const QString& source, const QString& target) {
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
   if (!QDir().mkpath(QFileInfo(target).absolutePath())) return false;
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  if (out.write(in.readAll()) != in.size()) {
-    out.cancelWriting();
-    return false;
+  const QByteArray bytes = in.readAll();
+  return bytes.size() == in.size() && ReplaceFileWhole(target, bytes, kCopyPermissions);
+}
+
+// The symbolic link, relative to `folder`, that a write of `relative` would go through: the
+// file itself when it is a link, or a folder on its way that is a link leading outside
+// `folder`. Empty when there is none.
+QString LinkOnTheWay(const QString& folder, const QString& relative) {
+  const QString root = QFileInfo(folder).canonicalFilePath();
+  const QStringList parts = relative.split(QLatin1Char('/'));
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    const QString shown = parts.mid(0, i + 1).join(QLatin1Char('/'));
+    const QFileInfo info(QDir(folder).filePath(shown));
+    if (!info.isSymbolicLink()) continue;
+    if (i + 1 == parts.size()) return shown;
+    const QString target = info.canonicalFilePath();
+    if (target.isEmpty() || (target != root && !target.startsWith(root + QLatin1Char('/')))) {
+      return shown;
+    }
   }
-  return out.commit();
+  return {};
 }
 
 bool HoldsCatalogue(const QString& folder) {
@@ -122,12 +140,22 @@ bool AcceptInstalledCatalogue(const QString& installed, const QString& user,
   return false;
 }
 
-// Brings the user's folder up to the installed data; returns the files that could not be
-// copied.
-QStringList RefreshFromInstallation(const DataFolders& folders, FormControls* asker,
-                                    Manifest& manifest) {
-  QStringList failed;
+// What a refresh could not do.
+struct RefreshProblems {
+  QStringList failed;       // files that could not be copied
+  std::set<QString> links;  // links a copy would have gone through
+};
+
+// Brings the user's folder up to the installed data.
+RefreshProblems RefreshFromInstallation(const DataFolders& folders, FormControls* asker,
+                                        Manifest& manifest) {
+  RefreshProblems problems;
+  QStringList& failed = problems.failed;
   for (const QString& relative : FilesUnder(folders.installed)) {
+    if (const QString link = LinkOnTheWay(folders.user, relative); !link.isEmpty()) {
+      problems.links.insert(link);
+      continue;
+    }
     const QString source = QDir(folders.installed).filePath(relative);
     const QString target = QDir(folders.user).filePath(relative);
     const QString installedDigest = FileDigest(source);
@@ -155,7 +183,7 @@ QStringList RefreshFromInstallation(const DataFolders& folders, FormControls* as
       failed << relative;
     }
   }
-  return failed;
+  return problems;
 }
 
 QString FailedCopiesMessage(const QStringList& failed, const QString& user) {
@@ -165,6 +193,30 @@ QString FailedCopiesMessage(const QStringList& failed, const QString& user) {
   }
   return QString::fromUtf8("Не удалось скопировать в папку %1 установленные файлы: %2")
       .arg(Shown(user), shown.join(QStringLiteral(", ")));
+}
+
+QString LinksMessage(const std::set<QString>& links, const QString& user) {
+  return QString::fromUtf8(
+             "Установленные файлы не скопированы через символические ссылки в папке %1: %2")
+      .arg(Shown(user), QStringList(links.begin(), links.end()).join(QStringLiteral(", ")));
+}
+
+// Undoes a catalogue update cut off in `folder`, unless another update is running there; what
+// the user should know of it.
+QStringList RecoverUpdate(const QString& folder) {
+  if (!HasInterruptedUpdate(folder)) return {};
+  const UpdateLock lock(folder);
+  if (lock.Taken() != UpdateLock::State::Held) return {};
+  const Recovery recovery = RecoverInterruptedUpdate(folder);
+  if (!recovery.unrestored.isEmpty()) {
+    return {QString::fromUtf8(
+                "Обновление каталога было прервано, и прежние файлы вернуть не удалось: %1")
+                .arg(recovery.unrestored.join(QStringLiteral(", ")))};
+  }
+  if (recovery.rolledBack) {
+    return {QString::fromUtf8("Обновление каталога было прервано; прежние файлы восстановлены.")};
+  }
+  return {};
 }
 
 }  // namespace
@@ -185,8 +237,9 @@ DataFolders ProcessDataFolders() {
 }
 
 WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* asker) {
-  if (HoldsCatalogue(folders.start) && !SameFolder(folders.start, folders.installed)) {
-    return {folders.start, {}};
+  if (HoldsCatalogue(folders.start) && !SameFolder(folders.start, folders.installed) &&
+      !SameFolder(folders.start, folders.user)) {
+    return {folders.start, RecoverUpdate(folders.start)};
   }
   WorkingFolder result{folders.user, {}};
   if (!QDir().mkpath(folders.user)) {
@@ -194,15 +247,22 @@ WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* ask
         << QString::fromUtf8("Не удалось создать папку данных: %1").arg(Shown(folders.user));
     return result;
   }
+  result.problems << RecoverUpdate(folders.user);
   // A build that is not installed has no data beside it: the user's folder is used as it is.
   if (!HoldsCatalogue(folders.installed)) return result;
+  // An update running in the folder owns its files until it ends; the next start refreshes.
+  const UpdateLock lock(folders.user);
+  if (lock.Taken() == UpdateLock::State::Busy) return result;
 
   const QString manifestPath =
       QDir(folders.user).filePath(QString::fromLatin1(kInstalledManifestName));
   Manifest manifest = ReadManifest(manifestPath);
   const Manifest before = manifest;
-  const QStringList failed = RefreshFromInstallation(folders, asker, manifest);
-  if (!failed.isEmpty()) result.problems << FailedCopiesMessage(failed, folders.user);
+  const RefreshProblems refresh = RefreshFromInstallation(folders, asker, manifest);
+  if (!refresh.failed.isEmpty()) {
+    result.problems << FailedCopiesMessage(refresh.failed, folders.user);
+  }
+  if (!refresh.links.empty()) result.problems << LinksMessage(refresh.links, folders.user);
   if (manifest != before && !WriteManifest(manifestPath, manifest)) {
     result.problems << QString::fromUtf8("Не удалось записать %1").arg(Shown(manifestPath));
   }

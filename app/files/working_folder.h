@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "platform/form_controls.h"
+#include "platform/working_files.h"
 
 namespace selvio {
 
@@ -27,7 +28,7 @@ QString UserDataFolder();
 DataFolders ProcessDataFolders();
 
 // The record, in the user's folder, of what was copied there from the installed data.
-inline constexpr char kInstalledManifestName[] = ".selvio-installed.json";
+inline constexpr const char* kInstalledManifestName = working_files::kInstalledManifest;
 
 struct WorkingFolder {
   QString path;          // the folder to work in
@@ -36,7 +37,8 @@ struct WorkingFolder {
 
 // Chooses the folder the program works in and brings it up to date:
 // - a start folder that holds the catalogue "xmldata.xml" is worked in as it is (unless it is
-//   the installed data folder itself, which users cannot write to);
+//   the installed data folder itself, which users cannot write to, or the user's data folder,
+//   which is brought up to date as below);
 // - otherwise the user's data folder is, created if need be. Every installed file it lacks is
 //   copied into it (on the first start: all of them). A file still as it was copied is
 //   refreshed when the installation brings another version; a file the user or a catalogue
@@ -46,7 +48,13 @@ struct WorkingFolder {
 //   installed catalogue is copied only on "Да"; "Нет" is remembered, so the same installed
 //   catalogue is not offered again. A catalogue the user updated or edited is never replaced.
 //   Without an asker (nobody to answer), the user's catalogue stays and nothing is remembered.
-// Nothing is written into the installed folder or the start folder.
+// - Nothing is written through a symbolic link: an installed file whose place in the user's
+//   folder is a link, or lies under a link to a folder outside the user's folder, is not copied,
+//   and the problems name the link. The manifest replaces a link in its place.
+// - A catalogue update cut off in the chosen folder (RecoverInterruptedUpdate) is undone
+//   first, and the problems say so; that, and the update lock while the user's folder is
+//   refreshed, are all that is written into the start folder. Nothing is written into the
+//   installed folder.
 WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* asker);
 
 // For the window's main(): call it once after the QApplication exists and before anything
