@@ -4,12 +4,20 @@
 #include <utility>
 
 #include "app/form/selvio_view.h"
+#include "output/value_text.h"
 
 namespace selvio {
 namespace {
 
+// The entry's line of the result panel that tells its capacity, as the panel prints it.
+QString KvsHint(float kvs) {
+  return QString::fromUtf8("Пропускная способн. Kvs, м³/ч: ") +
+         FormatNumber("%.1f", static_cast<double>(kvs));
+}
+
 CandidateListEntry ValveEntry(const ValveCandidate& c) {
-  CandidateListEntry entry{c.valve.name + QLatin1Char('-') + c.valve.dnText, {}};
+  CandidateListEntry entry{
+      c.valve.name + QLatin1Char('-') + c.valve.dnText, {}, KvsHint(c.valve.kvs)};
   for (int k = 0; k < c.electricActuatorCount; ++k) {
     entry.actuatorLabels << c.electricActuators[static_cast<std::size_t>(k)].variant;
   }
@@ -27,7 +35,7 @@ std::vector<CandidateListEntry> RegulatorEntries(const std::vector<RegulatorCand
   std::vector<CandidateListEntry> entries;
   for (int i = 0; i < count; ++i) {
     const RegulatorRecord& r = list[static_cast<std::size_t>(i)].regulator;
-    entries.push_back({r.name + QLatin1Char('-') + r.dnText, {}});
+    entries.push_back({r.name + QLatin1Char('-') + r.dnText, {}, KvsHint(r.kvs)});
   }
   return entries;
 }
@@ -72,6 +80,10 @@ void CKlapansDlg::Initialise(DialogControls& controls) {
   controls.ClearList(kCandidates);
   for (const CandidateListEntry& entry : entries_)
     controls.AppendListEntry(kCandidates, entry.label);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (!entries_[i].hint.isEmpty())
+      controls.SetListEntryHint(kCandidates, static_cast<int>(i), entries_[i].hint);
+  }
   controls.SelectListEntry(kCandidates, chosenCandidate_);
   OnCandidateSelected(controls);
   controls.SelectListEntry(kActuators, chosenActuator_);

@@ -21,10 +21,12 @@ inline constexpr int kCandidatesCaption = 1201;
 inline constexpr int kActuatorsCaption = 1202;
 }  // namespace klapans_ids
 
-// One line of the left list and the lines of the right list it brings.
+// One line of the left list, the lines of the right list it brings, and the line's hint (its
+// Kvs, which the line's text has no room for).
 struct CandidateListEntry {
   QString label;  // name-DN
   QStringList actuatorLabels;
+  QString hint = {};
 };
 
 // The entries of the filled candidate list of `result`: a valve candidate lists its electric
