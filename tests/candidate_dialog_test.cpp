@@ -72,6 +72,18 @@ TEST(CandidateDialog, OpensOnThePreselectedPair) {
   }
 }
 
+TEST(CandidateDialog, EachCandidateCarriesItsHint) {
+  std::vector<CandidateListEntry> entries = ThreeValves();
+  entries[1].hint = "Kvs 6.3";
+  HeadlessControls form;
+  CKlapansDlg dialog(entries, 0, 0);
+  form.QueueDialogScript([](HeadlessControls& d) {
+    EXPECT_EQ(d.ListEntries(kCandidates), (QStringList{"VA-15", "VB-20", "VC-25"}));
+    EXPECT_EQ(d.ListEntryHints(kCandidates), (QStringList{"", "Kvs 6.3", ""}));
+  });
+  form.RunModalDialog(dialog);
+}
+
 TEST(CandidateDialog, ChoosingAnotherValveRefillsTheActuatorsAndTheSameValveKeepsThem) {
   const DialogRun run = RunDialog(0, 0, [](HeadlessControls& d) {
     d.SelectByUser(kActuators, 2);
@@ -131,8 +143,13 @@ TEST(CandidateDialog, EntriesNameTheValveAndListItsActuatorsByKind) {
   result->valveCandidates[1].valve.dnText = "20";
   result->valveCandidateCount = 2;
 
+  first.valve.kvs = 4;
+  result->valveCandidates[1].valve.kvs = 6.3f;
   const std::vector<CandidateListEntry> entries = CandidateListEntries(*result);
   ASSERT_EQ(entries.size(), 2u);
+  // The panel's own line for Kvs: the entry's text has no room for it.
+  EXPECT_EQ(entries[0].hint, "Пропускная способн. Kvs, м³/ч: 4.0");
+  EXPECT_EQ(entries[1].hint, "Пропускная способн. Kvs, м³/ч: 6.3");
   EXPECT_EQ(entries[0].label, "VT2--15");
   EXPECT_EQ(entries[0].actuatorLabels, (QStringList{"E1-24", "E1-220", "P1", "T1"}));
   EXPECT_EQ(entries[1].label, "VT3-20");
