@@ -2,6 +2,7 @@
 // readers, calculating as selvio-cli does, and ending with or without saving the inputs.
 #include <QAccessible>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,12 +10,14 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTranslator>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include "app/form/control_inventory.h"
@@ -661,6 +664,47 @@ TEST(WindowTranslation, QtsOwnTextsAreRussian) {
   auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
   ASSERT_NE(lookIn, nullptr);
   EXPECT_NE(lookIn->text(), QStringLiteral("Look in:"));
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
+}
+
+// "Сохранить как" onto an existing file asks before replacing it (a saved selection replaced by
+// mistake is lost), in Russian.
+TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
+  TestApplication();
+  QTranslator* translator = InstallQtTranslation();
+  ASSERT_NE(translator, nullptr);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("saved.crp"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+
+  QWidget window;
+  QtControls controls(&window);
+  QString question;
+  bool named = false;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (box->buttonRole(button) == QMessageBox::YesRole) button->click();
+      }
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !named) {
+      named = true;
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }
+  });
+  driver.start(10);
+  const std::optional<QString> chosen =
+      controls.ChooseFileToSave({QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"),
+                                 QString(), QStringLiteral("crp")});
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("saved.crp"));
+  EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();
   QCoreApplication::removeTranslator(translator);
   delete translator;
 }
