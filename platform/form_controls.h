@@ -37,6 +37,9 @@ class FormControls {
   virtual void ClearList(int id) = 0;
   virtual void AppendListEntry(int id, const QString& text) = 0;
   virtual void SelectListEntry(int id, int index) = 0;
+  // A longer description of entry `index`, shown when the user points at it and read to
+  // assistive technology; the entry's text stays as it is.
+  virtual void SetListEntryHint(int id, int index, const QString& hint) = 0;
   virtual int SelectedIndex(int id) const = 0;
 
   // Modal message box with one OK button.

@@ -35,11 +35,19 @@ QString HeadlessControls::Text(int id) const { return State(id).text; }
 void HeadlessControls::ClearList(int id) {
   ControlState& state = Mutable(id);
   state.entries.clear();
+  state.entryHints.clear();
   state.selected = -1;
 }
 
 void HeadlessControls::AppendListEntry(int id, const QString& text) {
-  Mutable(id).entries.append(text);
+  ControlState& state = Mutable(id);
+  state.entries.append(text);
+  state.entryHints.append(QString());
+}
+
+void HeadlessControls::SetListEntryHint(int id, int index, const QString& hint) {
+  ControlState& state = Mutable(id);
+  if (index >= 0 && index < state.entryHints.size()) state.entryHints[index] = hint;
 }
 
 void HeadlessControls::SelectListEntry(int id, int index) {

@@ -27,6 +27,7 @@ class HeadlessControls : public DialogControls {
     bool checked = false;
     QString text;
     QStringList entries;
+    QStringList entryHints;  // one per entry, empty when none was given
     int selected = -1;
   };
 
@@ -44,6 +45,7 @@ class HeadlessControls : public DialogControls {
   void ClearList(int id) override;
   void AppendListEntry(int id, const QString& text) override;
   void SelectListEntry(int id, int index) override;
+  void SetListEntryHint(int id, int index, const QString& hint) override;
   int SelectedIndex(int id) const override;
   void ShowMessage(const QString& text) override;
   bool RunModalDialog(ModalDialog& dialog) override;
@@ -68,6 +70,7 @@ class HeadlessControls : public DialogControls {
   bool IsShown(int id) const { return State(id).shown; }
   bool IsEnabled(int id) const { return State(id).enabled; }
   QStringList ListEntries(int id) const { return State(id).entries; }
+  QStringList ListEntryHints(int id) const { return State(id).entryHints; }
   bool IsDefined(int id) const { return controls_.count(id) != 0; }
 
   const QStringList& Messages() const { return messages_; }

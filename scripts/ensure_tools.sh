@@ -3,6 +3,7 @@
 selvio_packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
+  qt6-translations-l10n
   libcurl4-openssl-dev
   fonts-liberation2 poppler-utils unzip xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -223,6 +223,7 @@ TEST_F(FlowCalculator, TemplateHoldsTheDialogsControls) {
   const std::map<int, std::pair<ControlType, QString>> expected = {
       {kScheduleCaption, {ControlType::Label, "Температурный график, °С:"}},
       {kSupplyTemperature, {ControlType::Edit, ""}},
+      {kScheduleSeparator, {ControlType::Label, "–"}},
       {kReturnTemperature, {ControlType::Edit, ""}},
       {kHeatPowerCaption, {ControlType::Label, "Тепловая мощность:"}},
       {kHeatPower, {ControlType::Edit, ""}},

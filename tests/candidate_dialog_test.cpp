@@ -72,6 +72,21 @@ TEST(CandidateDialog, OpensOnThePreselectedPair) {
   }
 }
 
+// The entry's text is name-DN only; its Kvs, as the result panel prints it, is its hint.
+TEST(CandidateDialog, EachCandidateCarriesItsKvsAsHint) {
+  std::vector<CandidateEntry> entries = ThreeValves();
+  entries[1].kvs = 6.3f;
+  HeadlessControls form;
+  CKlapansDlg dialog(entries, 0, 0);
+  form.QueueDialogScript([](HeadlessControls& d) {
+    EXPECT_EQ(d.ListEntries(kCandidates), (QStringList{"VA-15", "VB-20", "VC-25"}));
+    EXPECT_EQ(d.ListEntryHints(kCandidates), (QStringList{"Пропускная способн. Kvs, м³/ч: 1.0",
+                                                          "Пропускная способн. Kvs, м³/ч: 6.3",
+                                                          "Пропускная способн. Kvs, м³/ч: 4.0"}));
+  });
+  form.RunModalDialog(dialog);
+}
+
 TEST(CandidateDialog, ChoosingAnotherValveRefillsTheActuatorsAndTheSameValveKeepsThem) {
   const DialogRun run = RunDialog(0, 0, [](HeadlessControls& d) {
     d.SelectByUser(kActuators, 2);
@@ -131,12 +146,16 @@ TEST(CandidateDialog, EntriesNameTheValveAndListItsActuatorsByKind) {
   result->valveCandidates[1].valve.name = "VT3";
   result->valveCandidates[1].valve.dnText = "20";
 
+  first.valve.kvs = 4;
+  result->valveCandidates[1].valve.kvs = 6.3f;
   const std::vector<CandidateEntry> entries = CandidateEntries(*result);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].Label(), "VT2--15");
   EXPECT_EQ(entries[0].actuators, (QStringList{"E1-24", "E1-220", "P1", "T1"}));
   EXPECT_EQ(entries[1].Label(), "VT3-20");
   EXPECT_TRUE(entries[1].actuators.isEmpty());
+  EXPECT_FLOAT_EQ(entries[0].kvs, 4);
+  EXPECT_FLOAT_EQ(entries[1].kvs, 6.3f);
 
   auto regulators = std::make_unique<SelectionResult>();
   regulators->reducingValveCandidates.resize(1);

@@ -91,7 +91,8 @@ TEST_F(DocumentCommandsTest, PrintKeepsBuffOdtAndPrintsOnTheDefaultPrinter) {
   EXPECT_TRUE(OdtText(FilePath("buff.odt")).contains(Utf8("Клапан: VT2\n")));
 }
 
-TEST_F(DocumentCommandsTest, PrintWithoutAPrinterSaysSo) {
+// The message says where the copy is, so the user can print it from another computer.
+TEST_F(DocumentCommandsTest, PrintWithoutAPrinterSaysSoAndWhereTheCopyIs) {
   struct Row {
     PrintOutcome outcome;
     const char* message;
@@ -99,12 +100,14 @@ TEST_F(DocumentCommandsTest, PrintWithoutAPrinterSaysSo) {
   const Row rows[] = {{PrintOutcome::NoPrinter, kNoPrinter},
                       {PrintOutcome::Failed, "Не удалось напечатать документ."}};
   Calculate();
+  const QString copy = QDir::toNativeSeparators(QDir::current().absoluteFilePath("buff.odt"));
   for (const Row& row : rows) {
     C().ClearMessages();
     RemoveFile("buff.odt");
     printer_.SetOutcome(row.outcome);
     Click(ids::kPrint);
-    EXPECT_EQ(C().Messages(), QStringList{Utf8(row.message)});
+    EXPECT_EQ(C().Messages(),
+              QStringList{Utf8(row.message) + Utf8(" Его копия сохранена в файле ") + copy + "."});
     EXPECT_TRUE(QFileInfo(FilePath("buff.odt")).isFile()) << "the copy is kept all the same";
   }
 }

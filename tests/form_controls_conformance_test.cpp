@@ -222,6 +222,20 @@ TYPED_TEST(FormControlsConformance, ListKeepsNoSelectionUntilTold) {
   EXPECT_TRUE(this->side_.Entries(kList).isEmpty());
 }
 
+TYPED_TEST(FormControlsConformance, EntryHintLeavesEntriesAndSelectionAsTheyAre) {
+  this->side_.Define(kList, ControlType::List);
+  FormControls& c = this->side_.Controls();
+  c.AppendListEntry(kList, QStringLiteral("a"));
+  c.AppendListEntry(kList, QStringLiteral("b"));
+  c.SelectListEntry(kList, 1);
+  this->Count(kList);
+  c.SetListEntryHint(kList, 0, QStringLiteral("hint"));
+  c.SetListEntryHint(kList, 5, QStringLiteral("beyond the entries"));
+  EXPECT_EQ(this->side_.Entries(kList), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+  EXPECT_EQ(c.SelectedIndex(kList), 1);
+  EXPECT_EQ(this->Runs(kList), 0);
+}
+
 TYPED_TEST(FormControlsConformance, UserSelectionInListRunsItsHandler) {
   this->side_.Define(kList, ControlType::List);
   FormControls& c = this->side_.Controls();

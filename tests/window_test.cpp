@@ -1,15 +1,23 @@
 // The real window, offscreen, on the bundled data: built from the inventory, named for screen
 // readers, calculating as selvio-cli does, and ending with or without saving the inputs.
 #include <QAccessible>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTranslator>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include "app/form/control_ids.h"
@@ -17,6 +25,7 @@
 #include "app/form/fixed_text_ids.h"
 #include "app/form/section_switches.h"
 #include "app/window/form_placement.h"
+#include "app/window/qt_translation.h"
 #include "platform/headless_controls.h"
 #include "window_fixture.h"
 
@@ -74,34 +83,101 @@ TEST(FormPlacement, StackedActuatorGroupsAreTheGroupsTheLogicSwitches) {
 
 using WindowLayout = WindowTest;
 
-TEST_F(WindowLayout, FitsA1366By768ScreenAndHiddenControlsKeepTheirPlace) {
-  Start();
-  QWidget* form = Window().Form();
-  const QSize hint = form->sizeHint();
-  const int scrollBar = QScrollBar(Qt::Vertical).sizeHint().width();
-  EXPECT_LE(hint.width() + scrollBar, 1366) << "no horizontal scrolling on a 1366 pixel screen";
-  EXPECT_LE(Window().minimumSizeHint().height(), 768 - 60);
+// The point of data/example.crp made three-way: the bundled catalogue finds "ВКФ-3-32-16",
+// whose construction "трехходовой седельный, чугун СЧ20" is the longest text of a result area.
+void CalculateThreeWay(WindowTest& t) {
+  ASSERT_TRUE(QFile::copy(t.dir_.filePath(QStringLiteral("example.crp")),
+                          t.dir_.filePath(QStringLiteral("user.bin"))));
+  t.Start();
+  MessageBoxAnswerer messages;
+  t.Click(ids::kThreeWay);
+  t.Click(ids::kCalculate);
+  const QString values = t.As<QLabel>(ids::kRegulatorValues)->text();
+  ASSERT_TRUE(values.startsWith(QString::fromUtf8("ВКФ-3-32-16\n"))) << values.toStdString();
+  ASSERT_TRUE(values.contains(QString::fromUtf8("трехходовой седельный, чугун СЧ20")));
+}
 
-  // A mode rule hiding the steam-only and regulator-only controls must not move the rest.
-  const QPoint flowBefore = Widget(ids::kFlow)->mapTo(form, QPoint());
-  Window().Controls().Show(ids::kP2, false);
-  Window().Controls().Show(ids::kP2Caption, false);
-  Window().Controls().Show(ids::kSettingCaption, true);
-  QApplication::processEvents();
+// Where each control of the form is, in the form's coordinates.
+std::map<int, QRect> Places(WindowTest& t) {
+  QWidget* form = t.Window().Form();
   form->layout()->activate();
-  EXPECT_EQ(Widget(ids::kFlow)->mapTo(form, QPoint()), flowBefore);
-  EXPECT_EQ(form->sizeHint(), hint);
-
-  // Every control lies inside the form at its hinted size: nothing is cut off.
-  form->resize(hint);
-  form->layout()->activate();
-  const QRect area = form->rect();
+  std::map<int, QRect> places;
   for (const Placement& placement : FormPlacement()) {
-    QWidget* widget = Widget(placement.id);
-    ASSERT_NE(widget, nullptr) << placement.id;
-    const QRect box(widget->mapTo(form, QPoint()), widget->size());
-    EXPECT_TRUE(area.contains(box)) << placement.id;
-    EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << placement.id;
+    QWidget* widget = t.Widget(placement.id);
+    places[placement.id] = QRect(widget->mapTo(form, QPoint()), widget->size());
+  }
+  return places;
+}
+
+// A 1366 × 768 laptop leaves about 1366 × 700 under a title bar and a task bar; 1920 × 1080 at
+// 125 % leaves 1920 × 1010 device pixels, 1536 × 808 of the window's own.
+TEST_F(WindowLayout, AfterAThreeWayCalculationTheWholeFormFitsTheScreensUsersHave) {
+  CalculateThreeWay(*this);
+  auto* scrollArea = Window().findChild<QScrollArea*>();
+  ASSERT_NE(scrollArea, nullptr);
+  for (const QSize screen : {QSize(1366, 700), QSize(1536, 808)}) {
+    Window().resize(screen);
+    QTRY_COMPARE(Window().size(), screen);
+    QApplication::processEvents();
+    EXPECT_FALSE(scrollArea->horizontalScrollBar()->isVisible()) << screen.width();
+    EXPECT_FALSE(scrollArea->verticalScrollBar()->isVisible()) << screen.width();
+    const QRect shown = scrollArea->viewport()->rect();
+    for (const auto& [id, place] : Places(*this)) {
+      const QRect onScreen(Widget(id)->mapTo(scrollArea->viewport(), QPoint()), place.size());
+      EXPECT_TRUE(shown.contains(onScreen)) << id << " at " << screen.width();
+      EXPECT_GE(place.width(), Widget(id)->minimumSizeHint().width()) << id;
+    }
+  }
+}
+
+TEST_F(WindowLayout, ColumnWidthsDoNotDependOnResults) {
+  Start();
+  const QSize before = Window().Form()->minimumSizeHint();
+  const int columnBefore = Places(*this)[ids::kRegulatorValues].width();
+  CalculateThreeWay(*this);
+  EXPECT_EQ(Window().Form()->minimumSizeHint().width(), before.width());
+  EXPECT_EQ(Places(*this)[ids::kRegulatorValues].width(), columnBefore);
+}
+
+TEST_F(WindowLayout, TheWindowOpensWithinTheScreen) {
+  Start();
+  const QRect free = Window().screen()->availableGeometry();
+  EXPECT_LE(Window().frameGeometry().width(), free.width());
+  EXPECT_LE(Window().frameGeometry().height(), free.height());
+}
+
+// The mode rules show and hide controls; nothing moves under the mouse, and the controls that
+// share a place (the balanced check box, the regulators' setting) never show together.
+TEST_F(WindowLayout, ModeRulesMoveNothingAndPlaceSharersNeverShowTogether) {
+  Start();
+  MessageBoxAnswerer messages;
+  const std::map<int, QRect> start = Places(*this);
+  const auto together = [this] {
+    return Widget(ids::kBalanced)->isVisible() &&
+           (Widget(ids::kSetting)->isVisible() || Widget(ids::kSettingCaption)->isVisible());
+  };
+  for (int id : {ids::kGlycol, ids::kSteam, ids::kDpRegulator, ids::kWater, ids::kReducingValve,
+                 ids::kControlValve, ids::kThreeWay, ids::kPneumatic, ids::kThermostat,
+                 ids::kElectric, ids::kTwoWay}) {
+    Click(id);
+    EXPECT_FALSE(together()) << "after " << id;
+    EXPECT_EQ(Places(*this), start) << "after " << id;
+  }
+  Click(ids::kDpRegulator);
+  EXPECT_TRUE(Widget(ids::kSetting)->isVisible());
+  EXPECT_EQ(Places(*this)[ids::kSetting].top() / 2, Places(*this)[ids::kBalanced].top() / 2)
+      << "the setting takes the balanced check box's row";
+}
+
+TEST_F(WindowLayout, EditsSitBesideTheirUnits) {
+  Start();
+  Click(ids::kGlycol);
+  const std::map<int, QRect> places = Places(*this);
+  for (const auto& [edit, unit] :
+       {std::pair{ids::kDensity, ids::kDensityUnit}, std::pair{ids::kP1, ids::kP1Unit},
+        std::pair{ids::kFlow, ids::kFlowUnit}}) {
+    EXPECT_LE(places.at(unit).left() - places.at(edit).right(), 8) << edit;
+    EXPECT_GE(places.at(unit).left(), places.at(edit).right()) << edit;
   }
 }
 
@@ -159,6 +235,10 @@ TEST_F(WindowAccessibility, EveryReachableControlHasAUniqueName) {
       {ids::kCopperCapillary, "Медь — Металл капилляра"},
       {ids::kRegulatorDescription, "Техническая информация — Результат подбора регулятора"},
       {ids::kElectricValues, "Результат подбора привода — Электропривод"},
+      {ids::kRegulatorValues, "Результат подбора регулятора — значения"},
+      {ids::kControllerValues, "Результат подбора автоматики — значения"},
+      {ids::kCalculatedData, "Расчетные данные — значения"},
+      {ids::kDrop, "Перепад давления на клапане *(ΔP)"},
       {ids::kP2Unit, "Выходное избыточное давл. в регулируемом контуре *(Р2) — единица измерения"},
       {ids::kSafetyFactor, "Учитывать коэффициент запаса K — значение"},
       {ids::kActuatorEmpty, "Подбор привода — не выбран"},
@@ -167,6 +247,85 @@ TEST_F(WindowAccessibility, EveryReachableControlHasAUniqueName) {
   for (const Expected& e : expected) {
     EXPECT_EQ(Widget(e.id)->accessibleName(), QString::fromUtf8(e.name)) << e.id;
   }
+}
+
+QAccessibleInterface* Accessible(WindowTest& t, int id) {
+  return QAccessible::queryAccessibleInterface(t.Widget(id));
+}
+
+// What a screen reader does through the accessibility bus: it reads roles, names and texts and
+// asks for actions; an action runs the same handler as a click.
+TEST_F(WindowAccessibility, RadiosAreRadiosAndTheirToggleActionRunsTheModeRules) {
+  Start();
+  QAccessibleInterface* steam = Accessible(*this, ids::kSteam);
+  ASSERT_NE(steam, nullptr);
+  EXPECT_EQ(steam->role(), QAccessible::RadioButton);
+  EXPECT_EQ(Accessible(*this, ids::kCheckCavitation)->role(), QAccessible::CheckBox);
+  ASSERT_NE(steam->actionInterface(), nullptr);
+  ASSERT_TRUE(
+      steam->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+
+  steam->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(steam->state().checked);
+  EXPECT_FALSE(Accessible(*this, ids::kWater)->state().checked) << "Вода is unchecked by the rule";
+  EXPECT_TRUE(Widget(ids::kP2)->isHidden()) << "the steam rule hides P2";
+  steam->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(steam->state().checked) << "a checked radio stays checked, as under the mouse";
+
+  // A check box's toggle goes through its handler too: K's edit follows its check box.
+  QAccessibleInterface* useK = Accessible(*this, ids::kUseSafetyFactor);
+  const bool kEnabled = Widget(ids::kSafetyFactor)->isEnabled();
+  useK->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(Widget(ids::kSafetyFactor)->isEnabled(), !kEnabled);
+}
+
+TEST_F(WindowAccessibility, NamesFollowTheCaptionsTheUserSees) {
+  Start();
+  Click(ids::kSteam);
+  EXPECT_EQ(Accessible(*this, ids::kDrop)->text(QAccessible::Name),
+            QString::fromUtf8("Относительный перепад давления *(δ)"));
+  EXPECT_EQ(Widget(ids::kDropUnit)->accessibleName(),
+            QString::fromUtf8("Относительный перепад давления *(δ) — единица измерения"));
+  Click(ids::kWater);
+  EXPECT_EQ(Accessible(*this, ids::kDrop)->text(QAccessible::Name),
+            QString::fromUtf8("Перепад давления на клапане *(ΔP)"));
+  // A drop-down list is announced by its entry; its description says which list it is.
+  EXPECT_EQ(Accessible(*this, ids::kFlowUnit)->text(QAccessible::Description),
+            QString::fromUtf8("Расход среды *(G) — единица измерения"));
+}
+
+TEST_F(WindowAccessibility, ResultsAreReadableTextWithNamesOfTheirOwn) {
+  CalculateThreeWay(*this);
+  for (int id : {ids::kRegulatorValues, ids::kElectricValues, ids::kControllerValues,
+                 ids::kCalculatedData}) {
+    QAccessibleInterface* block = Accessible(*this, id);
+    ASSERT_NE(block, nullptr) << id;
+    ASSERT_NE(block->textInterface(), nullptr) << id;
+    const QString text = As<QLabel>(id)->text();
+    EXPECT_EQ(block->textInterface()->text(0, block->textInterface()->characterCount()), text)
+        << id;
+    const ControlEntry* entry = FindControlEntry(id);
+    EXPECT_NE(block->text(QAccessible::Name),
+              QString::fromUtf8(FindControlEntry(entry->caption)->text))
+        << id << " shares its name with its area's caption";
+  }
+  QAccessibleInterface* regulator = Accessible(*this, ids::kRegulatorValues);
+  EXPECT_TRUE(regulator->textInterface()
+                  ->text(0, regulator->textInterface()->characterCount())
+                  .contains(QString::fromUtf8("трехходовой седельный, чугун СЧ20")));
+}
+
+TEST_F(WindowAccessibility, SectionPicturesArePressableButtons) {
+  Start();
+  QAccessibleInterface* ticked = Accessible(*this, ids::kActuatorTicked);
+  EXPECT_EQ(ticked->role(), QAccessible::Button);
+  ASSERT_TRUE(
+      ticked->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  ticked->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Widget(ids::kActuatorTicked)->isHidden());
+  EXPECT_TRUE(Widget(ids::kActuatorEmpty)->isVisible()) << "the actuator section is off";
+  EXPECT_FALSE(Widget(ids::kElectric)->isEnabled());
+  EXPECT_EQ(Accessible(*this, ids::kBanner)->role(), QAccessible::Graphic);
 }
 
 // The panels after "Расчет" on typed inputs equal what selvio-cli select prints for the same
@@ -311,6 +470,243 @@ TEST_F(WindowExit, CloseBoxSavesNothingAndTheNextStartHasTheLastSavedInputs) {
 
   Start();
   EXPECT_EQ(As<QLineEdit>(ids::kP1)->text(), QStringLiteral("7"));
+}
+
+using WindowKeyboard = WindowTest;
+
+TEST_F(WindowKeyboard, F9AndCtrlEnterCalculateFromAnywhereOnTheForm) {
+  struct Case {
+    const char* name;
+    int focused;
+    QKeyCombination keys;
+  };
+  const Case cases[] = {
+      {"F9 in an edit", ids::kP1, QKeyCombination(Qt::Key_F9)},
+      {"Ctrl+Enter in an edit", ids::kFlow, QKeyCombination(Qt::ControlModifier, Qt::Key_Return)},
+      {"F9 on a radio", ids::kWater, QKeyCombination(Qt::Key_F9)},
+  };
+  ASSERT_TRUE(QFile::copy(dir_.filePath(QStringLiteral("example.crp")),
+                          dir_.filePath(QStringLiteral("user.bin"))));
+  for (const Case& c : cases) {
+    Start();
+    MessageBoxAnswerer messages;
+    ASSERT_FALSE(Widget(ids::kOtherConfiguration)->isEnabled());
+    Widget(c.focused)->setFocus();
+    QTest::keyClick(Widget(c.focused), c.keys.key(), c.keys.keyboardModifiers());
+    EXPECT_TRUE(Widget(ids::kOtherConfiguration)->isEnabled()) << c.name << ": nothing calculated";
+    EXPECT_TRUE(Window().isVisible()) << c.name;
+  }
+  EXPECT_TRUE(Widget(ids::kCalculate)->toolTip().contains(QStringLiteral("F9")));
+  EXPECT_TRUE(Widget(ids::kCalculate)->toolTip().contains(QStringLiteral("Ctrl+Enter")));
+}
+
+// While it lives, closes every file dialog that opens and keeps its title.
+class FileDialogCloser {
+ public:
+  FileDialogCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        titles_ << dialog->windowTitle();
+        dialog->reject();
+      }
+    });
+    timer_.start(10);
+  }
+  const QStringList& Titles() const { return titles_; }
+
+ private:
+  QTimer timer_;
+  QStringList titles_;
+};
+
+TEST_F(WindowKeyboard, CtrlOOpensAndCtrlSSaves) {
+  Start();
+  FileDialogCloser closer;
+  QTest::keyClick(Widget(ids::kP1), Qt::Key_O, Qt::ControlModifier);
+  Window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+  QTest::keyClick(Widget(ids::kP1), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(closer.Titles().size(), 2);
+  EXPECT_TRUE(Window().isVisible());
+}
+
+// Top to bottom in each column (its result area under it), then the command strip.
+TEST_F(WindowKeyboard, TabFollowsTheReadingOrder) {
+  Start();
+  std::vector<QWidget*> chain;
+  QWidget* widget = Widget(ids::kControlValve);
+  for (int step = 0; step < 400 && (chain.empty() || widget != chain.front()); ++step) {
+    chain.push_back(widget);
+    widget = widget->nextInFocusChain();
+  }
+  const auto position = [&](int id) {
+    return std::find(chain.begin(), chain.end(), Widget(id)) - chain.begin();
+  };
+  const int order[] = {ids::kControlValve,
+                       ids::kReducingValve,
+                       ids::kWater,
+                       ids::kSteam,
+                       ids::kGlycol,
+                       ids::kFlanged,
+                       ids::kTwoWay,
+                       ids::kBalanced,
+                       ids::kUseSafetyFactor,
+                       ids::kSafetyFactor,
+                       ids::kP1,
+                       ids::kP1Unit,
+                       ids::kP2,
+                       ids::kTemperature,
+                       ids::kDrop,
+                       ids::kFlow,
+                       ids::kFlowCalc,
+                       ids::kRegulatorDescription,
+                       ids::kElectric,
+                       ids::kThreePoint,
+                       ids::kLimitSwitches,
+                       ids::kActuatorDescription,
+                       ids::kControllerOneCircuit,
+                       ids::kHeatCarrierSensors,
+                       ids::kRoomSensors,
+                       ids::kControllerDescription,
+                       ids::kCalculate,
+                       ids::kOpen,
+                       ids::kExit};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    EXPECT_LT(position(order[i - 1]), position(order[i])) << order[i - 1] << " before " << order[i];
+  }
+}
+
+TEST_F(WindowKeyboard, SectionPicturesAnswerSpaceAndEnter) {
+  Start();
+  Widget(ids::kActuatorTicked)->setFocus();
+  QTest::keyClick(Widget(ids::kActuatorTicked), Qt::Key_Return);
+  EXPECT_TRUE(Widget(ids::kActuatorEmpty)->isVisible()) << "Enter switches the section off";
+  EXPECT_TRUE(Window().isVisible()) << "Enter on a picture is not \"Выход\"";
+  Widget(ids::kActuatorEmpty)->setFocus();
+  QTest::keyClick(Widget(ids::kActuatorEmpty), Qt::Key_Space);
+  EXPECT_TRUE(Widget(ids::kActuatorTicked)->isVisible()) << "Space switches it on again";
+  EXPECT_FALSE(SettingsWritten());
+}
+
+// "Другая конфигурация" on data/example.crp: the first two candidates are ВКФ-2-32-16 (Kvs 16,
+// two actuators) and ВКФ-2-40-25 (Kvs 25, one actuator), as selvio-cli lists them.
+TEST_F(WindowCalculation, CandidateListsKeepTheChoiceAClickOnEmptySpaceWouldClear) {
+  ASSERT_TRUE(QFile::copy(dir_.filePath(QStringLiteral("example.crp")),
+                          dir_.filePath(QStringLiteral("user.bin"))));
+  Start();
+  Click(ids::kCalculate);
+  QString hint;
+  int actuatorRowAfterEmptyClick = -2;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    driver.stop();
+    auto* valves = dialog->findChild<QListWidget*>(QStringLiteral("id1079"));
+    auto* actuators = dialog->findChild<QListWidget*>(QStringLiteral("id1077"));
+    hint = valves->item(0)->toolTip();
+    QTest::mouseClick(valves->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      valves->visualItemRect(valves->item(1)).center());
+    // Below the only entry of the right list.
+    const QRect entry = actuators->visualItemRect(actuators->item(0));
+    QTest::mouseClick(actuators->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(entry.center().x(), entry.bottom() + 20));
+    actuatorRowAfterEmptyClick = actuators->selectedItems().isEmpty()
+                                     ? -1
+                                     : actuators->row(actuators->selectedItems().front());
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("id1081")), Qt::LeftButton);
+  });
+  driver.start(10);
+  Click(ids::kOtherConfiguration);
+  EXPECT_EQ(hint, QString::fromUtf8("Пропускная способн. Kvs, м³/ч: 16.0"));
+  EXPECT_EQ(actuatorRowAfterEmptyClick, 0);
+  EXPECT_EQ(program_->View().Result().shownCandidate, 1);
+  EXPECT_TRUE(
+      As<QLabel>(ids::kRegulatorValues)->text().startsWith(QString::fromUtf8("ВКФ-2-40-25")))
+      << "OK applies the pair the user sees selected";
+}
+
+TEST_F(WindowCalculation, TheAboutBoxIsASmallDialog) {
+  Start();
+  QSize size;
+  int okWidth = 0;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    driver.stop();
+    size = dialog->size();
+    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("id1"));
+    okWidth = ok->width();
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  driver.start(10);
+  Click(ids::kLogo);
+  EXPECT_LT(size.width(), 520) << "the text breaks into lines";
+  EXPECT_LT(okWidth, size.width() / 2) << "\"ОК\" keeps a button's width";
+}
+
+// Qt's own texts (the file dialogs, the overwrite question, the edits' context menu) speak
+// Russian once the window has installed Qt's translation.
+TEST(WindowTranslation, QtsOwnTextsAreRussian) {
+  TestApplication();
+  QTranslator* translator = InstallQtTranslation();
+  ASSERT_NE(translator, nullptr) << "qtbase_ru.qm is missing (qt6-translations-l10n)";
+  QLineEdit edit;
+  std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList actions;
+  for (QAction* action : menu->actions()) actions << action->text().section('\t', 0, 0).remove('&');
+  EXPECT_TRUE(actions.contains(QString::fromUtf8("Вставить"))) << actions.join('|').toStdString();
+  EXPECT_FALSE(actions.contains(QStringLiteral("Paste")));
+
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+  ASSERT_NE(lookIn, nullptr);
+  EXPECT_NE(lookIn->text(), QStringLiteral("Look in:"));
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
+}
+
+// "Сохранить как" onto an existing file asks before replacing it (a saved selection replaced by
+// mistake is lost), in Russian.
+TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
+  TestApplication();
+  QTranslator* translator = InstallQtTranslation();
+  ASSERT_NE(translator, nullptr);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("saved.crp"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+
+  QWidget window;
+  QtControls controls(&window);
+  QString question;
+  bool named = false;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (box->buttonRole(button) == QMessageBox::YesRole) button->click();
+      }
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !named) {
+      named = true;
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }
+  });
+  driver.start(10);
+  const std::optional<QString> chosen =
+      controls.ChooseFileToSave({QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"),
+                                 QString(), QStringLiteral("crp")});
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("saved.crp"));
+  EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
 }
 
 TEST(WindowStart, WithoutADisplayItSaysSoAndFails) {

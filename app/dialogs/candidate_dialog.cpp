@@ -4,8 +4,20 @@
 #include <utility>
 
 #include "app/form/selvio_view.h"
+#include "output/value_text.h"
 
 namespace selvio {
+
+namespace {
+
+// The entry's line of the result panel that tells its capacity, as the panel prints it; the
+// entry's own text has no room for it.
+QString KvsHint(float kvs) {
+  return QString::fromUtf8("Пропускная способн. Kvs, м³/ч: ") +
+         FormatNumber("%.1f", static_cast<double>(kvs));
+}
+
+}  // namespace
 
 CKlapansDlg::CKlapansDlg(std::vector<CandidateEntry> entries, int chosenCandidate,
                          int chosenActuator)
@@ -30,6 +42,9 @@ void CKlapansDlg::Initialise(DialogControls& controls) {
   using namespace klapans_ids;
   controls.ClearList(kCandidates);
   for (const CandidateEntry& entry : entries_) controls.AppendListEntry(kCandidates, entry.Label());
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    controls.SetListEntryHint(kCandidates, static_cast<int>(i), KvsHint(entries_[i].kvs));
+  }
   controls.SelectListEntry(kCandidates, chosenCandidate_);
   OnCandidateSelected(controls);
   controls.SelectListEntry(kActuators, chosenActuator_);

@@ -16,14 +16,17 @@ DialogTemplate CalcRashodDlg::Template() const {
   return {
       131,
       QString::fromUtf8("Расчет расхода по тепловой нагрузке"),
+      // The two temperatures of the schedule read as "95 – 70"; the heat load's edit sits under
+      // the first one.
       {{kScheduleCaption, ControlType::Label, QString::fromUtf8("Температурный график, °С:"), 0, 0},
        {kSupplyTemperature, ControlType::Edit, {}, 0, 1},
-       {kReturnTemperature, ControlType::Edit, {}, 0, 2},
+       {kScheduleSeparator, ControlType::Label, QString::fromUtf8("–"), 0, 2},
+       {kReturnTemperature, ControlType::Edit, {}, 0, 3},
        {kHeatPowerCaption, ControlType::Label, QString::fromUtf8("Тепловая мощность:"), 1, 0},
        {kHeatPower, ControlType::Edit, {}, 1, 1},
-       {kHeatPowerUnit, ControlType::Label, QString::fromUtf8("кВт"), 1, 2},
+       {kHeatPowerUnit, ControlType::Label, QString::fromUtf8("кВт"), 1, 2, 2},
        {ids::kOk, ControlType::Button, QStringLiteral("OK"), 2, 1},
-       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 2}},
+       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 3}},
       ids::kOk};
 }
 

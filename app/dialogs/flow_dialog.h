@@ -16,6 +16,7 @@ inline constexpr int kHeatPower = 1101;          // kW
 inline constexpr int kScheduleCaption = 1201;
 inline constexpr int kHeatPowerCaption = 1202;
 inline constexpr int kHeatPowerUnit = 1203;
+inline constexpr int kScheduleSeparator = 1204;
 }  // namespace rashod_ids
 
 // The three texts of the flow calculator: the heating schedule's two temperatures and the heat

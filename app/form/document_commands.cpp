@@ -81,17 +81,21 @@ void DocumentCommands::PrintReport() {
   // The copy is written before printing so that it is there even when nothing prints.
   const QString copy =
       QDir::current().absoluteFilePath(working_files::Name(working_files::kPrintCopy));
-  if (!WriteOdt(*document, copy)) {
+  const bool copied = WriteOdt(*document, copy);
+  if (!copied) {
     controls.ShowMessage(Text("Не удалось сохранить копию документа в файле %1.")
                              .arg(QDir::toNativeSeparators(copy)));
   }
   const PrintOutcome outcome = printer_->PrintOnDefaultPrinter(
       [&document](QPagedPaintDevice& printer) { return PaintDocumentPages(*document, printer); });
-  if (outcome == PrintOutcome::NoPrinter) {
-    controls.ShowMessage(Text("Принтер по умолчанию не найден. Документ не напечатан."));
-  } else if (outcome == PrintOutcome::Failed) {
-    controls.ShowMessage(Text("Не удалось напечатать документ."));
+  if (outcome == PrintOutcome::Printed) return;
+  QString message = outcome == PrintOutcome::NoPrinter
+                        ? Text("Принтер по умолчанию не найден. Документ не напечатан.")
+                        : Text("Не удалось напечатать документ.");
+  if (copied) {
+    message += Text(" Его копия сохранена в файле %1.").arg(QDir::toNativeSeparators(copy));
   }
+  controls.ShowMessage(message);
 }
 
 void DocumentCommands::EmailReport() {

@@ -14,13 +14,14 @@ DialogTemplate CAboutDlg::Template() const {
   DialogTemplate dialog;
   dialog.id = kTemplateId;
   dialog.title = QStringLiteral("About Selvio");
+  // The picture beside the text, "ОК" under the text's right end at its own width.
   dialog.controls = {
       {kPicture, ControlType::Picture, QStringLiteral(":/selvio/logo.png"), 0, 0},
       {kText, ControlType::Label,
        QString::fromUtf8("Программа для подбора регуляторов температры, расхода и перепада "
                          "давления. Версия 1.2"),
-       0, 1},
-      {ids::kOk, ControlType::Button, QString::fromUtf8("ОК"), 1, 1},
+       0, 1, 2},
+      {ids::kOk, ControlType::Button, QString::fromUtf8("ОК"), 1, 2},
   };
   dialog.defaultButton = ids::kOk;
   return dialog;

@@ -13,12 +13,8 @@ namespace {
 
 const QString kSeparator = QStringLiteral(" — ");
 
-QString EntryText(int id) {
-  const ControlEntry* entry = FindControlEntry(id);
-  if (!entry) return {};
-  QString text = QString::fromUtf8(entry->text).trimmed();
-  while (text.endsWith(QLatin1Char(':'))) text.chop(1);
-  return text.trimmed();
+bool IsValueBlock(const ControlEntry& entry) {
+  return entry.kind == ControlType::Label && entry.text[0] == '\0';
 }
 
 const Placement* FindPlacement(int id) {
@@ -31,7 +27,7 @@ const Placement* FindPlacement(int id) {
 bool IsNamed(const ControlEntry& entry) {
   switch (entry.kind) {
     case ControlType::Label:
-      return entry.text[0] == '\0';  // a value block
+      return IsValueBlock(entry);
     case ControlType::Picture:
       return entry.id != ids::kLogo && entry.id != ids::kBanner;
     default:
@@ -39,30 +35,49 @@ bool IsNamed(const ControlEntry& entry) {
   }
 }
 
-QString BaseName(const ControlEntry& entry) {
-  switch (entry.kind) {
-    case ControlType::Button:
-    case ControlType::Radio:
-    case ControlType::CheckBox:
-      return EntryText(entry.id);
-    case ControlType::Picture: {
-      const FormPicture* picture = FindFormPicture(entry.id);
-      return EntryText(entry.caption) + kSeparator +
-             QString::fromUtf8(picture ? picture->state : "");
+class Namer {
+ public:
+  explicit Namer(const ShownLabelText& shownText) : shownText_(shownText) {}
+
+  // The text of `id` as a name: without the colon that ends a caption.
+  QString EntryText(int id) const {
+    const ControlEntry* entry = FindControlEntry(id);
+    if (!entry) return {};
+    QString text = entry->kind == ControlType::Label && shownText_ ? shownText_(id)
+                                                                   : QString::fromUtf8(entry->text);
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text.trimmed();
+  }
+
+  QString BaseName(const ControlEntry& entry) const {
+    switch (entry.kind) {
+      case ControlType::Button:
+      case ControlType::Radio:
+      case ControlType::CheckBox:
+        return EntryText(entry.id);
+      case ControlType::Picture: {
+        const FormPicture* picture = FindFormPicture(entry.id);
+        return EntryText(entry.caption) + kSeparator +
+               QString::fromUtf8(picture ? picture->state : "");
+      }
+      default:
+        break;
     }
-    default:
-      break;
+    const ControlEntry* caption = FindControlEntry(entry.caption);
+    if (!caption) return {};
+    if (caption->kind == ControlType::Edit) {
+      return BaseName(*caption) + kSeparator + QString::fromUtf8("единица измерения");
+    }
+    if (caption->kind == ControlType::CheckBox) {
+      return EntryText(caption->id) + kSeparator + QString::fromUtf8("значение");
+    }
+    return EntryText(caption->id);
   }
-  const ControlEntry* caption = FindControlEntry(entry.caption);
-  if (!caption) return {};
-  if (caption->kind == ControlType::Edit) {
-    return BaseName(*caption) + kSeparator + QString::fromUtf8("единица измерения");
-  }
-  if (caption->kind == ControlType::CheckBox) {
-    return EntryText(caption->id) + kSeparator + QString::fromUtf8("значение");
-  }
-  return EntryText(caption->id);
-}
+
+ private:
+  const ShownLabelText& shownText_;
+};
 
 // Appends `context(id)` to every name that another control shares.
 void Disambiguate(std::map<int, QString>& names, const std::function<QString(int)>& context) {
@@ -76,22 +91,42 @@ void Disambiguate(std::map<int, QString>& names, const std::function<QString(int
 
 }  // namespace
 
-std::map<int, QString> FormAccessibleNames() {
+std::map<int, QString> FormAccessibleNames(const ShownLabelText& shownText) {
+  const Namer namer(shownText);
   std::map<int, QString> names;
   for (const ControlEntry& entry : FormControlInventory()) {
-    if (IsNamed(entry)) names[entry.id] = BaseName(entry);
+    if (IsNamed(entry)) names[entry.id] = namer.BaseName(entry);
   }
-  Disambiguate(names, [](int id) {
+  Disambiguate(names, [&namer](int id) {
     const ControlEntry* entry = FindControlEntry(id);
-    return entry ? EntryText(entry->caption) : QString();
+    return entry ? namer.EntryText(entry->caption) : QString();
   });
-  Disambiguate(names, [](int id) {
+  Disambiguate(names, [&namer](int id) {
     const Placement* placement = FindPlacement(id);
     if (!placement) return QString();
     const int group = GroupTitleId(placement->group);
-    return EntryText(group != 0 ? group : AreaTitleId(placement->area));
+    return namer.EntryText(group != 0 ? group : AreaTitleId(placement->area));
   });
+  // The area's caption is a label a screen reader reads by that very name.
+  for (auto& [id, name] : names) {
+    const ControlEntry* entry = FindControlEntry(id);
+    if (IsValueBlock(*entry) && name == namer.EntryText(entry->caption)) {
+      name += kSeparator + QString::fromUtf8("значения");
+    }
+  }
   return names;
+}
+
+bool NamesFollowLabel(int id) {
+  const ControlEntry* label = FindControlEntry(id);
+  if (!label || label->kind != ControlType::Label) return false;
+  for (const ControlEntry& entry : FormControlInventory()) {
+    if (entry.caption == id) return true;
+  }
+  for (const Placement& placement : FormPlacement()) {
+    if (AreaTitleId(placement.area) == id) return true;
+  }
+  return false;
 }
 
 }  // namespace selvio

@@ -5,30 +5,43 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
-#include "app/window/accessible_names.h"
 #include "app/window/form_pictures.h"
 #include "app/window/form_placement.h"
+#include "platform/qt/text_label.h"
 
 namespace selvio {
 namespace {
 
+// The areas in reading order: each column top to bottom, then the command strip.
 constexpr FormArea kAreas[] = {
-    FormArea::RegulatorColumn, FormArea::ActuatorColumn, FormArea::ControllerColumn,
-    FormArea::RegulatorResult, FormArea::ActuatorResult, FormArea::ControllerResult,
-    FormArea::CalculatedData,  FormArea::Commands,       FormArea::Bottom};
+    FormArea::RegulatorColumn, FormArea::RegulatorResult,  FormArea::ActuatorColumn,
+    FormArea::ActuatorResult,  FormArea::ControllerColumn, FormArea::ControllerResult,
+    FormArea::CalculatedData,  FormArea::Commands,         FormArea::Bottom};
 
 bool IsFramed(FormArea area) { return area != FormArea::Bottom; }
+
+bool IsInputColumn(FormArea area) {
+  return area == FormArea::RegulatorColumn || area == FormArea::ActuatorColumn ||
+         area == FormArea::ControllerColumn;
+}
 
 bool IsHeading(int id) {
   for (FormArea area : kAreas) {
     if (AreaTitleId(area) == id) return true;
   }
   return false;
+}
+
+// A value block of a result area: a label the panels fill, with no text of its own.
+bool IsValueBlock(const ControlEntry& entry) {
+  return entry.kind == ControlType::Label && entry.text[0] == '\0';
 }
 
 QFrame* NewArea(QWidget* form, FormArea area) {
@@ -61,25 +74,55 @@ void Decorate(QWidget* widget, const ControlEntry& entry, const Placement& place
       label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     }
   }
-  // Long captions of the input columns may break into two lines, so the form fits a 1366
-  // pixel screen; the result blocks never wrap, their lines must stay beside each other.
-  const bool inputColumn = placement.area == FormArea::RegulatorColumn ||
-                           placement.area == FormArea::ActuatorColumn ||
-                           placement.area == FormArea::ControllerColumn;
-  if (inputColumn && entry.kind == ControlType::Label && !IsHeading(entry.id)) {
-    static_cast<QLabel*>(widget)->setWordWrap(true);
+  // Captions of the input columns may break into two lines, so the form fits a 1366 × 700
+  // screen. A value block never widens its column: a catalogue text too long for it is cut
+  // with "…" and read whole from its tooltip and by assistive technology; its lines stay
+  // beside the lines of the label block.
+  if (entry.kind == ControlType::Label && !IsHeading(entry.id)) {
+    if (IsInputColumn(placement.area)) static_cast<QLabel*>(widget)->setWordWrap(true);
+    if (IsValueBlock(entry)) static_cast<TextLabel*>(widget)->SetElidedLines(true);
   }
-  // A number in a cell of its own needs little room; Qt's edits ask for about 17 characters.
-  if (entry.kind == ControlType::Edit && placement.columnSpan == 1) widget->setMaximumWidth(48);
+  // A number needs room for about seven digits; Qt's edits ask for seventeen characters.
+  if (entry.kind == ControlType::Edit) {
+    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                            12);
+  }
+}
+
+// Every widget that takes the focus, in reading order: area by area, then row by row and left
+// to right.
+std::vector<QWidget*> ReadingOrder(const QtControls& controls) {
+  std::vector<const Placement*> placements;
+  for (const Placement& placement : FormPlacement()) placements.push_back(&placement);
+  const auto areaRank = [](FormArea area) {
+    return static_cast<int>(std::find(std::begin(kAreas), std::end(kAreas), area) -
+                            std::begin(kAreas));
+  };
+  std::stable_sort(placements.begin(), placements.end(),
+                   [&](const Placement* a, const Placement* b) {
+                     if (a->area != b->area) return areaRank(a->area) < areaRank(b->area);
+                     if (a->row != b->row) return a->row < b->row;
+                     return a->column < b->column;
+                   });
+  std::vector<QWidget*> widgets;
+  for (const Placement* placement : placements) {
+    QWidget* widget = controls.Widget(placement->id);
+    if (widget && widget->focusPolicy() != Qt::NoFocus) widgets.push_back(widget);
+  }
+  return widgets;
 }
 
 }  // namespace
+
+void OrderTabs(const QtControls& controls) {
+  const std::vector<QWidget*> order = ReadingOrder(controls);
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
 void BuildFormWidgets(QWidget* form, QtControls& controls) {
   std::map<FormArea, QFrame*> areas;
   for (FormArea area : kAreas) areas[area] = NewArea(form, area);
 
-  const std::map<int, QString> names = FormAccessibleNames();
   std::map<FormArea, int> rows;
   for (const Placement& placement : FormPlacement()) {
     const ControlEntry* entry = FindControlEntry(placement.id);
@@ -88,9 +131,6 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
     QWidget* widget =
         controls.Create(entry->id, entry->kind, QString::fromUtf8(entry->text), frame);
     Decorate(widget, *entry, placement);
-    if (auto name = names.find(entry->id); name != names.end()) {
-      widget->setAccessibleName(name->second);
-    }
     static_cast<QGridLayout*>(frame->layout())
         ->addWidget(widget, placement.row, placement.column, 1, placement.columnSpan);
     rows[placement.area] = std::max(rows[placement.area], placement.row + 1);
@@ -109,24 +149,34 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
       grid->setRowStretch(rows[area], 1);
     }
   }
-  auto* resultColumn = new QVBoxLayout;
-  resultColumn->addWidget(areas[FormArea::ControllerResult]);
-  resultColumn->addWidget(areas[FormArea::CalculatedData]);
+  // Extra width of the regulator column goes to its captions, so edits stay beside their units.
+  auto* regulatorGrid = static_cast<QGridLayout*>(areas[FormArea::RegulatorColumn]->layout());
+  regulatorGrid->setColumnStretch(0, 1);
+  regulatorGrid->setColumnStretch(1, 1);
+
+  // The controller column is short: its result area sits right under it, and the calculated
+  // data get the width of that column and the command strip under both.
+  auto* controllerColumn = new QVBoxLayout;
+  controllerColumn->setSpacing(3);
+  controllerColumn->addWidget(areas[FormArea::ControllerColumn], 1);
+  controllerColumn->addWidget(areas[FormArea::ControllerResult]);
 
   auto* layout = new QGridLayout(form);
   layout->setContentsMargins(3, 3, 3, 3);
   layout->setSpacing(3);
   layout->addWidget(areas[FormArea::RegulatorColumn], 0, 0);
   layout->addWidget(areas[FormArea::ActuatorColumn], 0, 1);
-  layout->addWidget(areas[FormArea::ControllerColumn], 0, 2);
+  layout->addLayout(controllerColumn, 0, 2);
   layout->addWidget(areas[FormArea::Commands], 0, 3);
   layout->addWidget(areas[FormArea::RegulatorResult], 1, 0);
   layout->addWidget(areas[FormArea::ActuatorResult], 1, 1);
-  // The calculated data need the width of the controller column and the command strip.
-  layout->addLayout(resultColumn, 1, 2, 1, 2);
+  layout->addWidget(areas[FormArea::CalculatedData], 1, 2, 1, 2);
   layout->addWidget(areas[FormArea::Bottom], 2, 0, 1, 4);
-  // A wider window widens the three columns; the command strip keeps its width.
-  for (int column = 0; column < 3; ++column) layout->setColumnStretch(column, 1);
+  // Each column gets the width its contents ask for (long captions on two lines, no more); a
+  // wider window widens the three columns, the command strip keeps its width. A taller one
+  // gives the room to the result areas, and the banner stays at the bottom edge.
+  areas[FormArea::Commands]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  layout->setRowStretch(1, 1);
 }
 
 }  // namespace selvio

@@ -11,4 +11,9 @@ namespace selvio {
 // with the radio groups.
 void BuildFormWidgets(QWidget* form, QtControls& controls);
 
+// Makes Tab follow the form's reading order: top to bottom in each column with its result area
+// under it, then the command strip. Run once every control that takes the focus does (a picture
+// takes it once a handler is bound to it).
+void OrderTabs(const QtControls& controls);
+
 }  // namespace selvio

@@ -1,12 +1,16 @@
 #include "app/window/main_window.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
+#include <algorithm>
 
 #include "app/form/control_ids.h"
 #include "app/window/about_dialog.h"
+#include "app/window/accessible_names.h"
 #include "app/window/form_widgets.h"
 #include "platform/qt/qt_dialog_host.h"
 
@@ -27,21 +31,66 @@ CMainFrame::CMainFrame() {
   controls_ = std::make_unique<QtControls>(form_);
   controls_->SetDialogRunner(RunQtDialog);
   BuildFormWidgets(form_, *controls_);
+  NameControls();
+  // The medium rules change the caption of the pressure drop: its edit is renamed with it.
+  controls_->SetTextObserver([this](int id) {
+    if (NamesFollowLabel(id)) NameControls();
+  });
+  AddShortcuts();
   scrollArea_->setWidget(form_);
   setCentralWidget(scrollArea_);
 }
 
+void CMainFrame::NameControls() {
+  const std::map<int, QString> names =
+      FormAccessibleNames([this](int id) { return controls_->Text(id); });
+  for (const auto& [id, name] : names) {
+    QWidget* widget = controls_->Widget(id);
+    if (!widget || widget->accessibleName() == name) continue;
+    widget->setAccessibleName(name);
+    // A drop-down list is announced by its current entry: the description tells which it is.
+    if (qobject_cast<QComboBox*>(widget)) widget->setAccessibleDescription(name);
+  }
+}
+
+void CMainFrame::AddShortcuts() {
+  const struct {
+    QKeySequence keys;
+    int id;
+  } shortcuts[] = {
+      {QKeySequence(Qt::Key_F9), ids::kCalculate},
+      {QKeySequence(Qt::CTRL | Qt::Key_Return), ids::kCalculate},
+      {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Enter), ids::kCalculate},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), ids::kOpen},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), ids::kSaveAs},
+  };
+  for (const auto& shortcut : shortcuts) {
+    const int id = shortcut.id;
+    auto* key = new QShortcut(shortcut.keys, this);
+    QObject::connect(key, &QShortcut::activated, this, [this, id] { controls_->Activate(id); });
+  }
+  controls_->Widget(ids::kCalculate)->setToolTip(QString::fromUtf8("Расчет (F9, Ctrl+Enter)"));
+  controls_->Widget(ids::kOpen)->setToolTip(QString::fromUtf8("Открыть (Ctrl+O)"));
+  controls_->Widget(ids::kSaveAs)->setToolTip(QString::fromUtf8("Сохранить как (Ctrl+S)"));
+}
+
 QSize CMainFrame::FittedSize() const {
   const QSize form = form_->sizeHint();
-  const int scrollBar = scrollArea_->verticalScrollBar()->sizeHint().width();
-  QSize wanted(form.width() + scrollBar, form.height());
+  QSize free(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   if (const QScreen* screen = this->screen()) {
-    const QRect free = screen->availableGeometry();
     const int frameWidth = frameGeometry().width() - geometry().width();
     const int frameHeight = frameGeometry().height() - geometry().height();
-    wanted = wanted.boundedTo(QSize(free.width() - frameWidth, free.height() - frameHeight));
+    free = screen->availableGeometry().size() - QSize(frameWidth, frameHeight);
   }
-  return wanted;
+  // Captions that wrap make the form taller at a narrower width. The height is taken for the
+  // width a scroll bar would leave, so the scroll area never finds the form a little too tall
+  // for its width; a scroll bar takes room only when the form is taller than the screen.
+  const int scrollBar = scrollArea_->verticalScrollBar()->sizeHint().width();
+  const int width = std::min(form.width(), free.width());
+  const int height = form_->hasHeightForWidth()
+                         ? std::max(form.height(), form_->heightForWidth(width - scrollBar))
+                         : form.height();
+  return QSize(width + (height > free.height() ? scrollBar : 0), height).boundedTo(free);
 }
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
@@ -68,10 +117,12 @@ SelvioProgram::SelvioProgram() {
     CAboutDlg about;
     window_.Controls().RunModalDialog(about);
   });
+  OrderTabs(window_.Controls());
 }
 
 void SelvioProgram::Start() {
   view_->Initialise();
+  window_.winId();  // the window's frame is known once it exists
   window_.resize(window_.FittedSize());
   window_.show();
 }

@@ -7,18 +7,20 @@
 
 namespace selvio {
 
+void PictureLabel::Click() {
+  if (clickHandler_ && isVisible() && isEnabled()) clickHandler_();
+}
+
 void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   // A press dragged off the picture is no click.
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-      clickHandler_) {
-    clickHandler_();
-  }
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Click();
 }
 
 void PictureLabel::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && clickHandler_) {
-    clickHandler_();
+  const int key = event->key();
+  if (IsClickable() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    Click();
     return;
   }
   QLabel::keyPressEvent(event);

@@ -13,8 +13,11 @@
 #include <QSignalBlocker>
 
 #include "platform/dialog_keys.h"
+#include "platform/qt/accessible_controls.h"
+#include "platform/qt/choice_list.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/picture_label.h"
+#include "platform/qt/text_label.h"
 
 namespace selvio {
 namespace {
@@ -27,8 +30,8 @@ QString LabelText(const QString& text) {
 
 }  // namespace
 
-// Routes Enter and Esc pressed on a control: Enter on a button presses it, elsewhere it
-// presses the default button; Esc runs id 2.
+// Routes Enter and Esc pressed on a control: Enter on a button presses it, a clickable picture
+// takes it itself, elsewhere it presses the default button; Esc runs id 2.
 class QtControls::KeyFilter : public QObject {
  public:
   explicit KeyFilter(QtControls& controls) : controls_(controls) {}
@@ -42,6 +45,9 @@ class QtControls::KeyFilter : public QObject {
       return false;  // the open drop-down takes its own keys
     }
     if (IsEnterKey(key->key())) {
+      if (auto* picture = dynamic_cast<PictureLabel*>(watched); picture && picture->IsClickable()) {
+        return false;
+      }
       if (auto* button = qobject_cast<QPushButton*>(watched)) {
         button->click();
       } else {
@@ -61,7 +67,9 @@ class QtControls::KeyFilter : public QObject {
 };
 
 QtControls::QtControls(QWidget* window)
-    : window_(window), keyFilter_(std::make_unique<KeyFilter>(*this)) {}
+    : window_(window), keyFilter_(std::make_unique<KeyFilter>(*this)) {
+  InstallAccessibleControls();
+}
 
 QtControls::~QtControls() {
   for (auto& [id, control] : controls_) {
@@ -87,15 +95,11 @@ QWidget* QtControls::Create(int id, ControlType kind, const QString& text, QWidg
       break;
     case ControlType::List:
       widget = listStyle == ListStyle::DropDown ? static_cast<QWidget*>(new QComboBox(parent))
-                                                : new QListWidget(parent);
+                                                : new ChoiceList(parent);
       break;
-    case ControlType::Label: {
-      auto* label = new QLabel(parent);
-      label->setTextFormat(Qt::PlainText);  // catalogue texts are never read as markup
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      widget = label;
+    case ControlType::Label:
+      widget = new TextLabel(parent);
       break;
-    }
     case ControlType::Picture:
       widget = new PictureLabel(parent);
       break;
@@ -164,6 +168,8 @@ QWidget* QtControls::Widget(int id) const {
 
 void QtControls::PressEscape() { UserClicked(ids::kCancel); }
 
+void QtControls::Activate(int id) { UserClicked(id); }
+
 void QtControls::UserClicked(int id) {
   if (const Control* control = Find(id)) {
     if (control->widget->isHidden() || !control->widget->isEnabled()) return;
@@ -230,6 +236,7 @@ void QtControls::SetText(int id, const QString& text) {
     }
     case ControlType::Label:
       static_cast<QLabel*>(widget)->setText(LabelText(text));
+      if (textObserver_) textObserver_(id);
       break;
     case ControlType::Picture:
       if (!text.isEmpty()) static_cast<QLabel*>(widget)->setPixmap(QPixmap(text));
@@ -284,6 +291,21 @@ void QtControls::SelectListEntry(int id, int index) {
     } else {
       list->setCurrentRow(-1);
       list->clearSelection();
+    }
+  }
+}
+
+void QtControls::SetListEntryHint(int id, int index, const QString& hint) {
+  QWidget* widget = Widget(id);
+  if (auto* combo = qobject_cast<QComboBox*>(widget);
+      combo && index >= 0 && index < combo->count()) {
+    combo->setItemData(index, hint, Qt::ToolTipRole);
+    combo->setItemData(index, hint, Qt::AccessibleDescriptionRole);
+  }
+  if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    if (QListWidgetItem* item = list->item(index)) {
+      item->setToolTip(hint);
+      item->setData(Qt::AccessibleDescriptionRole, hint);
     }
   }
 }

@@ -21,7 +21,8 @@ enum class ListStyle { DropDown, ListBox };
 // the clicked radio and unchecks the rest of its group, and never unchecks a checked one),
 // handlers run only for a user's action, a drop-down list holds no selection until told, and
 // "\r\n" in a label's text breaks its line. Enter in an edit (or on a radio, check box or list)
-// presses the default button, Enter on a button presses that button, Esc runs id 2.
+// presses the default button, Enter on a button or a clickable picture presses that one, Esc
+// runs id 2. Assistive technology sees the controls as accessible_controls.h describes.
 class QtControls : public DialogControls {
  public:
   // `window` is where the controls live: message boxes and file dialogs open over it, and
@@ -32,7 +33,7 @@ class QtControls : public DialogControls {
   QtControls& operator=(const QtControls&) = delete;
 
   // Creates the widget of control `id` in `parent` and registers it: QRadioButton, QCheckBox,
-  // QLineEdit, QComboBox or QListWidget (by `listStyle`), QLabel (plain text), PictureLabel or
+  // QLineEdit, QComboBox or ChoiceList (by `listStyle`), TextLabel, PictureLabel or
   // QPushButton. `text` is set as SetText sets it; for a picture a non-empty text names the
   // image file or resource to show. A hidden control keeps its place in the layout.
   QWidget* Create(int id, ControlType kind, const QString& text, QWidget* parent,
@@ -55,6 +56,12 @@ class QtControls : public DialogControls {
   // In a dialog an unbound 1 or 2 closes it with OK or without.
   void PressEnter() { UserClicked(defaultButton_); }
   void PressEscape();
+  // The user's activation of `id` from elsewhere (a shortcut): as a click on it.
+  void Activate(int id);
+  // Told the id of each label whose text SetText changes, after the change.
+  void SetTextObserver(std::function<void(int id)> observer) {
+    textObserver_ = std::move(observer);
+  }
 
   void Show(int id, bool shown) override;
   void Enable(int id, bool enabled) override;
@@ -65,6 +72,7 @@ class QtControls : public DialogControls {
   void ClearList(int id) override;
   void AppendListEntry(int id, const QString& text) override;
   void SelectListEntry(int id, int index) override;
+  void SetListEntryHint(int id, int index, const QString& hint) override;
   int SelectedIndex(int id) const override;
   void ShowMessage(const QString& text) override;
   bool RunModalDialog(ModalDialog& dialog) override;
@@ -97,6 +105,7 @@ class QtControls : public DialogControls {
   std::map<int, Handler> handlers_;
   std::map<int, std::vector<int>> radioGroups_;  // radio id -> its whole group
   std::function<void(bool)> dialogEnd_;
+  std::function<void(int)> textObserver_;
   DialogRunner dialogRunner_;
   int defaultButton_ = 1;
 };

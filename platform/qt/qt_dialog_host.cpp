@@ -12,6 +12,8 @@
 namespace selvio {
 namespace {
 
+constexpr qsizetype kLongestCaption = 40;  // characters
+
 // A dialog whose Enter, Esc and close box go to its controls' handlers rather than to
 // QDialog's own accept and reject.
 class HostDialog : public QDialog {
@@ -50,9 +52,12 @@ bool RunQtDialog(ModalDialog& dialog, QWidget* parent) {
   for (const DialogControl& control : dialogTemplate.controls) {
     QWidget* widget =
         controls.Create(control.id, control.kind, control.text, &window, ListStyle::ListBox);
-    // A caption beside an edit lines up with the edit's text.
+    // A caption beside an edit lines up with the edit's text; a sentence (longer than any
+    // caption) breaks into lines rather than stretching the dialog.
     if (control.kind == ControlType::Label) {
-      static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      auto* label = static_cast<QLabel*>(widget);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      label->setWordWrap(control.text.size() > kLongestCaption);
     }
     grid->addWidget(widget, control.row, control.column, 1, control.columnSpan);
   }
