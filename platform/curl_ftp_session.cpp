@@ -85,11 +85,14 @@ FtpStatus DownloadStatus(CURLcode code) {
   }
 }
 
+// The longest wait on libcurl's sockets before its state is looked at again.
+constexpr int kPollSliceMs = 20;
+
 class CurlFtpSession : public FtpSession {
  public:
   CurlFtpSession(const FtpAddress& address, const FtpTimeouts& timeouts)
-      : address_(address), curl_(curl_easy_init()) {
-    if (curl_ == nullptr) return;
+      : address_(address), curl_(curl_easy_init()), multi_(curl_multi_init()) {
+    if (curl_ == nullptr || multi_ == nullptr) return;
     const auto seconds = [](std::chrono::seconds s) { return static_cast<long>(s.count()); };
     curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -106,13 +109,16 @@ class CurlFtpSession : public FtpSession {
     }
   }
   ~CurlFtpSession() override {
+    if (multi_ != nullptr) curl_multi_cleanup(multi_);
     if (curl_ != nullptr) curl_easy_cleanup(curl_);
   }
   CurlFtpSession(const CurlFtpSession&) = delete;
   CurlFtpSession& operator=(const CurlFtpSession&) = delete;
 
   FtpListing List(const FtpProgress& progress) override {
-    if (curl_ == nullptr || !IsPlainServer(address_.server)) return {FtpStatus::NoConnection, {}};
+    if (curl_ == nullptr || multi_ == nullptr || !IsPlainServer(address_.server)) {
+      return {FtpStatus::NoConnection, {}};
+    }
     QByteArray reply;
     curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
     CURLcode code = Perform(QByteArray(), WriteToBytes, &reply, progress);
@@ -127,7 +133,7 @@ class CurlFtpSession : public FtpSession {
   }
 
   FtpStatus Download(const QString& name, QIODevice& target, const FtpProgress& progress) override {
-    if (curl_ == nullptr) return FtpStatus::NoConnection;
+    if (curl_ == nullptr || multi_ == nullptr) return FtpStatus::NoConnection;
     return DownloadStatus(Perform(QUrl::toPercentEncoding(name), WriteToDevice, &target, progress));
   }
 
@@ -143,11 +149,37 @@ class CurlFtpSession : public FtpSession {
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, writer);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, sink);
     curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &progress);
-    return curl_easy_perform(curl_);
+    return Run();
+  }
+
+  // What curl_easy_perform does, with short waits: in libcurl 7.88 a passive-mode reply that
+  // arrives together with its command leaves the data connection unstarted and nothing to
+  // poll, and curl_easy_perform then sleeps a whole second. The connection stays in the multi
+  // handle's cache for the next request.
+  CURLcode Run() {
+    if (curl_multi_add_handle(multi_, curl_) != CURLM_OK) return CURLE_FAILED_INIT;
+    int running = 1;
+    CURLMcode state = CURLM_OK;
+    while (state == CURLM_OK && running > 0) {
+      state = curl_multi_perform(multi_, &running);
+      if (state == CURLM_OK && running > 0) {
+        state = curl_multi_poll(multi_, nullptr, 0, kPollSliceMs, nullptr);
+      }
+    }
+    CURLcode result = state == CURLM_OK ? CURLE_OK : CURLE_FAILED_INIT;
+    int left = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi_, &left)) {
+      if (message->msg == CURLMSG_DONE && message->easy_handle == curl_) {
+        result = message->data.result;
+      }
+    }
+    curl_multi_remove_handle(multi_, curl_);
+    return result;
   }
 
   FtpAddress address_;
   CURL* curl_;
+  CURLM* multi_;
 };
 
 }  // namespace
