@@ -200,7 +200,9 @@ WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* ask
       QDir(folders.user).filePath(QString::fromLatin1(kInstalledManifestName));
   Manifest manifest = ReadManifest(manifestPath);
   const Manifest before = manifest;
+  const bool hadCatalogue = HoldsCatalogue(folders.user);
   const QStringList failed = RefreshFromInstallation(folders, asker, manifest);
+  result.filled = !hadCatalogue && HoldsCatalogue(folders.user);
   if (!failed.isEmpty()) result.problems << FailedCopiesMessage(failed, folders.user);
   if (manifest != before && !WriteManifest(manifestPath, manifest)) {
     result.problems << QString::fromUtf8("Не удалось записать %1").arg(Shown(manifestPath));
