@@ -12,10 +12,12 @@ source scripts/ensure_tools.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
+echo "Normal build (build/): the programs, the tests, the fuzz replays and the benchmarks"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "Sanitizer build (build-sanitize/): the same without the benchmarks"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSELVIO_SANITIZE=ON -DSELVIO_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 \

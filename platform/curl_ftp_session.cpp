@@ -125,11 +125,17 @@ FtpStatus DownloadStatus(CURLcode code) {
   }
 }
 
+// The longest wait on libcurl's sockets before its state is looked at again.
+constexpr int kPollSliceMs = 20;
+
 class CurlFtpSession : public FtpSession {
  public:
   CurlFtpSession(const FtpAddress& address, const FtpTimeouts& timeouts)
-      : address_(address), deadline_(Clock::now() + timeouts.whole), curl_(curl_easy_init()) {
-    if (curl_ == nullptr) return;
+      : address_(address),
+        deadline_(Clock::now() + timeouts.whole),
+        curl_(curl_easy_init()),
+        multi_(curl_multi_init()) {
+    if (curl_ == nullptr || multi_ == nullptr) return;
     const auto seconds = [](std::chrono::seconds s) { return static_cast<long>(s.count()); };
     curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -148,13 +154,14 @@ class CurlFtpSession : public FtpSession {
   }
   ~CurlFtpSession() override {
     if (curl_ != nullptr) curl_easy_cleanup(curl_);
+    if (multi_ != nullptr) curl_multi_cleanup(multi_);
   }
   CurlFtpSession(const CurlFtpSession&) = delete;
   CurlFtpSession& operator=(const CurlFtpSession&) = delete;
 
   FtpListing List(qint64 limit, const FtpProgress& progress) override {
-    if (curl_ == nullptr || !IsPlainServer(address_.server) || EndsACommand(address_.login) ||
-        EndsACommand(address_.password)) {
+    if (curl_ == nullptr || multi_ == nullptr || !IsPlainServer(address_.server) ||
+        EndsACommand(address_.login) || EndsACommand(address_.password)) {
       return {FtpStatus::NoConnection, {}};
     }
     QByteArray reply;
@@ -174,7 +181,7 @@ class CurlFtpSession : public FtpSession {
 
   FtpStatus Download(const QString& name, QIODevice& target, qint64 limit,
                      const FtpProgress& progress) override {
-    if (curl_ == nullptr) return FtpStatus::NoConnection;
+    if (curl_ == nullptr || multi_ == nullptr) return FtpStatus::NoConnection;
     const Outcome outcome =
         Perform(QUrl::toPercentEncoding(name), {&target, nullptr, limit}, progress);
     return outcome.status ? *outcome.status : DownloadStatus(outcome.code);
@@ -205,7 +212,7 @@ class CurlFtpSession : public FtpSession {
     // The progress callback ends the request at the deadline; this is the backstop for a
     // state in which libcurl would not call it.
     curl_easy_setopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count() + 1000));
-    const CURLcode code = curl_easy_perform(curl_);
+    const CURLcode code = Run();
     if (watch.outOfTime || (code == CURLE_OPERATION_TIMEDOUT && Clock::now() >= deadline_)) {
       return {code, FtpStatus::OutOfTime};
     }
@@ -214,9 +221,35 @@ class CurlFtpSession : public FtpSession {
     return {code, std::nullopt};
   }
 
+  // What curl_easy_perform does, with short waits: in libcurl 7.88 a passive-mode reply that
+  // arrives together with its command leaves the data connection unstarted and nothing to
+  // poll, and curl_easy_perform then sleeps a whole second. The connection stays in the multi
+  // handle's cache for the next request.
+  CURLcode Run() {
+    if (curl_multi_add_handle(multi_, curl_) != CURLM_OK) return CURLE_FAILED_INIT;
+    int running = 1;
+    CURLMcode state = CURLM_OK;
+    while (state == CURLM_OK && running > 0) {
+      state = curl_multi_perform(multi_, &running);
+      if (state == CURLM_OK && running > 0) {
+        state = curl_multi_poll(multi_, nullptr, 0, kPollSliceMs, nullptr);
+      }
+    }
+    CURLcode result = state == CURLM_OK ? CURLE_OK : CURLE_FAILED_INIT;
+    int left = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi_, &left)) {
+      if (message->msg == CURLMSG_DONE && message->easy_handle == curl_) {
+        result = message->data.result;
+      }
+    }
+    curl_multi_remove_handle(multi_, curl_);
+    return result;
+  }
+
   FtpAddress address_;
   Clock::time_point deadline_;
   CURL* curl_;
+  CURLM* multi_;
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
+#!/usr/bin/env bash
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing (only those, so a
 # machine that has everything needs no network) and makes the ru_RU.UTF-8 locale available.
+# Only that needs root: a user without it runs "sudo scripts/ensure_tools.sh" once beforehand.
+set -euo pipefail
 selvio_packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
@@ -19,6 +22,16 @@ for package in "${selvio_packages[@]}"; do
     selvio_missing+=("$package")
   fi
 done
+selvio_locale_missing=0
+locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$' || selvio_locale_missing=1
+
+if [ "$(id -u)" -ne 0 ] && { ((${#selvio_missing[@]})) || ((selvio_locale_missing)); }; then
+  ((${#selvio_missing[@]})) && echo "Missing Debian packages: ${selvio_missing[*]}" >&2
+  ((selvio_locale_missing)) && echo "Missing locale: ru_RU.UTF-8" >&2
+  echo "Installing them needs root; run once: sudo scripts/ensure_tools.sh" >&2
+  exit 1
+fi
+
 if ((${#selvio_missing[@]})); then
   echo "Installing: ${selvio_missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
@@ -26,7 +39,7 @@ if ((${#selvio_missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${selvio_missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+if ((selvio_locale_missing)); then
   if [ -f /etc/locale.gen ] && ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
     echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
   fi

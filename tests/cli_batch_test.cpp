@@ -142,6 +142,34 @@ TEST_F(BundledBatch, RowsWithoutAFileAreInBarAndCubicMetres) {
   EXPECT_NEAR(Json(run.out).value("kv").toDouble(), 10.954, 1e-3);  // K 1.2 of a first start
 }
 
+// For steam, drop is the relative drop δ: a pressure unit for it is the row's error, whether the
+// row names steam or starts from a steam selection file. Without the unit the steam row is
+// sized, and a water row still reads its drop in the unit given (30 кПа = 0.3 bar).
+TEST_F(BundledBatch, SteamRowsRefuseAPressureUnitForTheRelativeDrop) {
+  SettingsRecord steam = BatchDefaultRecord();
+  steam.medium = 3;
+  ASSERT_TRUE(WriteSelectionFile(FilePath("steam.crp"), steam));
+  const QString csv = WriteBytes("steam.csv",
+                                 "label,medium,file,p1,p2,t,drop,drop_unit,flow,flow_unit\n"
+                                 "steam in bar,пар,,5,,160,0.3,Бар,0.5,т/ч\n"
+                                 "steam file in kPa,,steam.crp,5,,160,0.3,кПа,0.5,т/ч\n"
+                                 "steam,пар,,5,,160,0.3,,0.5,т/ч\n"
+                                 "water in kPa,вода,,6,4,90,30,кПа,5,м³/ч\n");
+  const RunResult run = Batch(csv, {"--json"});
+  EXPECT_EQ(run.status, 1);
+  const QStringList lines = OutputLines(run.out);
+  ASSERT_EQ(lines.size(), 4);
+  for (int i : {0, 1}) {
+    const QString error = Json(lines[i]).value("error").toString();
+    EXPECT_TRUE(error.contains("drop_unit") && error.contains(QString::fromUtf8("δ")))
+        << i << ": " << error.toStdString();
+  }
+  // 0.5 т/ч at P1 5 bar, δ 0.3, K 1.2: f(δ) = 22·√0.3·(1 − 0.72·0.3) = 9.447,
+  // Kv = 1.2·500/(5·9.447) = 12.70.
+  EXPECT_NEAR(Json(lines[2]).value("kv").toDouble(), 12.70, 0.01) << lines[2].toStdString();
+  EXPECT_NEAR(Json(lines[3]).value("kv").toDouble(), 10.954, 1e-3);  // 5/√0.3 · K 1.2
+}
+
 // The program itself under a Russian locale writes the same lines, numbers with a point.
 TEST_F(BundledBatch, RussianLocalePrintsTheSameLines) {
   const QString csv = WriteBytes("ru.csv", "label;p1;p2;t;drop;flow\na;6;4;90;0,3;5\n");

@@ -338,6 +338,22 @@ TEST_F(CliFixture, RefusalsEndWithStatusTwoAndPrintNothing) {
   }
 }
 
+// Without a command (on standard error, status 2) and with --help (on standard output), the
+// program lists every command and every option.
+TEST(CliUsage, NoCommandAndHelpListEveryCommandAndOption) {
+  const RunResult none = RunInProcess({});
+  const RunResult help = RunInProcess({"--help"});
+  EXPECT_EQ(none.status, kRefusedStatus);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+  for (const char* shown : {"selvio-cli select ФАЙЛ.crp", "selvio-cli batch ФАЙЛ.csv",
+                            "selvio-cli update", "selvio-cli --help", "--dir", "--candidate",
+                            "--actuator", "--json", "--export", "--base"}) {
+    EXPECT_TRUE(none.err.contains(QString::fromUtf8(shown))) << shown;
+    EXPECT_TRUE(help.out.contains(QString::fromUtf8(shown))) << shown;
+  }
+}
+
 TEST_F(CliFixture, FilesWithoutARecordCalculateTheDefaults) {
   const QJsonObject defaults =
       SelectJson(WriteSelection(QStringLiteral("defaults.crp"), DefaultSettingsRecord()));
@@ -524,8 +540,8 @@ TEST_F(CliBundled, ExecutablePrintsWhatTheCommandPrints) {
 }
 
 // Without --dir: a current folder that holds a catalogue is the working folder; from any other
-// the program works in the user's data folder, filled from the data beside the executable
-// (build/share/selvio, the repository's data/).
+// (the repository's root among them) the program works in the user's data folder, filled from
+// the data beside the executable (build/share/selvio, the repository's data/).
 TEST_F(CliBundled, WithoutDirTheCurrentFolderOrTheUsersDataFolderIsUsed) {
   const QString userData = dir_.filePath(QStringLiteral("xdg"));
   const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
@@ -536,6 +552,8 @@ TEST_F(CliBundled, WithoutDirTheCurrentFolderOrTheUsersDataFolderIsUsed) {
       RunExecutable({"select", Example(), "--json"}, Work(), QStringLiteral("C"));
   const bool userFolderAfterWork = QFileInfo::exists(userData + "/selvio");
   const ProcessResult elsewhere =
+      RunExecutable({"select", Example(), "--json"}, FilePath(QString()), QStringLiteral("C"));
+  const ProcessResult again =
       RunExecutable({"select", Example(), "--json"}, FilePath(QString()), QStringLiteral("C"));
   if (savedDataHome.isEmpty()) {
     qunsetenv("XDG_DATA_HOME");
@@ -549,6 +567,13 @@ TEST_F(CliBundled, WithoutDirTheCurrentFolderOrTheUsersDataFolderIsUsed) {
   EXPECT_FALSE(userFolderAfterWork);
   EXPECT_EQ(elsewhere.status, 0) << elsewhere.err.toStdString();
   EXPECT_EQ(elsewhere.out, withDir.out);
+  // The run that filled the user's folder names it on standard error; later runs say nothing.
+  EXPECT_TRUE(QString::fromUtf8(elsewhere.err).contains(userData + "/selvio"))
+      << elsewhere.err.toStdString();
+  EXPECT_TRUE(inWork.err.isEmpty()) << inWork.err.toStdString();
+  EXPECT_EQ(again.status, 0) << again.err.toStdString();
+  EXPECT_EQ(again.out, withDir.out);
+  EXPECT_TRUE(again.err.isEmpty()) << again.err.toStdString();
   QFile copied(userData + "/selvio/xmldata.xml");
   QFile bundled(EnvPath("SELVIO_DATA_DIR") + "/xmldata.xml");
   ASSERT_TRUE(copied.open(QIODevice::ReadOnly));

@@ -76,6 +76,7 @@ TEST_F(WorkingFolderTest, FirstStartCopiesEveryInstalledFileIntoTheUserFolder) {
   const WorkingFolder folder = StartAnswering(true);
   EXPECT_EQ(folder.path, folders_.user);
   EXPECT_TRUE(folder.problems.isEmpty()) << folder.problems.join('\n').toStdString();
+  EXPECT_TRUE(folder.filled);
   for (const QString& name : {QStringLiteral("xmldata.xml"), QString::fromUtf8("Рнас.dat"),
                               QStringLiteral("pdf/vkf2.pdf")}) {
     EXPECT_EQ(Read(User(name)), Read(Installed(name))) << name.toStdString();
@@ -96,6 +97,7 @@ TEST_F(WorkingFolderTest, UnchangedFilesAreRefreshedAndChangedOnesKept) {
 
   const WorkingFolder folder = StartAnswering(true);
   EXPECT_TRUE(folder.problems.isEmpty());
+  EXPECT_FALSE(folder.filled) << "a refresh is no first filling";
   EXPECT_EQ(Read(User("pdf/vkf2.pdf")), "%PDF vkf2 second edition");
   EXPECT_EQ(Read(User("2D/vkf2.png")), "PNG drawing");
   EXPECT_EQ(Read(User(QString::fromUtf8("Рнас.dat"))), "0.0061 0\n0.0071 1\n");
@@ -246,6 +248,7 @@ TEST_F(WorkingFolderTest, WithoutAnInstallationTheUserFolderIsUsedAsItIs) {
   const WorkingFolder folder = StartAnswering(true);
   EXPECT_EQ(folder.path, folders_.user);
   EXPECT_TRUE(folder.problems.isEmpty());
+  EXPECT_FALSE(folder.filled);
   EXPECT_TRUE(
       QDir(folders_.user).isEmpty(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot));
 }

@@ -69,6 +69,18 @@ std::optional<QString> ApplyFlowUnit(const CsvRow& row, SettingsRecord& record) 
   return ApplyUnit(row, "flow_unit", steam ? MassFlowUnits() : VolumeFlowUnits(), record.flowUnit);
 }
 
+// For steam the drop is the relative drop δ, a number without a unit (the form relabels the
+// field); a pressure unit given for it is the row's error rather than a silent misreading.
+std::optional<QString> ApplyDropUnit(const CsvRow& row, SettingsRecord& record) {
+  const bool steam = record.medium == 3;
+  if (steam && row.Cell("drop_unit")) {
+    return QString::fromUtf8(
+        "Столбец drop_unit: для пара drop - относительный перепад давления δ без единицы, "
+        "оставьте ячейку пустой");
+  }
+  return ApplyUnit(row, "drop_unit", PressureUnits(), record.dropUnit);
+}
+
 // "электро", "термо", "пневмо" switch the actuator section on with that kind; "нет" off.
 std::optional<QString> ApplyActuator(const CsvRow& row, SettingsRecord& record) {
   const std::optional<QString> cell = row.Cell("actuator");
@@ -171,7 +183,7 @@ std::optional<QString> ApplyCsvRow(const CsvRow& row, SettingsRecord& r) {
   if (!error) error = ApplyChoice(row, "product", products, r.productType);
   if (!error) error = ApplyUnit(row, "p1_unit", pressure, r.p1Unit);
   if (!error) error = ApplyUnit(row, "p2_unit", pressure, r.p2Unit);
-  if (!error) error = ApplyUnit(row, "drop_unit", pressure, r.dropUnit);
+  if (!error) error = ApplyDropUnit(row, r);
   if (!error) error = ApplyUnit(row, "setting_unit", pressure, r.settingUnit);
   if (!error) error = ApplyFlowUnit(row, r);
   if (!error) error = ApplyActuator(row, r);

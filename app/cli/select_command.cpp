@@ -53,6 +53,14 @@ bool ExportDocument(const QString& path, const QString& report) {
   return WriteOdt(*document, path);
 }
 
+// Every command with its options, for "--help" and for a command line without a known command.
+QString CliUsage() {
+  return SelectUsage() + BatchUsage() + UpdateUsage() +
+         QString::fromUtf8(
+             "Использование: selvio-cli --help\n"
+             "  Выводит эту справку; КОМАНДА --help - справку по одной команде.\n");
+}
+
 }  // namespace
 
 int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err) {
@@ -113,7 +121,7 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   const QString command = arguments.value(0);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-    out << SelectUsage() << BatchUsage() << UpdateUsage();
+    out << CliUsage();
     return 0;
   }
   if (command == QLatin1String("update")) return RunUpdateCommand(arguments.mid(1), out, err);
@@ -132,7 +140,7 @@ int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& er
     const QString problem = command.isEmpty()
                                 ? QString::fromUtf8("Не указана команда")
                                 : QString::fromUtf8("Неизвестная команда: %1").arg(command);
-    return Refuse(err, problem + QLatin1Char('\n') + SelectUsage() + UpdateUsage().chopped(1));
+    return Refuse(err, problem + QLatin1Char('\n') + CliUsage().chopped(1));
   }
   const ParsedSelectOptions parsed = ParseSelectOptions(arguments.mid(1));
   if (!parsed.options)

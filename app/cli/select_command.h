@@ -22,7 +22,8 @@ inline constexpr int kRefusedStatus = 2;
 // returning.
 int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream& err);
 
-// The whole command line after the program name: "select" and its arguments, or "--help".
+// The whole command line after the program name: a command ("select", "batch", "update") and
+// its arguments, or "--help", which lists every command with its options.
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 }  // namespace selvio

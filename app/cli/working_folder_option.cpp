@@ -10,6 +10,11 @@ QString CommandWorkingFolder(const QString& dirOption, QTextStream& err) {
   if (!dirOption.isEmpty()) return QDir::current().absoluteFilePath(dirOption);
   const WorkingFolder folder = PrepareWorkingFolder(ProcessDataFolders(), nullptr);
   for (const QString& problem : folder.problems) err << problem << '\n';
+  if (folder.filled) {
+    err << QString::fromUtf8("Рабочая папка: %1 (в нее скопированы установленные данные)")
+               .arg(QDir::toNativeSeparators(folder.path))
+        << '\n';
+  }
   err.flush();
   return folder.path;
 }

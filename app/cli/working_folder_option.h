@@ -9,7 +9,8 @@ namespace selvio {
 // it, the folder the window would work in (the current folder if it holds a catalogue, else the
 // user's data folder brought up to the installed data; see PrepareWorkingFolder). Nobody is
 // asked about a newer installed catalogue: the user's stays until the window asks. Problems in
-// preparing the folder are written to `err`; the folder is returned all the same.
+// preparing the folder are written to `err`, and so is the folder when this run filled it for
+// the first time; the folder is returned all the same.
 QString CommandWorkingFolder(const QString& dirOption, QTextStream& err);
 
 }  // namespace selvio

@@ -258,7 +258,9 @@ WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* ask
       QDir(folders.user).filePath(QString::fromLatin1(kInstalledManifestName));
   Manifest manifest = ReadManifest(manifestPath);
   const Manifest before = manifest;
+  const bool hadCatalogue = HoldsCatalogue(folders.user);
   const RefreshProblems refresh = RefreshFromInstallation(folders, asker, manifest);
+  result.filled = !hadCatalogue && HoldsCatalogue(folders.user);
   if (!refresh.failed.isEmpty()) {
     result.problems << FailedCopiesMessage(refresh.failed, folders.user);
   }

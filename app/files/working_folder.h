@@ -33,6 +33,7 @@ inline constexpr const char* kInstalledManifestName = working_files::kInstalledM
 struct WorkingFolder {
   QString path;          // the folder to work in
   QStringList problems;  // what went wrong in preparing it, in Russian; empty when nothing did
+  bool filled = false;   // the installed data was copied into a user folder without a catalogue
 };
 
 // Chooses the folder the program works in and brings it up to date:
