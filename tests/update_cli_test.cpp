@@ -182,37 +182,38 @@ TEST_F(UpdateCliTest, ASecondUpdateFindsTheFolderBusyAndAKilledOneLeavesNothingB
   EXPECT_EQ(ReadFile(work_.filePath("xmldata.xml")), TestCatalogue("01.09.2025"));
   EXPECT_EQ(work.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
             QStringList({"update.dat", "vkf2.pdf", "xmldata.xml"}));
-  // scripts/local_update_server.py, as the README tells a newcomer to try an update: it serves the
-  // bundled catalogue with a later date and writes the update.dat that reaches it.
-  TEST(LocalUpdateServer, ServesTheBundledCatalogueWithALaterDate) {
-    QTemporaryDir work;
-    const QString bundled = EnvPath("SELVIO_DATA_DIR") + "/xmldata.xml";
-    ASSERT_TRUE(QFile::copy(bundled, work.filePath("xmldata.xml")));
-    QProcess server;
-    server.start("/usr/bin/python3",
-                 {SELVIO_LOCAL_UPDATE_SERVER, work.path(), "--port", "0", "--lifetime", "120"});
-    ASSERT_TRUE(server.waitForStarted(10000));
-    QByteArray said;
-    while (!said.contains("Wrote") && server.waitForReadyRead(10000)) said += server.readAll();
-    ASSERT_TRUE(said.contains("Wrote")) << said.toStdString();
-    EXPECT_EQ(QFile::permissions(work.filePath("update.dat")) & 0x0077, 0) << "owner only";
+}
 
-    const RunResult run = RunInProcess({"update", "--dir", work.path()});
-    server.terminate();
-    server.waitForFinished(10000);
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QString::fromUtf8("Обновление прошло успешно\n"));
-    const std::optional<QDate> before = ParseCatalogueDate(ReadCatalogueDateText(bundled));
-    const std::optional<QDate> after =
-        ParseCatalogueDate(ReadCatalogueDateText(work.filePath("xmldata.xml")));
-    ASSERT_TRUE(before && after);
-    EXPECT_EQ(before->daysTo(*after), 1);
-    // Nothing but the date differs.
-    QByteArray updated = ReadFile(work.filePath("xmldata.xml"));
-    updated.replace(after->toString("dd.MM.yyyy").toUtf8(),
-                    before->toString("dd.MM.yyyy").toUtf8());
-    EXPECT_EQ(updated, ReadFile(bundled));
-  }
+// scripts/local_update_server.py, as the README tells a newcomer to try an update: it serves the
+// bundled catalogue with a later date and writes the update.dat that reaches it.
+TEST(LocalUpdateServer, ServesTheBundledCatalogueWithALaterDate) {
+  QTemporaryDir work;
+  const QString bundled = EnvPath("SELVIO_DATA_DIR") + "/xmldata.xml";
+  ASSERT_TRUE(QFile::copy(bundled, work.filePath("xmldata.xml")));
+  QProcess server;
+  server.start("/usr/bin/python3",
+               {SELVIO_LOCAL_UPDATE_SERVER, work.path(), "--port", "0", "--lifetime", "120"});
+  ASSERT_TRUE(server.waitForStarted(10000));
+  QByteArray said;
+  while (!said.contains("Wrote") && server.waitForReadyRead(10000)) said += server.readAll();
+  ASSERT_TRUE(said.contains("Wrote")) << said.toStdString();
+  EXPECT_EQ(QFile::permissions(work.filePath("update.dat")) & 0x0077, 0) << "owner only";
+
+  const RunResult run = RunInProcess({"update", "--dir", work.path()});
+  server.terminate();
+  server.waitForFinished(10000);
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, QString::fromUtf8("Обновление прошло успешно\n"));
+  const std::optional<QDate> before = ParseCatalogueDate(ReadCatalogueDateText(bundled));
+  const std::optional<QDate> after =
+      ParseCatalogueDate(ReadCatalogueDateText(work.filePath("xmldata.xml")));
+  ASSERT_TRUE(before && after);
+  EXPECT_EQ(before->daysTo(*after), 1);
+  // Nothing but the date differs.
+  QByteArray updated = ReadFile(work.filePath("xmldata.xml"));
+  updated.replace(after->toString("dd.MM.yyyy").toUtf8(), before->toString("dd.MM.yyyy").toUtf8());
+  EXPECT_EQ(updated, ReadFile(bundled));
+}
 
 }  // namespace
 }  // namespace selvio::test
