@@ -6,7 +6,7 @@ selvio_packages=(
   libcurl4-openssl-dev
   fonts-liberation2 poppler-utils unzip xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-iapws
   locales
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
