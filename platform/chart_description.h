@@ -40,7 +40,7 @@ struct ChartDescription {
   std::vector<ChartSeries> series;  // drawn in order, the later ones on top
 };
 
-// Paints charts into images; a stand-in without a graphical toolkit paints none.
+// Paints charts into images (platform/qt paints them with Qt Charts).
 class ChartPainter {
  public:
   virtual ~ChartPainter() = default;
