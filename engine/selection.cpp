@@ -2,6 +2,7 @@
 
 #include "engine/hydraulics.h"
 #include "engine/regulator_sizing.h"
+#include "engine/shown_product_check.h"
 #include "engine/sizing_context.h"
 #include "engine/valve_sizing.h"
 
@@ -18,15 +19,18 @@ void ClearNumbers(SelectionResult& result) {
   result.velocity = 0;
   result.psat = 0;
   result.cavitationWarning = false;
+  result.check.reset();
 }
 
-// dPv, V and the cavitation warning of the product shown; none when the list holds no product
-// at the shown index. Only a two-way valve among the control valves is checked for cavitation.
+// dPv, V, the cavitation warning and the check of the product shown; none when the list holds
+// no product at the shown index. Only a two-way valve among the control valves is checked for
+// cavitation.
 void FinishShownProduct(SelectionResult& result, const SelectionRequest& request,
                         const SaturationTable& saturation) {
   result.dpv = 0;
   result.velocity = 0;
   result.cavitationWarning = false;
+  result.check = CheckShownProduct(request, result);
   LossVelocity figures;
   if (const ValveCandidate* valve = ShownValve(result)) {
     const ValveRecord& v = valve->valve;

@@ -33,8 +33,9 @@ struct CandidateChoice {
 // list and one of its actuators, or -1 when it has none.
 bool HoldsChoice(const SelectionResult& result, CandidateChoice choice);
 
-// Shows another candidate and actuator of the result: the figures of the product shown (dPv, V)
-// and its cavitation warning are computed anew for the request the result was sized for.
+// Shows another candidate and actuator of the result: the figures of the product shown (dPv, V),
+// its cavitation warning and its check are computed anew for the request the result was sized
+// for.
 void ShowCandidate(SelectionResult& result, const SelectionRequest& request,
                    const SaturationTable& saturation, CandidateChoice choice);
 

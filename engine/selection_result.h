@@ -1,15 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "catalogue/catalogue_records.h"
+#include "engine/product_check.h"
 #include "engine/selection_request.h"
 
 namespace selvio {
 
-// The outcome of one calculation, the message to show for it, the candidates it found and the
-// figures of the product shown.
+// The outcome of one calculation, the message to show for it, the candidates it found, the
+// figures of the product shown and its check.
 struct SelectionResult {
   SelectionOutcome outcome = NothingFound;
   QString message;     // a refusal's, or the outcome's own; empty when none is shown
@@ -26,6 +28,8 @@ struct SelectionResult {
   int shownCandidate = 0;  // in whichever list is filled
   int shownActuator = 0;   // electric actuators first, then pneumatic ones, then thermostats
   bool stainlessHint = false;
+  // The product shown checked against IEC 60534-2-1; none when no product is shown.
+  std::optional<ProductCheck> check;
 };
 
 // The number of entries of a candidate list.

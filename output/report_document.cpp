@@ -7,6 +7,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocumentWriter>
+#include <QTextImageFormat>
+#include <QUrl>
 
 namespace selvio {
 namespace {
@@ -28,6 +30,33 @@ QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
   return format;
 }
 
+// The appendix after the report: heading, lines, and the pictures as resources of the document,
+// which the OpenDocument writer stores in the file.
+void InsertAppendix(QTextDocument& document, QTextCursor& cursor, const DocumentAppendix& appendix,
+                    const QTextCharFormat& body) {
+  QTextCharFormat heading = body;
+  heading.setFontWeight(QFont::Bold);
+  cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
+  cursor.insertBlock(AlignedBlock(Qt::AlignLeft), heading);
+  cursor.insertText(appendix.heading, heading);
+  cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
+  QString text = appendix.text;
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  cursor.insertText(text, body);
+  int number = 0;
+  for (const QImage& picture : appendix.pictures) {
+    if (picture.isNull()) continue;
+    const QUrl name(QStringLiteral("picture%1.png").arg(++number));
+    document.addResource(QTextDocument::ImageResource, name, picture);
+    QTextImageFormat image;
+    image.setName(name.toString());
+    image.setWidth(kDocumentPictureSize.width());
+    image.setHeight(kDocumentPictureSize.height());
+    cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
+    cursor.insertImage(image);
+  }
+}
+
 }  // namespace
 
 QString ReportDateLine(const QDateTime& when) {
@@ -35,7 +64,8 @@ QString ReportDateLine(const QDateTime& when) {
          QLatin1Char('\n');
 }
 
-std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when) {
+std::unique_ptr<QTextDocument> BuildReportDocument(
+    const QString& report, const QDateTime& when, const std::optional<DocumentAppendix>& appendix) {
   auto document = std::make_unique<QTextDocument>();
   QFont bodyFont(QString::fromUtf8(kReportFontFamily));
   bodyFont.setPointSizeF(kReportBodyPointSize);
@@ -51,6 +81,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const 
   // Every line feed starts a paragraph of the same format: the date line's own line feed
   // leaves an empty paragraph before the report.
   cursor.insertText(ReportDateLine(when) + QLatin1Char('\n') + report, body);
+  if (appendix) InsertAppendix(*document, cursor, *appendix, body);
   return document;
 }
 

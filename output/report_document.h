@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <QTextDocument>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -18,9 +22,24 @@ inline constexpr const char* kReportFontFamily = "Arial";
 // day, month and four-digit year.
 QString ReportDateLine(const QDateTime& when);
 
+// Pictures are shown this size in the document, in pixels of 96 per inch (159 × 99 mm), whatever
+// their own size: an image of more pixels prints sharper.
+inline constexpr QSizeF kDocumentPictureSize(600, 375);
+
+// A part of the document after the report: its heading, its lines and its pictures.
+struct DocumentAppendix {
+  QString heading;
+  QString text;
+  std::vector<QImage> pictures;
+};
+
 // The document of a selection: the heading centred in 26-point Arial, then, left-aligned in
-// 14-point Arial, the date line, an empty line and the report's lines.
-std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when);
+// 14-point Arial, the date line, an empty line and the report's lines. An appendix follows
+// after an empty line: its heading in bold, its lines, then each picture in a paragraph of its
+// own, as kDocumentPictureSize; null pictures are left out.
+std::unique_ptr<QTextDocument> BuildReportDocument(
+    const QString& report, const QDateTime& when,
+    const std::optional<DocumentAppendix>& appendix = std::nullopt);
 
 // The document as an OpenDocument text file; false when it could not be written.
 bool WriteOdt(const QTextDocument& document, const QString& path);

@@ -7,10 +7,12 @@ selvio_packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6xml6 libqt6printsupport6 fonts-dejavu-core
   qt6-translations-l10n
+  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
   libcurl4-openssl-dev
   fonts-liberation2 poppler-utils unzip xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-iapws
   locales
   dpkg-dev file desktop-file-utils appstream libglib2.0-bin
   clang libclang-rt-14-dev

@@ -28,7 +28,8 @@ class LayeringTest(unittest.TestCase):
             "catalogue includes engine": {"catalogue/a.h": '#include "engine/b.h"\n'},
             "update includes output": {"update/a.cpp": '#include "output/b.h"\n'},
             "platform includes platform/qt": {"platform/a.cpp": '#include "platform/qt/b.h"\n'},
-            "app/cli includes platform/qt": {"app/cli/a.cpp": '#include "platform/qt/b.h"\n'},
+            "app includes platform/qt": {"app/form/a.cpp": '#include "platform/qt/b.h"\n'},
+            "output includes platform/qt": {"output/a.cpp": '#include "platform/qt/b.h"\n'},
             "output takes FormControls": {"output/a.h": "void F(FormControls& c);\n"},
             "engine includes the form's controls": {
                 "engine/a.cpp": '#include "platform/form_controls.h"\n'},
@@ -50,6 +51,8 @@ class LayeringTest(unittest.TestCase):
                     f'#include "{layer}/b.h"\n'
                     for layer in ("platform", "catalogue", "engine", "output", "update"))},
             "the window includes platform/qt": {"app/window/a.cpp": '#include "platform/qt/b.h"\n'},
+            "the command line includes platform/qt": {
+                "app/cli/a.cpp": '#include "platform/qt/b.h"\n'},
             "platform names the dialog keys": {"platform/a.cpp": "int x = ids::kOk + ids::kCancel;\n"},
             "tests are no layer": {"tests/a.cpp": '#include "app/form/b.h"\nint x = ids::kP1;\n'},
             "the form names its ids": {"app/form/a.cpp": "int x = ids::kP1;\n"},

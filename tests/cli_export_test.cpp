@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -41,6 +42,14 @@ class CliExport : public CliFolderTest {
   static QString Report(const ProcessResult& run) {
     return QJsonDocument::fromJson(run.out).object().value("report").toString();
   }
+  static QString Verdict(const ProcessResult& run) {
+    return QJsonDocument::fromJson(run.out)
+        .object()
+        .value("check")
+        .toObject()
+        .value("verdict")
+        .toString();
+  }
 };
 
 const QRegularExpression kDateLine(
@@ -56,7 +65,8 @@ TEST_F(CliExport, OdtHoldsHeadingDateLineAndTheReportOfTheSelection) {
   const std::vector<OdtParagraph> paragraphs =
       ReadOdtParagraphs(OdtContentXml(Caller("result.odt")));
   const QStringList reportLines = report.split('\n');
-  ASSERT_EQ(paragraphs.size(), static_cast<std::size_t>(3 + reportLines.size()));
+  // The check follows: an empty line, its heading and verdict, ..., its two pictures.
+  ASSERT_GT(paragraphs.size(), static_cast<std::size_t>(3 + reportLines.size() + 5));
   EXPECT_EQ(paragraphs[0].text, Utf8("Результат подбора клапана"));
   EXPECT_EQ(paragraphs[0].align, "center");
   EXPECT_EQ(paragraphs[0].families, QStringList{"Arial"});
@@ -66,6 +76,39 @@ TEST_F(CliExport, OdtHoldsHeadingDateLineAndTheReportOfTheSelection) {
   EXPECT_EQ(paragraphs[2].text, QString());
   for (qsizetype i = 0; i < reportLines.size(); ++i) {
     EXPECT_EQ(paragraphs[static_cast<std::size_t>(3 + i)].text, reportLines[i]);
+  }
+  const auto check = paragraphs.begin() + 3 + reportLines.size();
+  EXPECT_EQ(check[0].text, QString());
+  EXPECT_EQ(check[1].text, Utf8("Проверка по МЭК 60534-2-1"));
+  EXPECT_EQ(check[2].text, Verdict(run));
+  EXPECT_TRUE(check[2].text.startsWith(Utf8("Kvs достаточен: по МЭК требуется Kv ")));
+  EXPECT_EQ(paragraphs.back().text, QString());
+}
+
+// Both pictures of the check, the P–T rating and the characteristic, are stored in the file and
+// placed after the check's text.
+TEST_F(CliExport, OdtShowsBothPicturesOfTheCheck) {
+  const ProcessResult run = Select({"--export", "result.odt"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QString odt = Caller("result.odt");
+  const QString content = QString::fromUtf8(OdtContentXml(odt));
+  QStringList hrefs;
+  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
+  for (const QRegularExpressionMatch& match : image.globalMatch(content))
+    hrefs << match.captured(1);
+  ASSERT_EQ(hrefs.size(), 2) << content.toStdString();
+  EXPECT_NE(hrefs[0], hrefs[1]);
+  EXPECT_GT(content.indexOf(hrefs[0]), content.indexOf(Utf8("Основа расчета:")));
+
+  const QString listing =
+      QString::fromUtf8(ToolOutput(QStringLiteral("/usr/bin/unzip"), {QStringLiteral("-l"), odt}));
+  for (const QString& href : hrefs) {
+    EXPECT_TRUE(href.startsWith("Pictures/")) << href.toStdString();
+    EXPECT_TRUE(listing.contains(href)) << listing.toStdString();
+    const QByteArray png = ToolOutput(QStringLiteral("/usr/bin/unzip"), {"-p", odt, href});
+    EXPECT_TRUE(png.startsWith("\x89PNG")) << href.toStdString();
+    // The pictures are drawn at twice the 600 × 375 pixels they take on the page.
+    EXPECT_EQ(QImage::fromData(png).size(), QSize(1200, 750)) << href.toStdString();
   }
 }
 
@@ -78,10 +121,18 @@ TEST_F(CliExport, PdfHoldsTheReportsText) {
   EXPECT_TRUE(file.read(5) == "%PDF-") << "the suffix chooses the format in any case";
 
   const QStringList lines = TrimmedLines(PdfText(Caller("result.PDF")));
-  ASSERT_GE(lines.size(), 2);
+  const QStringList report = TrimmedLines(Report(run));
+  ASSERT_GE(lines.size(), 2 + report.size() + 2);
   EXPECT_EQ(lines[0], Utf8("Результат подбора клапана"));
   EXPECT_TRUE(kDateLine.match(lines[1]).hasMatch()) << lines[1].toStdString();
-  EXPECT_EQ(lines.mid(2), TrimmedLines(Report(run)));
+  EXPECT_EQ(lines.mid(2, report.size()), report);
+  EXPECT_EQ(lines[2 + report.size()], Utf8("Проверка по МЭК 60534-2-1"));
+
+  // pdfimages -list: two header lines, then one line per image: the check's two pictures.
+  const QStringList images =
+      QString::fromUtf8(ToolOutput("pdfimages", {"-list", Caller("result.PDF")}))
+          .split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(images.size(), 2 + 2) << images.join('\n').toStdString();
 }
 
 TEST_F(CliExport, RefusesWhatItCannotWrite) {

@@ -1,6 +1,7 @@
 #include "app/form/document_commands.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QUrlQuery>
 
@@ -110,6 +111,44 @@ TEST_F(DocumentCommandsTest, PrintWithoutAPrinterSaysSoAndWhereTheCopyIs) {
               QStringList{Utf8(row.message) + Utf8(" Его копия сохранена в файле ") + copy + "."});
     EXPECT_TRUE(QFileInfo(FilePath("buff.odt")).isFile()) << "the copy is kept all the same";
   }
+}
+
+// A chart painter that paints every chart as a small grey image and keeps what it was asked.
+class RecordingChartPainter : public ChartPainter {
+ public:
+  QImage Paint(const ChartDescription& chart, QSize size, qreal pixelRatio) override {
+    titles << chart.title;
+    sizes << size * pixelRatio;
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    return image;
+  }
+  QStringList titles;
+  QList<QSize> sizes;
+};
+
+int ImageCount(const QString& odt) {
+  return static_cast<int>(QString::fromUtf8(OdtContentXml(odt)).count("<draw:image "));
+}
+
+// The document after the report: the check of the shown valve, whose pictures come from the
+// painter the window gives; without one the check has its text alone.
+TEST_F(DocumentCommandsTest, DocumentCarriesTheCheckAndThePicturesOfTheGivenPainter) {
+  Calculate();
+  ASSERT_TRUE(View().Result().check);
+  Click(ids::kPrint);
+  const QString text = OdtText(FilePath("buff.odt"));
+  const QString section = Utf8("\nПроверка по МЭК 60534-2-1\n") + View().Result().check->verdict;
+  EXPECT_TRUE(text.contains(Report().section('\n', -2) + "\n" + section)) << text.toStdString();
+  EXPECT_EQ(ImageCount(FilePath("buff.odt")), 0);
+
+  RecordingChartPainter painter;
+  View().Documents().SetChartPainter(painter);
+  Click(ids::kPrint);
+  EXPECT_EQ(painter.titles, (QStringList{Utf8("Допустимые давление и температура"),
+                                         Utf8("Расходная характеристика")}));
+  EXPECT_EQ(painter.sizes, (QList<QSize>{QSize(1200, 750), QSize(1200, 750)}));
+  EXPECT_EQ(ImageCount(FilePath("buff.odt")), 2);
 }
 
 TEST_F(DocumentCommandsTest, EmailOpensAMessageWithTheSubjectAndTheReport) {

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <map>
 
 #include "document_files.h"
@@ -91,6 +93,69 @@ TEST(ReportDocument, OdtHoldsHeadingDateAndReportInArialWithTheirSizesAndAlignme
     if (p.text.isEmpty()) continue;  // an empty paragraph has no span
     EXPECT_EQ(p.families, QStringList{"Arial"});
     EXPECT_EQ(p.sizes, QStringList{heading ? "26pt" : "14pt"});
+  }
+}
+
+// Two pictures of 2×2 pixels in different colours and a null one between them.
+DocumentAppendix TwoPictureAppendix() {
+  QImage red(2, 2, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  QImage blue(2, 2, QImage::Format_RGB32);
+  blue.fill(Qt::blue);
+  return {Utf8("Проверка"), Utf8("Вывод.\n\n\tЗаметка\n"), {red, QImage(), blue}};
+}
+
+TEST(ReportDocument, AppendixFollowsTheReportWithItsHeadingLinesAndPictures) {
+  const auto document = BuildReportDocument(Utf8(kReport), kWhen, TwoPictureAppendix());
+  QStringList expected = {Utf8(kHeading), Utf8(kDateLine), QString()};
+  expected += Utf8(kReport).split('\n');
+  expected += {QString(), Utf8("Проверка"), Utf8("Вывод."), QString(), Utf8("\tЗаметка")};
+  const QString picture(QChar::ObjectReplacementCharacter);
+  expected += {picture, picture};  // the null picture is left out
+  QStringList blocks;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    blocks.append(block.text());
+  }
+  ASSERT_EQ(blocks, expected);
+
+  QTextBlock block = document->lastBlock().previous();
+  for (int i = 0; i < 2; ++i, block = block.next()) {
+    const QTextImageFormat image = QTextCursor(block).charFormat().isImageFormat()
+                                       ? QTextCursor(block).charFormat().toImageFormat()
+                                       : block.begin().fragment().charFormat().toImageFormat();
+    ASSERT_TRUE(image.isValid()) << i;
+    EXPECT_EQ(image.width(), 600) << "shown 600 × 375 px at 96 per inch, whatever its pixels";
+    EXPECT_EQ(image.height(), 375);
+    const QImage stored =
+        document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+    EXPECT_EQ(stored.pixelColor(0, 0), i == 0 ? QColor(Qt::red) : QColor(Qt::blue));
+  }
+  const QTextBlock heading = document->findBlockByNumber(static_cast<int>(expected.size()) - 6);
+  EXPECT_EQ(heading.text(), Utf8("Проверка"));
+  EXPECT_EQ(heading.charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(heading.charFormat().fontPointSize(), 14.0);
+}
+
+// The pictures are stored in the file (Pictures/) and placed by the paragraphs that refer to
+// them.
+TEST(ReportDocument, OdtOfAnAppendixHoldsItsPictures) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("report.odt");
+  ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen, TwoPictureAppendix()), path));
+  const QString content = QString::fromUtf8(OdtContentXml(path));
+  QStringList hrefs;
+  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
+  for (const QRegularExpressionMatch& match : image.globalMatch(content))
+    hrefs << match.captured(1);
+  ASSERT_EQ(hrefs.size(), 2);
+  EXPECT_NE(hrefs[0], hrefs[1]);
+  const QColor colours[] = {Qt::red, Qt::blue};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(hrefs[i].startsWith("Pictures/")) << hrefs[i].toStdString();
+    const QImage stored = QImage::fromData(ToolOutput("/usr/bin/unzip", {"-p", path, hrefs[i]}));
+    ASSERT_FALSE(stored.isNull()) << hrefs[i].toStdString();
+    EXPECT_EQ(stored.pixelColor(0, 0), colours[i]);
   }
 }
 

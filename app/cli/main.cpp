@@ -1,4 +1,4 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -17,11 +17,11 @@ void CriticalOnly(QtMsgType type, const QMessageLogContext&, const QString& mess
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The exported documents need fonts, hence a GUI application; it never shows a window, so
-  // it needs no display either.
+  // The exported documents need fonts and their pictures are charts, which are graphics
+  // widgets: hence a widget application. It never shows a window, so it needs no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(CriticalOnly);
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
   const int status = selvio::RunSelvioCli(QCoreApplication::arguments().mid(1), out, err);

@@ -17,6 +17,7 @@
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
 #include "platform/headless_controls.h"
+#include "platform/qt/qt_chart.h"
 
 namespace selvio {
 namespace {
@@ -45,10 +46,11 @@ int FirstActuator(const SelectionResult& result, int candidate) {
   return ActuatorCount(result.valveCandidates[static_cast<std::size_t>(candidate)]) > 0 ? 0 : -1;
 }
 
-// The report's document written to `path` in the format its suffix names: PDF for ".pdf",
-// OpenDocument text otherwise (the options admit only ".odt" besides).
-bool ExportDocument(const QString& path, const QString& report) {
-  const auto document = BuildReportDocument(report, QDateTime::currentDateTime());
+// The selection's document as "Экспорт в MS Word" builds it (the report, then the check with its
+// pictures) written to `path` in the format its suffix names: PDF for ".pdf", OpenDocument text
+// otherwise (the options admit only ".odt" besides).
+bool ExportDocument(const QString& path, CSelvioView& view) {
+  const auto document = view.Documents().BuildDocument();
   if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return WritePdf(*document, path);
   return WriteOdt(*document, path);
 }
@@ -82,9 +84,11 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
     return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
   }
 
+  QtChartPainter chartPainter;  // outlives the form, which paints the check's pictures with it
   HeadlessForm form;
   HeadlessControls& controls = form.Controls();
   CSelvioView& view = form.View();
+  view.Documents().SetChartPainter(chartPainter);
   if (!view.OpenSelectionFile(file)) {
     return Refuse(err, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(file)));
   }
@@ -104,7 +108,7 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
     view.ApplyCandidateChoice(candidate, actuator);
   }
 
-  if (!exportPath.isEmpty() && !ExportDocument(exportPath, view.Report())) {
+  if (!exportPath.isEmpty() && !ExportDocument(exportPath, view)) {
     return Refuse(err,
                   QString::fromUtf8("Не удалось записать документ: %1").arg(Shown(exportPath)));
   }

@@ -6,11 +6,13 @@
 #include <cmath>
 #include <vector>
 
+#include "app/cli/check_json.h"
 #include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
 #include "app/form/fixed_text_ids.h"
 #include "app/form/result_drawing.h"
 #include "output/candidate_entries.h"
+#include "output/check_texts.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
 
@@ -156,6 +158,7 @@ QJsonObject SelectionJson(const CSelvioView& view, const QStringList& messages) 
       {QStringLiteral("shown_actuator"), result.shownActuator},
       {QStringLiteral("panels"), panels},
       {QStringLiteral("report"), view.Report()},
+      {QStringLiteral("check"), CheckJson(result.check)},
   };
 }
 
@@ -183,6 +186,9 @@ QString SelectionText(const CSelvioView& view, const QStringList& messages) {
   const QString report = view.Report();
   text += QString::fromUtf8("Отчет:\n");
   text += report.isEmpty() ? QString::fromUtf8("  (пусто)\n") : Indented(report);
+  text += QLatin1Char('\n') + QString::fromUtf8(kCheckHeading) + QStringLiteral(":\n");
+  text +=
+      result.check ? Indented(CheckSectionText(*result.check)) : QString::fromUtf8("  (пусто)\n");
   return text;
 }
 

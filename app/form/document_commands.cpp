@@ -5,6 +5,7 @@
 
 #include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
+#include "output/check_document.h"
 #include "output/report_document.h"
 #include "output/report_mail.h"
 #include "platform/working_files.h"
@@ -56,9 +57,14 @@ void DocumentCommands::Bind(FormControls& controls) {
   }
 }
 
+std::unique_ptr<QTextDocument> DocumentCommands::BuildDocument() const {
+  return BuildReportDocument(view_.Report(), QDateTime::currentDateTime(),
+                             CheckAppendix(view_.Result().check, chartPainter_));
+}
+
 void DocumentCommands::ExportToWord() {
   FormControls& controls = view_.Controls();
-  const auto document = BuildReportDocument(view_.Report(), QDateTime::currentDateTime());
+  const auto document = BuildDocument();
   // The word processor reads the file after this handler has returned, so the folder stays.
   QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/selvio-XXXXXX"));
   folder.setAutoRemove(false);
@@ -77,7 +83,7 @@ void DocumentCommands::ExportToWord() {
 
 void DocumentCommands::PrintReport() {
   FormControls& controls = view_.Controls();
-  const auto document = BuildReportDocument(view_.Report(), QDateTime::currentDateTime());
+  const auto document = BuildDocument();
   // The copy is written before printing so that it is there even when nothing prints.
   const QString copy =
       QDir::current().absoluteFilePath(working_files::Name(working_files::kPrintCopy));

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QTextDocument>
+#include <memory>
 
 #include "output/product_documents.h"
+#include "platform/chart_description.h"
 #include "platform/document_printer.h"
 #include "platform/form_controls.h"
 #include "platform/user_programs.h"
@@ -25,7 +28,8 @@ inline constexpr const char* kOdtMimeType = "application/vnd.oasis.opendocument.
 // The form's buttons that hand the shown selection to the user's programs: "Экспорт в MS
 // Word" (1100), "Печать" (1103), "Отправить e-mail" (1102) and the nine document buttons of
 // the result areas. Until the window gives it the desktop's programs and printer it works on
-// headless ones: nothing installed, no printer.
+// headless ones: nothing installed, no printer; until it is given a chart painter, the check's
+// section of the document has no pictures.
 class DocumentCommands {
  public:
   explicit DocumentCommands(CSelvioView& view) : view_(view) {}
@@ -36,7 +40,12 @@ class DocumentCommands {
     programs_ = &programs;
     printer_ = &printer;
   }
+  void SetChartPainter(ChartPainter& painter) { chartPainter_ = &painter; }
   void Bind(FormControls& controls);
+
+  // The selection's document as export and print make it: the report, then the check of the
+  // product shown with its pictures.
+  std::unique_ptr<QTextDocument> BuildDocument() const;
 
   // Writes the report's document into a new folder of its own, which outlives this call, and
   // opens it in the user's word processor.
@@ -57,6 +66,7 @@ class DocumentCommands {
   HeadlessPrinter headlessPrinter_;
   UserPrograms* programs_ = &headlessPrograms_;
   DocumentPrinter* printer_ = &headlessPrinter_;
+  ChartPainter* chartPainter_ = nullptr;
 };
 
 }  // namespace selvio
