@@ -11,6 +11,14 @@
 namespace selvio {
 namespace {
 
+QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
+  QTextBlockFormat format;
+  format.setAlignment(alignment);
+  return format;
+}
+
+}  // namespace
+
 QTextCharFormat ArialFormat(double pointSize) {
   const QString family = QString::fromUtf8(kReportFontFamily);
   QTextCharFormat format;
@@ -22,14 +30,6 @@ QTextCharFormat ArialFormat(double pointSize) {
   return format;
 }
 
-QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
-  QTextBlockFormat format;
-  format.setAlignment(alignment);
-  return format;
-}
-
-}  // namespace
-
 QString ReportDateLine(const QDateTime& when) {
   return QString::fromUtf8("Дата подбора: ") + when.toString(QStringLiteral("HH:mm dd.MM.yyyy")) +
          QLatin1Char('\n');
@@ -37,6 +37,7 @@ QString ReportDateLine(const QDateTime& when) {
 
 std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when) {
   auto document = std::make_unique<QTextDocument>();
+  document->setMetaInformation(QTextDocument::DocumentTitle, QString::fromUtf8(kReportHeading));
   QFont bodyFont(QString::fromUtf8(kReportFontFamily));
   bodyFont.setPointSizeF(kReportBodyPointSize);
   document->setDefaultFont(bodyFont);
@@ -59,11 +60,12 @@ bool WriteOdt(const QTextDocument& document, const QString& path) {
   return writer.write(&document);
 }
 
-bool WritePdf(QTextDocument& document, const QString& path) {
+bool WritePdf(QTextDocument& document, const QString& path, QPageLayout::Orientation orientation) {
   QPdfWriter writer(path);
   writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageOrientation(orientation);
   writer.setPageMargins(QMarginsF(25, 20, 15, 20), QPageLayout::Millimeter);
-  writer.setTitle(QString::fromUtf8(kReportHeading));
+  writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
   writer.setCreator(QStringLiteral("Selvio"));
   return PaintDocumentPages(document, writer);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDateTime>
+#include <QPageLayout>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextDocument>
 #include <memory>
 
@@ -18,15 +20,21 @@ inline constexpr const char* kReportFontFamily = "Arial";
 // day, month and four-digit year.
 QString ReportDateLine(const QDateTime& when);
 
+// Characters in Arial of `pointSize` points, as the documents' texts are set.
+QTextCharFormat ArialFormat(double pointSize);
+
 // The document of a selection: the heading centred in 26-point Arial, then, left-aligned in
-// 14-point Arial, the date line, an empty line and the report's lines.
+// 14-point Arial, the date line, an empty line and the report's lines. Its title is the
+// heading.
 std::unique_ptr<QTextDocument> BuildReportDocument(const QString& report, const QDateTime& when);
 
 // The document as an OpenDocument text file; false when it could not be written.
 bool WriteOdt(const QTextDocument& document, const QString& path);
 
-// The document as an A4 PDF with its fonts embedded; false when it could not be written.
-bool WritePdf(QTextDocument& document, const QString& path);
+// The document as an A4 PDF with its fonts embedded and the document's title; false when it
+// could not be written.
+bool WritePdf(QTextDocument& document, const QString& path,
+              QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // Lays the document out on `device`'s pages and paints them, with nothing added (no page
 // numbers). The document keeps that layout afterwards. False when painting could not start.
