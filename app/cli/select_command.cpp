@@ -10,6 +10,7 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/cli_files.h"
 #include "app/cli/headless_form.h"
+#include "app/cli/project_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
@@ -113,10 +114,21 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   const QString command = arguments.value(0);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-    out << SelectUsage() << BatchUsage() << UpdateUsage();
+    out << SelectUsage() << BatchUsage() << ProjectUsage() << UpdateUsage();
     return 0;
   }
   if (command == QLatin1String("update")) return RunUpdateCommand(arguments.mid(1), out, err);
+  if (command == QLatin1String("project")) {
+    const ParsedProjectOptions parsed = ParseProjectOptions(arguments.mid(1));
+    if (!parsed.options) {
+      return Refuse(err, parsed.error + QLatin1Char('\n') + ProjectUsage().chopped(1));
+    }
+    if (parsed.options->help) {
+      out << ProjectUsage();
+      return 0;
+    }
+    return RunProjectCommand(*parsed.options, out, err);
+  }
   if (command == QLatin1String("batch")) {
     const ParsedBatchOptions parsed = ParseBatchOptions(arguments.mid(1));
     if (!parsed.options) {
