@@ -91,8 +91,10 @@ QString ScheduleFlowText(const ScheduleRow& row) {
 
 QString ScheduleDropText(const ScheduleRow& row) {
   if (!std::isfinite(row.drop)) return QString::fromUtf8("—");
-  if (row.dropUnit == QString::fromUtf8("δ"))
-    return row.dropUnit + QLatin1Char(' ') + CsvDecimal(row.drop);
+  if (row.relativeDrop) {
+    // "δ", the number, then the unit the δ was typed in when it is not bar.
+    return row.dropUnit.left(1) + QLatin1Char(' ') + CsvDecimal(row.drop) + row.dropUnit.mid(1);
+  }
   return CsvDecimal(row.drop) + QLatin1Char(' ') + row.dropUnit;
 }
 

@@ -20,8 +20,9 @@ struct ScheduleRow {
   float flow = kNoFigure;  // in flowUnit, as typed
   QString flowUnit;
   float drop = kNoFigure;  // in dropUnit, as typed
-  QString dropUnit;        // "δ" for the relative drop of steam
-  QString product;         // empty when nothing was found
+  QString dropUnit;
+  bool relativeDrop = false;  // steam's δ: dropUnit is "δ", or "δ кПа" for a δ typed in kPa
+  QString product;            // empty when nothing was found
   QString dn;
   float kvs = kNoFigure;  // m³/h
   QString actuator;
@@ -60,7 +61,7 @@ QStringList ScheduleCsvHeadings();
 QStringList OrderListHeadings();
 
 // The cells G and ΔP of the documents: the number as typed and its unit ("5 м³/ч", "0,3 Бар"),
-// for steam "δ 0,3"; "—" without a number.
+// for steam "δ 0,3" ("δ 30 кПа"); "—" without a number.
 QString ScheduleFlowText(const ScheduleRow& row);
 QString ScheduleDropText(const ScheduleRow& row);
 

@@ -184,16 +184,21 @@ ParsedProjectOptions ParseProjectOptions(const QStringList& arguments) {
     if (equals > 0) {
       value = argument.mid(equals + 1);
       argument.truncate(equals);
-    } else if (i + 1 < arguments.size()) {
+    }
+    if (argument != QLatin1String("--dir") && argument != QLatin1String("--export")) {
+      return Failure(QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
+    }
+    if (equals <= 0) {
+      if (i + 1 >= arguments.size()) {
+        return Failure(QString::fromUtf8("После %1 нужно значение").arg(argument));
+      }
       value = arguments[++i];
-    } else {
-      return Failure(QString::fromUtf8("После %1 нужно значение").arg(argument));
     }
     if (argument == QLatin1String("--dir")) {
       if (!options.dir.isEmpty()) return Failure(QString::fromUtf8("Параметр --dir указан дважды"));
       if (value.isEmpty()) return Failure(QString::fromUtf8("Пустое имя папки после --dir"));
       options.dir = value;
-    } else if (argument == QLatin1String("--export")) {
+    } else {
       if (!options.exportPath.isEmpty()) {
         return Failure(QString::fromUtf8("Параметр --export указан дважды"));
       }
@@ -203,8 +208,6 @@ ParsedProjectOptions ParseProjectOptions(const QStringList& arguments) {
                 .arg(value));
       }
       options.exportPath = value;
-    } else {
-      return Failure(QString::fromUtf8("Неизвестный параметр: %1").arg(argument));
     }
   }
   if (options.file.isEmpty() && !options.help) {

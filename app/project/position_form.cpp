@@ -14,8 +14,9 @@ SelectionChange RestorePosition(CSelvioView& view, const ProjectPosition& positi
   view.OnCalculate();
   const SelectionResult& result = view.Result();
   if (const std::optional<CandidateChoice> choice = FindShownChoice(result, position.shown);
-      choice && view.HoldsCandidateChoice(choice->candidate, choice->actuator) &&
-      (choice->candidate != result.shownCandidate || choice->actuator != result.shownActuator)) {
+      choice &&
+      (choice->candidate != result.shownCandidate || choice->actuator != result.shownActuator) &&
+      view.HoldsCandidateChoice(choice->candidate, choice->actuator)) {
     view.ApplyCandidateChoice(choice->candidate, choice->actuator);
   }
   const SettingsRecord inputs = view.CalculatedInputs().value_or(position.inputs);

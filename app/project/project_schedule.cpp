@@ -4,7 +4,6 @@
 #include <QSaveFile>
 
 #include "app/form/units.h"
-#include "engine/unit_factors.h"
 #include "output/report_document.h"
 #include "output/schedule_document.h"
 #include "platform/c_numbers.h"
@@ -61,13 +60,14 @@ ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number) {
   row.medium = MediumText(in.medium);
   row.flow = FieldNumber(in.flow);
   row.flowUnit = (steam ? MassFlowUnits() : VolumeFlowUnits()).value(in.flowUnit);
+  row.drop = FieldNumber(in.drop);
+  row.dropUnit = PressureUnits().value(in.dropUnit);
   if (steam) {
-    // The calculation reads δ through the drop's unit factor, as it reads a pressure.
-    row.drop = FieldNumber(in.drop) * PressureFactor(in.dropUnit);
-    row.dropUnit = QString::fromUtf8("δ");
-  } else {
-    row.drop = FieldNumber(in.drop);
-    row.dropUnit = PressureUnits().value(in.dropUnit);
+    // The relative drop δ, which the calculation reads through the unit chosen as it reads a
+    // pressure.
+    row.relativeDrop = true;
+    row.dropUnit =
+        in.dropUnit == 0 ? QString::fromUtf8("δ") : QString::fromUtf8("δ ") + row.dropUnit;
   }
   if (shown.outcome != InvalidInput) row.kv = shown.kv;
   if (shown.HasProduct()) {

@@ -9,9 +9,8 @@
 
 namespace selvio {
 
-// The schedule's row of a position (`number` from 1): the medium, the flow and ΔP as typed
-// with the units chosen for them (for steam the relative drop δ the calculation used), and what
-// the position showed. Figures the calculation did not give are missing: all of them for
+// The schedule's row of a position (`number` from 1): the medium, the flow and ΔP (for steam the
+// relative drop δ) as typed with the units chosen for them, and what the position showed. Figures the calculation did not give are missing: all of them for
 // refused inputs, all but Kv when no product was found.
 ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number);
 

@@ -57,8 +57,9 @@ ShownSelection RecalculateSelection(const SettingsRecord& inputs, const ShownSel
   }
   RunSelection(captured.request, catalogue, saturation, result);
   if (const std::optional<CandidateChoice> choice = FindShownChoice(result, previous);
-      choice && HoldsChoice(result, *choice) &&
-      (choice->candidate != result.shownCandidate || choice->actuator != result.shownActuator)) {
+      choice &&
+      (choice->candidate != result.shownCandidate || choice->actuator != result.shownActuator) &&
+      HoldsChoice(result, *choice)) {
     ShowCandidate(result, captured.request, saturation, *choice);
   }
   return ShownSelectionOf(result, inputs);

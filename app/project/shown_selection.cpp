@@ -22,6 +22,9 @@ std::optional<CandidateChoice> FindValveChoice(const std::vector<ValveCandidate>
                                                const ShownSelection& shown) {
   if (const ValveCandidate* c = EntryAt(list, shown.candidate);
       c && c->valve.name == shown.product && c->valve.dnText == shown.dn) {
+    if (ActuatorName(*c, shown.actuator) == shown.actuatorName) {
+      return CandidateChoice{shown.candidate, shown.actuator};
+    }
     return CandidateChoice{shown.candidate, ActuatorNamed(*c, shown.actuatorName)};
   }
   for (int index = 0; index < CountOf(list); ++index) {
@@ -39,7 +42,7 @@ std::optional<CandidateChoice> FindRegulatorChoice(const std::vector<RegulatorCa
     return c.regulator.name == shown.product && c.regulator.dnText == shown.dn;
   };
   if (const RegulatorCandidate* c = EntryAt(list, shown.candidate); c && same(*c)) {
-    return CandidateChoice{shown.candidate, -1};
+    return CandidateChoice{shown.candidate, shown.actuator};
   }
   for (int index = 0; index < CountOf(list); ++index) {
     if (same(list[static_cast<std::size_t>(index)])) return CandidateChoice{index, -1};

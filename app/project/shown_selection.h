@@ -17,7 +17,8 @@ ShownSelection ShownSelectionOf(const SelectionResult& result, const SettingsRec
 // The choice in `result` that shows again what `shown` showed: its indices while they still
 // name the same product and actuator, else the product found by name and diameter text with
 // its actuator by name (the first one when that is gone). Nothing when nothing was shown or the
-// product is not in the list any more.
+// product is not in the list any more. A choice other than the one shown is applied only when
+// the candidate dialog could confirm it (HoldsChoice).
 std::optional<CandidateChoice> FindShownChoice(const SelectionResult& result,
                                                const ShownSelection& shown);
 
