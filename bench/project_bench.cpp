@@ -155,6 +155,15 @@ void BuildDocument(benchmark::State& state) {
 }
 BENCHMARK(BuildDocument)->Unit(benchmark::kMillisecond);
 
+void BuildPrintDocument(benchmark::State& state) {
+  const Schedule schedule = ScheduleOf(OpenedProject());
+  for (auto _ : state) {
+    auto document = BuildSchedulePrintDocument(schedule, "rows", QDateTime::currentDateTime());
+    benchmark::DoNotOptimize(document);
+  }
+}
+BENCHMARK(BuildPrintDocument)->Unit(benchmark::kMillisecond);
+
 // The schedule of the opened project written in each format, the document built each time.
 void ExportScheduleFile(benchmark::State& state) {
   const Project project = OpenedProject();
