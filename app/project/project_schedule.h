@@ -10,8 +10,9 @@
 namespace selvio {
 
 // The schedule's row of a position (`number` from 1): the medium, the flow and ΔP (for steam the
-// relative drop δ) as typed with the units chosen for them, and what the position showed. Figures the calculation did not give are missing: all of them for
-// refused inputs, all but Kv when no product was found.
+// relative drop δ) as typed with the units chosen for them, and what the position showed. Figures
+// the calculation did not give are missing: all of them for refused inputs, all but Kv when no
+// product was found.
 ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number);
 
 // The rows of every position and the order list.
