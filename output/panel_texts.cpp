@@ -32,14 +32,12 @@ QString SignalBlock(const ElectricActuatorRecord& e, const ActuatorPreferences& 
   return block.isEmpty() ? kLineBreak : block;
 }
 
-// "%.2f" for the velocity, or "%f" when it is at most 0.1 m/s (V·10 ≤ 1, tested on the float
-// widened to double).
+}  // namespace
+
 QString VelocityText(float velocity) {
   const double v = static_cast<double>(velocity);
   return FormatNumber(v * 10 <= 1 ? "%f" : "%.2f", v);
 }
-
-}  // namespace
 
 QString ValveValueText(const ValveRecord& v) {
   return JoinLines({v.name, v.dnText, ConnectionText(v.connection), IntegerText(v.maxPressure),
@@ -74,7 +72,7 @@ QString ThermostatValueText(const ThermostatRecord& t, const ResultTexts& texts)
 }
 
 QString ControllerValueText(const ResultTexts& texts) {
-  return JoinLines({QStringLiteral("ZR310"), texts.controllerVariantText, QString(),
+  return JoinLines({QString::fromLatin1(kControllerModel), texts.controllerVariantText, QString(),
                     texts.heatCarrierSensorCount, texts.outdoorSensorCount, texts.roomSensorCount});
 }
 

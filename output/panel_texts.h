@@ -32,6 +32,9 @@ QString PneumaticActuatorValueText(const PneumaticActuatorRecord& actuator,
 // Block 1092: name, capillary length, element metal, capillary metal, element type, range.
 QString ThermostatValueText(const ThermostatRecord& thermostat, const ResultTexts& texts);
 
+// The controller's model; the result areas and the report print it beside the variant.
+inline constexpr const char* kControllerModel = "ZR310";
+
 // Block 1096: the controller model, its variant, an empty line, the three sensor counts.
 QString ControllerValueText(const ResultTexts& texts);
 
@@ -42,6 +45,10 @@ struct CalculatedData {
   float psat = 0;          // bar
   float safetyFactor = 1;  // K
 };
+
+// The velocity as block 1089 shows it: "%.2f", or "%f" when it is at most 0.1 m/s (V·10 ≤ 1,
+// tested on the float widened to double).
+QString VelocityText(float velocity);
 
 // Block 1089: Kv (with "Kv(Kv·K)" when K is not exactly 1), dPv, V (six decimals when
 // V·10 ≤ 1), Psat. A value that is not finite is shown as "—".

@@ -11,7 +11,6 @@
 #include <QUrl>
 
 namespace selvio {
-namespace {
 
 QTextCharFormat ArialFormat(double pointSize) {
   const QString family = QString::fromUtf8(kReportFontFamily);
@@ -23,6 +22,8 @@ QTextCharFormat ArialFormat(double pointSize) {
   format.setFontPointSize(pointSize);
   return format;
 }
+
+namespace {
 
 QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
   QTextBlockFormat format;
@@ -67,6 +68,7 @@ QString ReportDateLine(const QDateTime& when) {
 std::unique_ptr<QTextDocument> BuildReportDocument(
     const QString& report, const QDateTime& when, const std::optional<DocumentAppendix>& appendix) {
   auto document = std::make_unique<QTextDocument>();
+  document->setMetaInformation(QTextDocument::DocumentTitle, QString::fromUtf8(kReportHeading));
   QFont bodyFont(QString::fromUtf8(kReportFontFamily));
   bodyFont.setPointSizeF(kReportBodyPointSize);
   document->setDefaultFont(bodyFont);
@@ -90,11 +92,12 @@ bool WriteOdt(const QTextDocument& document, const QString& path) {
   return writer.write(&document);
 }
 
-bool WritePdf(QTextDocument& document, const QString& path) {
+bool WritePdf(QTextDocument& document, const QString& path, QPageLayout::Orientation orientation) {
   QPdfWriter writer(path);
   writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageOrientation(orientation);
   writer.setPageMargins(QMarginsF(25, 20, 15, 20), QPageLayout::Millimeter);
-  writer.setTitle(QString::fromUtf8(kReportHeading));
+  writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
   writer.setCreator(QStringLiteral("Selvio"));
   return PaintDocumentPages(document, writer);
 }

@@ -2,8 +2,10 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QPageLayout>
 #include <QSizeF>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextDocument>
 #include <memory>
 #include <optional>
@@ -22,6 +24,9 @@ inline constexpr const char* kReportFontFamily = "Arial";
 // day, month and four-digit year.
 QString ReportDateLine(const QDateTime& when);
 
+// Characters in Arial of `pointSize` points, as the documents' texts are set.
+QTextCharFormat ArialFormat(double pointSize);
+
 // Pictures are shown this size in the document, in pixels of 96 per inch (159 × 99 mm), whatever
 // their own size: an image of more pixels prints sharper.
 inline constexpr QSizeF kDocumentPictureSize(600, 375);
@@ -36,7 +41,7 @@ struct DocumentAppendix {
 // The document of a selection: the heading centred in 26-point Arial, then, left-aligned in
 // 14-point Arial, the date line, an empty line and the report's lines. An appendix follows
 // after an empty line: its heading in bold, its lines, then each picture in a paragraph of its
-// own, as kDocumentPictureSize; null pictures are left out.
+// own, as kDocumentPictureSize; null pictures are left out. Its title is the heading.
 std::unique_ptr<QTextDocument> BuildReportDocument(
     const QString& report, const QDateTime& when,
     const std::optional<DocumentAppendix>& appendix = std::nullopt);
@@ -44,8 +49,10 @@ std::unique_ptr<QTextDocument> BuildReportDocument(
 // The document as an OpenDocument text file; false when it could not be written.
 bool WriteOdt(const QTextDocument& document, const QString& path);
 
-// The document as an A4 PDF with its fonts embedded; false when it could not be written.
-bool WritePdf(QTextDocument& document, const QString& path);
+// The document as an A4 PDF with its fonts embedded and the document's title; false when it
+// could not be written.
+bool WritePdf(QTextDocument& document, const QString& path,
+              QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // Lays the document out on `device`'s pages and paints them, with nothing added (no page
 // numbers). The document keeps that layout afterwards. False when painting could not start.

@@ -12,7 +12,7 @@ source scripts/ensure_tools.sh
 seconds=${1:-600}
 shift || true
 names=("$@")
-((${#names[@]})) || names=(catalogue selection_file saturation_table property_table update_settings)
+((${#names[@]})) || names=(catalogue selection_file saturation_table property_table update_settings project_file)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSELVIO_FUZZ=ON -DSELVIO_BENCHMARKS=OFF >/dev/null
@@ -22,6 +22,7 @@ declare -A extra=(
   [catalogue]="-dict=$PWD/fuzz/catalogue.dict -max_len=16384"
   [selection_file]="-max_len=4096"
   [update_settings]="-max_len=4096"
+  [project_file]="-max_len=16384"
 )
 # The harnesses change their working folder: every path handed to them is absolute.
 work=$PWD/.work/fuzz

@@ -13,6 +13,9 @@
 #include "app/cli/working_folder_option.h"
 #include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
+#include "app/project/position_form.h"
+#include "app/project/project_file.h"
+#include "output/shown_product.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
 #include "platform/headless_controls.h"
@@ -27,30 +30,6 @@ const char* const kCsvHeader =
 QString CsvNumber(float value) {
   const double widened = value;
   return std::isfinite(widened) ? FormatC("%.6g", widened) : QString();
-}
-
-// The shown candidate's name, diameter text, Kvs and shown actuator's name; empty when none.
-struct ShownProduct {
-  QString name;
-  QString dnText;
-  QString kvs;
-  QString actuator;
-};
-
-ShownProduct ShownOf(const SelectionResult& result) {
-  ShownProduct shown;
-  if (const ValveCandidate* c = ShownValve(result)) {
-    shown = {c->valve.name, c->valve.dnText, CsvNumber(c->valve.kvs), {}};
-    const ShownActuatorRecords a = LocateShownActuator(*c, result.shownActuator);
-    if (a.electric) shown.actuator = a.electric->variant;
-    if (a.pneumatic) shown.actuator = a.pneumatic->name;
-    if (a.thermostat) shown.actuator = a.thermostat->name;
-    return shown;
-  }
-  if (const RegulatorCandidate* c = ShownRegulator(result)) {
-    shown = {c->regulator.name, c->regulator.dnText, CsvNumber(c->regulator.kvs), {}};
-  }
-  return shown;
 }
 
 // The messages of a row on one line: each message's line breaks become blanks, " | " between.
@@ -72,11 +51,11 @@ QString CsvLine(const QStringList& cells) {
 
 QString SizedCsvLine(const QString& label, const CSelvioView& view, const QStringList& messages) {
   const SelectionResult& r = view.Result();
-  const ShownProduct shown = ShownOf(r);
+  const ShownProduct shown = ShownProductOf(r);
   return CsvLine({label, QString::number(r.outcome), OneLine(messages), CsvNumber(r.kv),
                   CsvNumber(r.dpv), CsvNumber(r.velocity), CsvNumber(r.psat),
                   r.cavitationWarning ? QStringLiteral("1") : QStringLiteral("0"), shown.name,
-                  shown.dnText, shown.kvs, shown.actuator});
+                  shown.dnText, shown.shown ? CsvNumber(shown.kvs) : QString(), shown.actuator});
 }
 
 QString JsonLine(QJsonObject object) {
@@ -104,6 +83,25 @@ RowStart StartOf(const CsvRow& row, const QString& csvFolder, const SettingsReco
   return {record, {}};
 }
 
+// The cell "quantity" of a row: 1 when it is missing, else a whole number of pieces.
+struct QuantityCell {
+  int quantity = 1;
+  QString error;
+};
+
+QuantityCell QuantityOf(const CsvRow& row) {
+  const std::optional<QString> cell = row.Cell("quantity");
+  if (!cell) return {};
+  bool ok = false;
+  const int quantity = cell->toInt(&ok, 10);
+  if (!ok || quantity < 1 || quantity > kMaxPositionQuantity) {
+    return {1, QString::fromUtf8("Столбец quantity: нужно целое число от 1 до %1, а не \"%2\"")
+                   .arg(kMaxPositionQuantity)
+                   .arg(*cell)};
+  }
+  return {quantity, {}};
+}
+
 }  // namespace
 
 ParsedBatchOptions ParseBatchOptions(const QStringList& arguments) {
@@ -121,12 +119,16 @@ ParsedBatchOptions ParseBatchOptions(const QStringList& arguments) {
       options.help = true;
     } else if (argument == QLatin1String("--json")) {
       options.json = true;
-    } else if (name == QLatin1String("--dir") || name == QLatin1String("--base")) {
+    } else if (name == QLatin1String("--dir") || name == QLatin1String("--base") ||
+               name == QLatin1String("--project")) {
       const std::optional<QString> given = value();
       if (!given || given->isEmpty()) {
         return {std::nullopt, QString::fromUtf8("Не указано значение %1").arg(name)};
       }
-      (name == QLatin1String("--dir") ? options.dir : options.base) = *given;
+      QString& target = name == QLatin1String("--dir")    ? options.dir
+                        : name == QLatin1String("--base") ? options.base
+                                                          : options.project;
+      target = *given;
     } else if (argument.startsWith(QLatin1Char('-'))) {
       return {std::nullopt, QString::fromUtf8("Неизвестный параметр: %1").arg(argument)};
     } else if (options.file.isEmpty()) {
@@ -144,15 +146,20 @@ ParsedBatchOptions ParseBatchOptions(const QStringList& arguments) {
 QString BatchUsage() {
   return QString::fromUtf8(
       "Использование: selvio-cli batch ФАЙЛ.csv [--dir ПАПКА] [--base ФАЙЛ.crp] [--json]\n"
+      "                                [--project ФАЙЛ.selvio]\n"
       "  Рассчитывает каждую строку файла CSV как отдельную точку, как команда select.\n"
       "  --dir ПАПКА      рабочая папка с файлами данных (по умолчанию текущая, если в ней есть\n"
       "                   каталог, иначе папка пользователя)\n"
       "  --base ФАЙЛ.crp  исходные данные для строк без столбца file\n"
-      "  --json           по объекту JSON на строку вместо CSV\n");
+      "  --json           по объекту JSON на строку вместо CSV\n"
+      "  --project ФАЙЛ.selvio  записать рассчитанные строки в файл проекта (количество из\n"
+      "                   столбца quantity, по умолчанию 1)\n");
 }
 
 int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& err) {
   const QString csvPath = QDir::current().absoluteFilePath(options.file);
+  const QString projectPath =
+      options.project.isEmpty() ? QString() : QDir::current().absoluteFilePath(options.project);
   const QString dir = CommandWorkingFolder(options.dir, err);
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return Refuse(err, refusal);
@@ -186,12 +193,15 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
 
   if (!options.json) out << kCsvHeader << '\n';
   bool rowError = false;
+  Project project;
   for (const QStringList& cells : table.rows) {
     const CsvRow row(table.header, cells);
     const QString label = row.Cell("label").value_or(QString());
     RowStart start = StartOf(row, csvFolder, base);
     QString error = start.error;
     if (start.record) error = ApplyCsvRow(row, *start.record).value_or(QString());
+    const QuantityCell quantity = QuantityOf(row);
+    if (error.isEmpty() && !projectPath.isEmpty()) error = quantity.error;
     if (!error.isEmpty()) {
       rowError = true;
       if (options.json) {
@@ -211,8 +221,19 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
     } else {
       out << SizedCsvLine(label, view, controls.Messages());
     }
+    if (!projectPath.isEmpty()) {
+      if (std::optional<ProjectPosition> position =
+              CaptureFormPosition(view, label, quantity.quantity)) {
+        project.positions.push_back(std::move(*position));
+      }
+    }
   }
   out.flush();
+  if (!projectPath.isEmpty()) {
+    if (const std::optional<QString> failure = WriteProjectFile(projectPath, project)) {
+      return Refuse(err, *failure + QStringLiteral(": ") + Shown(projectPath));
+    }
+  }
   return rowError ? kRowErrorStatus : 0;
 }
 

@@ -10,12 +10,13 @@ namespace selvio {
 // Exit status of a batch in which some row had an error of its own.
 inline constexpr int kRowErrorStatus = 1;
 
-// The command line of "selvio-cli batch FILE.csv [--dir DIR] [--base FILE.crp] [--json]", as
-// typed: paths are not resolved yet.
+// The command line of "selvio-cli batch FILE.csv [--dir DIR] [--base FILE.crp] [--json]
+// [--project OUT.selvio]", as typed: paths are not resolved yet.
 struct BatchOptions {
   QString file;
-  QString dir;   // empty: the current directory
-  QString base;  // empty: rows without a file start from the batch defaults
+  QString dir;      // empty: the current directory
+  QString base;     // empty: rows without a file start from the batch defaults
+  QString project;  // empty: no project file is written
   bool json = false;
   bool help = false;
 };
@@ -35,8 +36,11 @@ QString BatchUsage();
 // of the CSV file as "select" sizes a selection file, on one form started over for every row.
 // Prints a CSV header and one line per row (or, with --json, one JSON object per row: "label"
 // and the keys of "select --json"); a row with an error of its own reports it in its line.
+// With a project file, every row sized becomes a position of it (its label, the quantity of the
+// column "quantity" or 1, the inputs and what the form shows), written when all rows are done.
 // Returns 0 when every row was sized, kRowErrorStatus when some row had an error, and
-// kRefusedStatus (with the reason on `err`) for an unusable folder, CSV or base file.
+// kRefusedStatus (with the reason on `err`) for an unusable folder, CSV or base file, or a
+// project file that cannot be written.
 int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& err);
 
 }  // namespace selvio

@@ -10,6 +10,7 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/cli_files.h"
 #include "app/cli/headless_form.h"
+#include "app/cli/project_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
@@ -57,7 +58,7 @@ bool ExportDocument(const QString& path, CSelvioView& view) {
 
 // Every command with its options, for "--help" and for a command line without a known command.
 QString CliUsage() {
-  return SelectUsage() + BatchUsage() + UpdateUsage() +
+  return SelectUsage() + BatchUsage() + ProjectUsage() + UpdateUsage() +
          QString::fromUtf8(
              "Использование: selvio-cli --help\n"
              "  Выводит эту справку; КОМАНДА --help - справку по одной команде.\n");
@@ -129,6 +130,17 @@ int RunSelvioCli(const QStringList& arguments, QTextStream& out, QTextStream& er
     return 0;
   }
   if (command == QLatin1String("update")) return RunUpdateCommand(arguments.mid(1), out, err);
+  if (command == QLatin1String("project")) {
+    const ParsedProjectOptions parsed = ParseProjectOptions(arguments.mid(1));
+    if (!parsed.options) {
+      return Refuse(err, parsed.error + QLatin1Char('\n') + ProjectUsage().chopped(1));
+    }
+    if (parsed.options->help) {
+      out << ProjectUsage();
+      return 0;
+    }
+    return RunProjectCommand(*parsed.options, out, err);
+  }
   if (command == QLatin1String("batch")) {
     const ParsedBatchOptions parsed = ParseBatchOptions(arguments.mid(1));
     if (!parsed.options) {

@@ -4,59 +4,10 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "app/files/settings_fields.h"
+
 namespace selvio {
 namespace {
-
-// Calls `visit(offset, field)` for every field of the record in layout order.
-template <class Record, class Visitor>
-void ForEachField(Record& r, Visitor&& visit) {
-  visit(0, r.medium);
-  visit(4, r.connection);
-  visit(8, r.execution);
-  visit(12, r.threeWayUse);
-  visit(16, r.density);
-  visit(216, r.p1);
-  visit(416, r.p2);
-  visit(616, r.temperature);
-  visit(816, r.drop);
-  visit(1016, r.setting);
-  visit(1216, r.flow);
-  visit(1416, r.useSafetyFactor);
-  visit(1420, r.safetyFactor);
-  visit(1620, r.checkCavitation);
-  visit(1624, r.actuatorSectionOn);
-  visit(1628, r.actuatorKind);
-  visit(1632, r.p1Unit);
-  visit(1636, r.p2Unit);
-  visit(1640, r.temperatureUnit);
-  visit(1644, r.dropUnit);
-  visit(1648, r.flowUnit);
-  visit(1652, r.settingUnit);
-  visit(1656, r.controlSignal);
-  visit(1660, r.supplyVoltage);
-  visit(1664, r.signalType);
-  visit(1668, r.limitSwitches);
-  visit(1672, r.potentiometer);
-  visit(1676, r.springReturn);
-  visit(1680, r.heater);
-  visit(1684, r.maintainedTemperature);
-  visit(1884, r.elementType);
-  visit(1888, r.elementMetal);
-  visit(1892, r.capillaryMetal);
-  visit(1896, r.capillaryLength);
-  visit(1900, r.positioner);
-  visit(1904, r.normalPosition);
-  visit(1908, r.controllerVariant);
-  visit(1912, r.heatCarrierSensors);
-  visit(2112, r.outdoorSensors);
-  visit(2312, r.roomSensors);
-  visit(2512, r.controllerSectionOn);
-  visit(2516, r.calcSupplyTemperature);
-  visit(2716, r.calcReturnTemperature);
-  visit(2916, r.calcHeatPower);
-  visit(3116, r.productType);
-  visit(3120, r.balancedOnly);
-}
 
 unsigned char* At(QByteArray& bytes, int offset) {
   return reinterpret_cast<unsigned char*>(bytes.data()) + offset;
@@ -81,9 +32,11 @@ std::int32_t GetInt32(const QByteArray& bytes, int offset) {
 
 struct Writer {
   QByteArray& bytes;
-  void operator()(int offset, std::int32_t value) const { PutInt32(bytes, offset, value); }
-  void operator()(int offset, const TextField& field) const {
-    unsigned char* out = At(bytes, offset);
+  void operator()(SettingsFieldPlace place, std::int32_t value) const {
+    PutInt32(bytes, place.offset, value);
+  }
+  void operator()(SettingsFieldPlace place, const TextField& field) const {
+    unsigned char* out = At(bytes, place.offset);
     for (std::size_t i = 0; i < field.size(); ++i) {
       out[2 * i] = static_cast<unsigned char>(field[i] & 0xFF);
       out[2 * i + 1] = static_cast<unsigned char>(field[i] >> 8);
@@ -93,9 +46,11 @@ struct Writer {
 
 struct Reader {
   const QByteArray& bytes;
-  void operator()(int offset, std::int32_t& value) const { value = GetInt32(bytes, offset); }
-  void operator()(int offset, TextField& field) const {
-    const unsigned char* in = At(bytes, offset);
+  void operator()(SettingsFieldPlace place, std::int32_t& value) const {
+    value = GetInt32(bytes, place.offset);
+  }
+  void operator()(SettingsFieldPlace place, TextField& field) const {
+    const unsigned char* in = At(bytes, place.offset);
     for (std::size_t i = 0; i < field.size(); ++i) {
       field[i] = static_cast<char16_t>(in[2 * i] | (in[2 * i + 1] << 8));
     }
@@ -177,7 +132,7 @@ SettingsRecord DefaultSettingsRecord() {
 
 QByteArray SettingsRecordBytes(const SettingsRecord& record) {
   QByteArray bytes(kSettingsRecordSize, '\0');
-  ForEachField(record, Writer{bytes});
+  ForEachSettingsField(record, Writer{bytes});
   return bytes;
 }
 
@@ -185,7 +140,7 @@ void OverlaySettingsRecordBytes(SettingsRecord& record, const QByteArray& bytes)
   QByteArray merged = SettingsRecordBytes(record);
   const qsizetype count = std::min<qsizetype>(bytes.size(), kSettingsRecordSize);
   std::copy_n(bytes.constData(), count, merged.data());
-  ForEachField(record, Reader{merged});
+  ForEachSettingsField(record, Reader{merged});
 }
 
 bool ReadSelectionFile(const QString& path, SettingsRecord& record) {

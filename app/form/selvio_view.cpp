@@ -139,6 +139,7 @@ void CSelvioView::ShowStartState() {
 
 void CSelvioView::StartOver(const SettingsRecord& record) {
   request_ = SelectionRequest{};
+  calculatedInputs_.reset();
   ResetSelectionResult(result_);
   texts_ = ResultTexts{};
   view_ = ResultView{};
@@ -178,6 +179,7 @@ void CSelvioView::OnCalculate() {
   Draw(ClearedResultView(CalculatedDataOf(request_, result_)));
 
   const SettingsRecord inputs = CurrentInputs();
+  calculatedInputs_ = inputs;
   const CapturedRequest captured = CaptureRequest(inputs, request_);
   request_ = captured.request;
   if (captured.refusal) {
@@ -219,9 +221,15 @@ void CSelvioView::OnExit() {
 }
 
 bool CSelvioView::OpenSelectionFile(const QString& path) {
-  if (!ReadSelectionFile(path, settings_)) return false;
-  ApplySettingsRecord(settings_, controls_, state_);
+  SettingsRecord record = settings_;
+  if (!ReadSelectionFile(path, record)) return false;
+  OpenSettingsRecord(record);
   return true;
+}
+
+void CSelvioView::OpenSettingsRecord(const SettingsRecord& record) {
+  settings_ = record;
+  ApplySettingsRecord(settings_, controls_, state_);
 }
 
 bool CSelvioView::SaveSelectionFile(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "app/files/glycol_tables.h"
 #include "app/files/settings_record.h"
@@ -56,6 +57,8 @@ class CSelvioView {
   // What "Открыть" does with the chosen file: reads it over the settings record and, when it
   // could be read, sets the form from it. False when the file was ignored.
   bool OpenSelectionFile(const QString& path);
+  // What "Открыть" does with a record read: it becomes the settings record and sets the form.
+  void OpenSettingsRecord(const SettingsRecord& record);
   // What "Сохранить как" does with the chosen name. False when nothing was written.
   bool SaveSelectionFile(const QString& path);
 
@@ -69,6 +72,9 @@ class CSelvioView {
 
   // The form's inputs as they stand, in the record the files hold.
   SettingsRecord CurrentInputs() const;
+  // The inputs the last "Расчет" captured; nothing before the first one after start or
+  // StartOver.
+  const std::optional<SettingsRecord>& CalculatedInputs() const { return calculatedInputs_; }
   // The form's choices the result areas print, as they stand.
   PanelChoices CurrentChoices() const;
   // The selection report of the shown result, with the controller kit when both sections are
@@ -112,6 +118,7 @@ class CSelvioView {
   ResultTexts texts_;
   ResultView view_;
   SettingsRecord settings_ = DefaultSettingsRecord();
+  std::optional<SettingsRecord> calculatedInputs_;
   QString settingsPath_ = working_files::Name(working_files::kSettings);
   CloseHandler closeHandler_;
   DocumentCommands documents_{*this};

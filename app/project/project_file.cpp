@@ -1,0 +1,296 @@
+#include "app/project/project_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "app/files/settings_fields.h"
+#include "platform/c_numbers.h"
+
+namespace selvio {
+namespace {
+
+// A float as the shortest decimal that reads back as the same float; null when not finite.
+QJsonValue FigureJson(float value) {
+  if (!std::isfinite(value)) return QJsonValue(QJsonValue::Null);
+  char buffer[32];
+  const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return ScanDouble(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)))
+      .value_or(0.0);
+}
+
+QJsonValue TextJson(const TextField& field) {
+  const QString text = FieldText(field);
+  if (text.isValidUtf16()) return text;
+  QJsonArray units;
+  for (QChar unit : text) units.append(unit.unicode());
+  return units;
+}
+
+struct InputsWriter {
+  QJsonObject& object;
+  void operator()(SettingsFieldPlace place, std::int32_t value) const {
+    object.insert(QLatin1String(place.name), value);
+  }
+  void operator()(SettingsFieldPlace place, const TextField& field) const {
+    object.insert(QLatin1String(place.name), TextJson(field));
+  }
+};
+
+QJsonObject ShownJson(const ShownSelection& s) {
+  return {{"outcome", static_cast<int>(s.outcome)},
+          {"candidate", s.candidate},
+          {"actuator", s.actuator},
+          {"product", s.product},
+          {"dn", s.dn},
+          {"kvs", FigureJson(s.kvs)},
+          {"actuator_name", s.actuatorName},
+          {"controller", s.controller},
+          {"kv", FigureJson(s.kv)},
+          {"dpv", FigureJson(s.dpv)},
+          {"velocity", FigureJson(s.velocity)},
+          {"psat", FigureJson(s.psat)},
+          {"cavitation", s.cavitation}};
+}
+
+QJsonObject PositionJson(const ProjectPosition& position) {
+  QJsonObject inputs;
+  ForEachSettingsField(position.inputs, InputsWriter{inputs});
+  return {{"label", position.label},
+          {"quantity", position.quantity},
+          {"inputs", inputs},
+          {"shown", ShownJson(position.shown)}};
+}
+
+// Reads the fields of one JSON object of a position; the first fault is kept and named by the
+// position's number and the field's path.
+class FieldReader {
+ public:
+  FieldReader(const QJsonObject& object, QString path, int position, QString& error)
+      : object_(object), path_(std::move(path)), position_(position), error_(error) {}
+
+  FieldReader Object(const char* name) const {
+    const QJsonValue value = Value(name);
+    if (!value.isUndefined() && !value.isObject()) Fail(name, "должно быть объектом");
+    return FieldReader(value.toObject(), Path(name) + '.', position_, error_);
+  }
+
+  void Integer(const char* name, std::int32_t& out, std::int32_t low, std::int32_t high) const {
+    const QJsonValue value = Value(name);
+    if (value.isUndefined()) return;
+    const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+    if (!value.isDouble() || number != std::floor(number) || number < low || number > high) {
+      Fail(name, QString::fromUtf8("должно быть целым числом от %1 до %2").arg(low).arg(high));
+      return;
+    }
+    out = static_cast<std::int32_t>(number);
+  }
+  void Integer(const char* name, std::int32_t& out) const {
+    Integer(name, out, std::numeric_limits<std::int32_t>::min(),
+            std::numeric_limits<std::int32_t>::max());
+  }
+
+  void Figure(const char* name, float& out) const {
+    const QJsonValue value = Value(name);
+    if (value.isUndefined()) return;
+    if (value.isNull()) {
+      out = std::numeric_limits<float>::quiet_NaN();
+    } else if (value.isDouble()) {
+      out = static_cast<float>(value.toDouble());
+    } else {
+      Fail(name, "должно быть числом или null");
+    }
+  }
+
+  void Flag(const char* name, bool& out) const {
+    const QJsonValue value = Value(name);
+    if (value.isUndefined()) return;
+    if (!value.isBool()) Fail(name, "должно быть true или false");
+    out = value.toBool();
+  }
+
+  void Text(const char* name, QString& out) const {
+    const QJsonValue value = Value(name);
+    if (value.isUndefined()) return;
+    if (!value.isString()) Fail(name, "должно быть строкой");
+    out = value.toString();
+  }
+
+  // A text of the selection record: at most 99 UTF-16 code units, none of them zero.
+  void RecordText(const char* name, TextField& out) const {
+    const QJsonValue value = Value(name);
+    if (value.isUndefined()) return;
+    QString text;
+    if (value.isString()) {
+      text = value.toString();
+    } else if (value.isArray()) {
+      for (const QJsonValue unit : value.toArray()) {
+        const double code = unit.toDouble(-1);
+        if (code != std::floor(code) || code < 0 || code > 0xFFFF) {
+          Fail(name, "должно содержать коды знаков от 0 до 65535");
+          return;
+        }
+        text += QChar(static_cast<char16_t>(code));
+      }
+    } else {
+      Fail(name, "должно быть строкой");
+      return;
+    }
+    if (text.size() >= kTextFieldUnits || text.contains(QChar(0))) {
+      Fail(name, "должно быть строкой не длиннее 99 знаков без нулевого знака");
+      return;
+    }
+    SetFieldText(out, text);
+  }
+
+ private:
+  QString Path(const char* name) const { return path_ + QLatin1String(name); }
+
+  QJsonValue Value(const char* name) const {
+    const QJsonValue value = object_.value(QLatin1String(name));
+    if (value.isUndefined()) {
+      SetError(QString::fromUtf8("Позиция %1: нет поля «%2»").arg(position_).arg(Path(name)));
+    }
+    return value;
+  }
+
+  void Fail(const char* name, const QString& problem) const {
+    SetError(QString::fromUtf8("Позиция %1: поле «%2» %3").arg(position_).arg(Path(name), problem));
+  }
+  void Fail(const char* name, const char* problem) const { Fail(name, QString::fromUtf8(problem)); }
+
+  void SetError(const QString& error) const {
+    if (error_.isEmpty()) error_ = error;
+  }
+
+  QJsonObject object_;
+  QString path_;
+  int position_;
+  QString& error_;
+};
+
+struct InputsReader {
+  const FieldReader& fields;
+  void operator()(SettingsFieldPlace place, std::int32_t& value) const {
+    fields.Integer(place.name, value);
+  }
+  void operator()(SettingsFieldPlace place, TextField& field) const {
+    fields.RecordText(place.name, field);
+  }
+};
+
+ShownSelection ReadShown(const FieldReader& f) {
+  ShownSelection s;
+  std::int32_t outcome = 0;
+  f.Integer("outcome", outcome, InvalidInput, Found);
+  s.outcome = static_cast<SelectionOutcome>(outcome);
+  f.Integer("candidate", s.candidate);
+  f.Integer("actuator", s.actuator);
+  f.Text("product", s.product);
+  f.Text("dn", s.dn);
+  f.Figure("kvs", s.kvs);
+  f.Text("actuator_name", s.actuatorName);
+  f.Text("controller", s.controller);
+  f.Figure("kv", s.kv);
+  f.Figure("dpv", s.dpv);
+  f.Figure("velocity", s.velocity);
+  f.Figure("psat", s.psat);
+  f.Flag("cavitation", s.cavitation);
+  return s;
+}
+
+// Position `number` (from 1) of the file; `error` names the first fault.
+ProjectPosition ReadPosition(const QJsonValue& value, int number, QString& error) {
+  ProjectPosition position;
+  if (!value.isObject()) {
+    error = QString::fromUtf8("Позиция %1: должна быть объектом").arg(number);
+    return position;
+  }
+  const FieldReader fields(value.toObject(), QString(), number, error);
+  fields.Text("label", position.label);
+  fields.Integer("quantity", position.quantity, 1, kMaxPositionQuantity);
+  ForEachSettingsField(position.inputs, InputsReader{fields.Object("inputs")});
+  position.shown = ReadShown(fields.Object("shown"));
+  return position;
+}
+
+}  // namespace
+
+QByteArray ProjectFileBytes(const Project& project) {
+  QJsonArray positions;
+  for (const ProjectPosition& position : project.positions)
+    positions.append(PositionJson(position));
+  const QJsonObject file{{"format", QLatin1String(kProjectFormat)},
+                         {"version", kProjectFileVersion},
+                         {"positions", positions}};
+  return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+ReadProject ParseProjectFile(const QByteArray& bytes) {
+  QJsonParseError parse;
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
+  if (parse.error != QJsonParseError::NoError) {
+    return {std::nullopt,
+            QString::fromUtf8("Файл проекта поврежден или обрезан: ошибка в байте %1 из %2")
+                .arg(parse.offset)
+                .arg(bytes.size())};
+  }
+  const QJsonObject file = document.object();
+  if (!document.isObject() || file.value("format").toString() != QLatin1String(kProjectFormat)) {
+    return {std::nullopt, QString::fromUtf8("Это не файл проекта")};
+  }
+  const QJsonValue version = file.value("version");
+  if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble())) {
+    return {std::nullopt, QString::fromUtf8("Файл проекта поврежден: не указана версия формата")};
+  }
+  if (version.toDouble() > kProjectFileVersion) {
+    return {std::nullopt,
+            QString::fromUtf8("Файл проекта записан более новой версией программы (версия "
+                              "формата %1, эта версия читает версию %2)")
+                .arg(version.toDouble())
+                .arg(kProjectFileVersion)};
+  }
+  if (version.toDouble() != kProjectFileVersion) {
+    return {
+        std::nullopt,
+        QString::fromUtf8("Неизвестная версия формата файла проекта: %1").arg(version.toDouble())};
+  }
+  if (!file.value("positions").isArray()) {
+    return {std::nullopt, QString::fromUtf8("Файл проекта поврежден: нет списка позиций")};
+  }
+  const QJsonArray positions = file.value("positions").toArray();
+  Project project;
+  project.positions.reserve(static_cast<std::size_t>(positions.size()));
+  QString error;
+  for (qsizetype i = 0; i < positions.size(); ++i) {
+    project.positions.push_back(ReadPosition(positions[i], static_cast<int>(i + 1), error));
+    if (!error.isEmpty()) return {std::nullopt, error};
+  }
+  return {std::move(project), {}};
+}
+
+ReadProject ReadProjectFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {std::nullopt, QString::fromUtf8("Файл проекта не читается")};
+  }
+  return ParseProjectFile(file.readAll());
+}
+
+std::optional<QString> WriteProjectFile(const QString& path, const Project& project) {
+  const QByteArray bytes = ProjectFileBytes(project);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    file.cancelWriting();
+    return QString::fromUtf8("Не удалось записать файл проекта");
+  }
+  return std::nullopt;
+}
+
+}  // namespace selvio

@@ -1,0 +1,118 @@
+#include "app/project/project_schedule.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include "app/form/units.h"
+#include "output/report_document.h"
+#include "output/schedule_document.h"
+#include "platform/c_numbers.h"
+
+namespace selvio {
+namespace {
+
+// A number field read as "Расчет" reads it (a decimal comma counts as a point); missing when
+// its text holds no number.
+float FieldNumber(const TextField& field) {
+  QString text = FieldText(field);
+  text.replace(QLatin1Char(','), QLatin1Char('.'));
+  return ScanFloat(text).value_or(kNoFigure);
+}
+
+QString MediumText(std::int32_t medium) {
+  switch (medium) {
+    case 1:
+      return QString::fromUtf8("вода");
+    case 2:
+      return QString::fromUtf8("гликоль");
+    case 3:
+      return QString::fromUtf8("пар");
+    default:
+      return {};
+  }
+}
+
+enum class ScheduleFormat { None, Odt, Pdf, Csv };
+
+ScheduleFormat FormatOf(const QString& path) {
+  if (path.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)) return ScheduleFormat::Odt;
+  if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return ScheduleFormat::Pdf;
+  if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) return ScheduleFormat::Csv;
+  return ScheduleFormat::None;
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
+  return file.commit();
+}
+
+}  // namespace
+
+ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number) {
+  const SettingsRecord& in = position.inputs;
+  const ShownSelection& shown = position.shown;
+  const bool steam = in.medium == 3;
+  ScheduleRow row;
+  row.number = number;
+  row.label = position.label;
+  row.quantity = position.quantity;
+  row.medium = MediumText(in.medium);
+  row.flow = FieldNumber(in.flow);
+  row.flowUnit = (steam ? MassFlowUnits() : VolumeFlowUnits()).value(in.flowUnit);
+  row.drop = FieldNumber(in.drop);
+  row.dropUnit = PressureUnits().value(in.dropUnit);
+  if (steam) {
+    // The relative drop δ, which the calculation reads through the unit chosen as it reads a
+    // pressure.
+    row.relativeDrop = true;
+    row.dropUnit =
+        in.dropUnit == 0 ? QString::fromUtf8("δ") : QString::fromUtf8("δ ") + row.dropUnit;
+  }
+  if (shown.outcome != InvalidInput) row.kv = shown.kv;
+  if (shown.HasProduct()) {
+    row.product = shown.product;
+    row.dn = shown.dn;
+    row.kvs = shown.kvs;
+    row.actuator = shown.actuatorName;
+    row.controller = shown.controller;
+    row.dpv = shown.dpv;
+    row.velocity = shown.velocity;
+  }
+  return row;
+}
+
+Schedule ScheduleOf(const Project& project) {
+  std::vector<ScheduleRow> rows;
+  rows.reserve(project.positions.size());
+  int number = 0;
+  for (const ProjectPosition& position : project.positions) {
+    rows.push_back(ScheduleRowOf(position, ++number));
+  }
+  return MakeSchedule(std::move(rows));
+}
+
+bool IsScheduleFormat(const QString& path) { return FormatOf(path) != ScheduleFormat::None; }
+
+std::optional<QString> ExportSchedule(const Project& project, const QString& projectName,
+                                      const QString& path, const QDateTime& when) {
+  const ScheduleFormat format = FormatOf(path);
+  if (format == ScheduleFormat::None) {
+    return QString::fromUtf8("Спецификация сохраняется только в файлы .odt, .pdf и .csv");
+  }
+  const Schedule schedule = ScheduleOf(project);
+  bool written = false;
+  if (format == ScheduleFormat::Csv) {
+    written = WriteBytes(path, ScheduleCsv(schedule));
+  } else if (format == ScheduleFormat::Odt) {
+    written = WriteOdt(*BuildScheduleDocument(schedule, projectName, when), path);
+  } else {
+    written = WritePdf(*BuildSchedulePrintDocument(schedule, projectName, when), path,
+                       QPageLayout::Landscape);
+  }
+  if (written) return std::nullopt;
+  return QString::fromUtf8("Не удалось записать спецификацию: %1")
+      .arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace selvio

@@ -1,0 +1,133 @@
+#include "output/schedule.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "output/panel_texts.h"
+#include "output/value_text.h"
+
+namespace selvio {
+namespace {
+
+QString WithDecimalComma(QString text) {
+  text.replace(QLatin1Char('.'), QLatin1Char(','));
+  return text;
+}
+
+// Adds `quantity` to the line of `name` and `dn`, appending it when it is new.
+void AddOrder(std::vector<OrderLine>& lines, const QString& name, const QString& dn, int quantity) {
+  if (name.isEmpty()) return;
+  for (OrderLine& line : lines) {
+    if (line.name == name && line.dn == dn) {
+      line.quantity += quantity;
+      return;
+    }
+  }
+  lines.push_back({name, dn, quantity});
+}
+
+// One CSV cell: quoted when it holds the separator, a quote or a line break.
+QString CsvCell(const QString& text) {
+  if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+      !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) {
+    return text;
+  }
+  QString quoted = text;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString CsvLine(const QStringList& cells) {
+  QStringList quoted;
+  for (const QString& cell : cells) quoted << CsvCell(cell);
+  return quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
+}  // namespace
+
+std::vector<OrderLine> OrderList(const std::vector<ScheduleRow>& rows) {
+  std::vector<OrderLine> products;
+  std::vector<OrderLine> actuators;
+  std::vector<OrderLine> controllers;
+  for (const ScheduleRow& row : rows) {
+    if (row.product.isEmpty()) continue;
+    AddOrder(products, row.product, row.dn, row.quantity);
+    AddOrder(actuators, row.actuator, {}, row.quantity);
+    AddOrder(controllers, row.controller, {}, row.quantity);
+  }
+  products.insert(products.end(), actuators.begin(), actuators.end());
+  products.insert(products.end(), controllers.begin(), controllers.end());
+  return products;
+}
+
+Schedule MakeSchedule(std::vector<ScheduleRow> rows) {
+  Schedule schedule;
+  schedule.orders = OrderList(rows);
+  schedule.rows = std::move(rows);
+  return schedule;
+}
+
+QStringList ScheduleHeadings() {
+  return {QString::fromUtf8("№"),          QString::fromUtf8("Обозначение"),
+          QString::fromUtf8("Кол-во"),     QString::fromUtf8("Среда"),
+          QString::fromUtf8("G"),          QString::fromUtf8("ΔP"),
+          QString::fromUtf8("Изделие"),    QString::fromUtf8("Ду"),
+          QString::fromUtf8("Kvs, м³/ч"),  QString::fromUtf8("Привод"),
+          QString::fromUtf8("Контроллер"), QString::fromUtf8("Kv, м³/ч"),
+          QString::fromUtf8("dPv, бар"),   QString::fromUtf8("V, м/с")};
+}
+
+QStringList ScheduleCsvHeadings() {
+  QStringList headings = ScheduleHeadings();
+  headings.insert(5, QString::fromUtf8("Ед. G"));
+  headings.insert(7, QString::fromUtf8("Ед. ΔP"));
+  return headings;
+}
+
+QString ScheduleFlowText(const ScheduleRow& row) {
+  if (!std::isfinite(row.flow)) return QString::fromUtf8("—");
+  return CsvDecimal(row.flow) + QLatin1Char(' ') + row.flowUnit;
+}
+
+QString ScheduleDropText(const ScheduleRow& row) {
+  if (!std::isfinite(row.drop)) return QString::fromUtf8("—");
+  if (row.relativeDrop) {
+    // "δ", the number, then the unit the δ was typed in when it is not bar.
+    return row.dropUnit.left(1) + QLatin1Char(' ') + CsvDecimal(row.drop) + row.dropUnit.mid(1);
+  }
+  return CsvDecimal(row.drop) + QLatin1Char(' ') + row.dropUnit;
+}
+
+QStringList OrderListHeadings() {
+  return {QString::fromUtf8("Изделие"), QString::fromUtf8("Ду"), QString::fromUtf8("Кол-во, шт")};
+}
+
+QString ScheduleFigureText(float value) {
+  return WithDecimalComma(FormatNumber("%.2f", static_cast<double>(value)));
+}
+
+QString ScheduleVelocityText(float value) { return WithDecimalComma(VelocityText(value)); }
+
+QString CsvDecimal(float value) {
+  if (!std::isfinite(value)) return {};
+  char buffer[32];
+  const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return WithDecimalComma(QString::fromLatin1(buffer, written.ptr - buffer));
+}
+
+QByteArray ScheduleCsv(const Schedule& schedule) {
+  QString text = CsvLine(ScheduleCsvHeadings());
+  for (const ScheduleRow& r : schedule.rows) {
+    text += CsvLine({QString::number(r.number), r.label, QString::number(r.quantity), r.medium,
+                     CsvDecimal(r.flow), r.flowUnit, CsvDecimal(r.drop), r.dropUnit, r.product,
+                     r.dn, CsvDecimal(r.kvs), r.actuator, r.controller, CsvDecimal(r.kv),
+                     CsvDecimal(r.dpv), CsvDecimal(r.velocity)});
+  }
+  text += QStringLiteral("\r\n") + CsvLine(OrderListHeadings());
+  for (const OrderLine& line : schedule.orders) {
+    text += CsvLine({line.name, line.dn, QString::number(line.quantity)});
+  }
+  return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+}  // namespace selvio

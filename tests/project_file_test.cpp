@@ -1,0 +1,287 @@
+#include "app/project/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <functional>
+
+#include "app/files/settings_fields.h"
+#include "app/project/project_model.h"
+#include "tests/project_fixture.h"
+
+namespace selvio::test {
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+ProjectPosition SimplePosition(const char* label, int quantity) {
+  ProjectPosition position;
+  position.label = Utf8(label);
+  position.quantity = quantity;
+  position.shown.outcome = Found;
+  position.shown.product = Utf8("ВКФ-2-32-16");
+  position.shown.dn = "32";
+  position.shown.kvs = 16;
+  position.shown.kv = 10.954451f;
+  position.shown.dpv = 0.09765625f;
+  position.shown.velocity = 1.7269917f;
+  return position;
+}
+
+Project TwoPositions() {
+  return Project{{SimplePosition("ИТП-1, отопление", 2), SimplePosition("ИТП-1, ГВС", 1)}};
+}
+
+void ExpectSameProject(const Project& read, const Project& written) {
+  ASSERT_EQ(read.positions.size(), written.positions.size());
+  for (std::size_t i = 0; i < read.positions.size(); ++i) {
+    EXPECT_TRUE(SamePosition(read.positions[i], written.positions[i])) << "position " << i + 1;
+  }
+}
+
+TEST_F(ProjectFolderTest, EveryKindOfPositionReadsBackAsWritten) {
+  const Project project = PointsProject();
+  ASSERT_EQ(project.positions.size(), 6u);
+  ASSERT_TRUE(WriteProjectFile(Path("points.selvio"), project) == std::nullopt);
+  const ReadProject read = ReadProjectFile(Path("points.selvio"));
+  ASSERT_TRUE(read.project) << read.error.toStdString();
+  ExpectSameProject(*read.project, project);
+}
+
+// The file names every field of the record, with the form's numbers and texts as they are.
+TEST(ProjectFile, InputsStandUnderTheirNames) {
+  Project project = TwoPositions();
+  SetFieldText(project.positions[0].inputs.p1, Utf8("6,5 бар"));
+  project.positions[0].inputs.flowUnit = 2;
+  const QJsonObject inputs = QJsonDocument::fromJson(ProjectFileBytes(project))
+                                 .object()["positions"]
+                                 .toArray()[0]
+                                 .toObject()["inputs"]
+                                 .toObject();
+  int fields = 0;
+  ForEachSettingsField(project.positions[0].inputs, [&](SettingsFieldPlace place, const auto&) {
+    ++fields;
+    EXPECT_TRUE(inputs.contains(QLatin1String(place.name))) << place.name;
+  });
+  EXPECT_EQ(inputs.size(), fields);
+  EXPECT_EQ(inputs["p1"].toString(), Utf8("6,5 бар"));
+  EXPECT_EQ(inputs["flow_unit"].toInt(), 2);
+  EXPECT_EQ(inputs["medium"].toInt(), 1);
+}
+
+// A text the form holds may be no valid UTF-16 (a lone surrogate read from a .crp); it is kept
+// unit for unit, as are labels in any script and figures that are not finite.
+TEST(ProjectFile, UnusualTextsAndMissingFiguresReadBackExactly) {
+  Project project = TwoPositions();
+  ProjectPosition& odd = project.positions[0];
+  const char16_t loneSurrogate[] = {u'6', 0xD800, u'5', 0};
+  SetFieldText(odd.inputs.p1, QString::fromUtf16(loneSurrogate));
+  SetFieldText(odd.inputs.drop, QString(99, QChar(u'я')));
+  odd.label = Utf8("Σ «кавычки» \"и\" \\ 😀");
+  odd.shown.dpv = std::numeric_limits<float>::infinity();
+  odd.shown.velocity = std::numeric_limits<float>::quiet_NaN();
+  const ReadProject read = ParseProjectFile(ProjectFileBytes(project));
+  ASSERT_TRUE(read.project) << read.error.toStdString();
+  // JSON has no infinity: a figure that is not finite is written as null and read as NaN.
+  EXPECT_TRUE(std::isnan(read.project->positions[0].shown.dpv));
+  odd.shown.dpv = std::numeric_limits<float>::quiet_NaN();
+  ExpectSameProject(*read.project, project);
+  EXPECT_EQ(SettingsRecordBytes(read.project->positions[0].inputs),
+            SettingsRecordBytes(odd.inputs));
+}
+
+// Each damaged file is refused with its reason; the message names the position and field.
+TEST(ProjectFile, DamagedFilesAreRefusedWithTheirReason) {
+  const QByteArray valid = ProjectFileBytes(TwoPositions());
+  const auto edited = [&valid](const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject file = QJsonDocument::fromJson(valid).object();
+    edit(file);
+    return QJsonDocument(file).toJson();
+  };
+  const auto editPosition = [&edited](int index, const std::function<void(QJsonObject&)>& edit) {
+    return edited([&](QJsonObject& file) {
+      QJsonArray positions = file["positions"].toArray();
+      QJsonObject position = positions[index].toObject();
+      edit(position);
+      positions[index] = position;
+      file["positions"] = positions;
+    });
+  };
+  const auto editInputs = [&editPosition](const std::function<void(QJsonObject&)>& edit) {
+    return editPosition(0, [&](QJsonObject& position) {
+      QJsonObject inputs = position["inputs"].toObject();
+      edit(inputs);
+      position["inputs"] = inputs;
+    });
+  };
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"cut in half", valid.left(valid.size() / 2),
+       "Файл проекта поврежден или обрезан: ошибка в байте"},
+      {"last brace lost", valid.trimmed().chopped(1),
+       "Файл проекта поврежден или обрезан: ошибка в байте"},
+      {"empty", QByteArray(), "Файл проекта поврежден или обрезан"},
+      {"binary", QByteArray("\x01\x00\x00\x00\xff\xfe", 6), "Файл проекта поврежден или обрезан"},
+      {"other JSON", R"({"positions": []})", "Это не файл проекта"},
+      {"newer version", edited([](QJsonObject& f) { f["version"] = 2; }),
+       "Файл проекта записан более новой версией программы (версия формата 2, эта версия читает "
+       "версию 1)"},
+      {"version zero", edited([](QJsonObject& f) { f["version"] = 0; }),
+       "Неизвестная версия формата файла проекта: 0"},
+      {"no version", edited([](QJsonObject& f) { f.remove("version"); }),
+       "Файл проекта поврежден: не указана версия формата"},
+      {"no positions", edited([](QJsonObject& f) { f.remove("positions"); }),
+       "Файл проекта поврежден: нет списка позиций"},
+      {"an input missing", editInputs([](QJsonObject& i) { i.remove("p1"); }),
+       "Позиция 1: нет поля «inputs.p1»"},
+      {"what was shown missing", editPosition(1, [](QJsonObject& p) { p.remove("shown"); }),
+       "Позиция 2: нет поля «shown»"},
+      {"a figure missing",
+       editPosition(1,
+                    [](QJsonObject& p) {
+                      QJsonObject shown = p["shown"].toObject();
+                      shown.remove("kv");
+                      p["shown"] = shown;
+                    }),
+       "Позиция 2: нет поля «shown.kv»"},
+      {"no quantity", editPosition(0, [](QJsonObject& p) { p.remove("quantity"); }),
+       "Позиция 1: нет поля «quantity»"},
+      {"quantity zero", editPosition(0, [](QJsonObject& p) { p["quantity"] = 0; }),
+       "Позиция 1: поле «quantity» должно быть целым числом от 1 до 1000000"},
+      {"a radio number not whole", editInputs([](QJsonObject& i) { i["medium"] = 1.5; }),
+       "Позиция 1: поле «inputs.medium» должно быть целым числом"},
+      {"a number as text", editInputs([](QJsonObject& i) { i["medium"] = "1"; }),
+       "Позиция 1: поле «inputs.medium» должно быть целым числом"},
+      {"a text of 100 units", editInputs([](QJsonObject& i) { i["p1"] = QString(100, 'x'); }),
+       "Позиция 1: поле «inputs.p1» должно быть строкой не длиннее 99 знаков"},
+      {"a text with a zero", editInputs([](QJsonObject& i) {
+         i["p1"] = QString::fromLatin1(
+             "6\0"
+             "5",
+             3);
+       }),
+       "Позиция 1: поле «inputs.p1» должно быть строкой не длиннее 99 знаков без нулевого знака"},
+      {"a label that is a number", editPosition(0, [](QJsonObject& p) { p["label"] = 5; }),
+       "Позиция 1: поле «label» должно быть строкой"},
+  };
+  for (const Case& c : cases) {
+    const ReadProject read = ParseProjectFile(c.bytes);
+    EXPECT_FALSE(read.project) << c.name;
+    EXPECT_TRUE(read.error.startsWith(Utf8(c.message)))
+        << c.name << ": " << read.error.toStdString();
+  }
+}
+
+class ProjectModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  QString Path(const char* name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+};
+
+std::vector<QString> Labels(const ProjectModel& model) {
+  std::vector<QString> labels;
+  for (const ProjectPosition& position : model.Data().positions) labels.push_back(position.label);
+  return labels;
+}
+
+TEST_F(ProjectModelTest, OperationsChangeTheListAndMarkItModified) {
+  ProjectModel model;
+  EXPECT_FALSE(model.IsModified());
+  EXPECT_EQ(model.Add(SimplePosition("A", 1)), 0);
+  EXPECT_EQ(model.Add(SimplePosition("B", 1)), 1);
+  EXPECT_EQ(model.Add(SimplePosition("C", 1)), 2);
+  EXPECT_TRUE(model.IsModified());
+  EXPECT_TRUE(model.MoveUp(2));
+  EXPECT_EQ(Labels(model), (std::vector<QString>{"A", "C", "B"}));
+  EXPECT_TRUE(model.MoveDown(0));
+  EXPECT_EQ(Labels(model), (std::vector<QString>{"C", "A", "B"}));
+  EXPECT_FALSE(model.MoveUp(0));
+  EXPECT_FALSE(model.MoveDown(2));
+  EXPECT_TRUE(model.Remove(1));
+  EXPECT_EQ(Labels(model), (std::vector<QString>{"C", "B"}));
+
+  // "Заменить" takes the other's inputs and what it showed, not its label and quantity.
+  ProjectPosition other = SimplePosition("другая", 7);
+  other.shown.product = Utf8("РДФ-16-25-8");
+  SetFieldText(other.inputs.flow, "9");
+  EXPECT_TRUE(model.Replace(0, other));
+  EXPECT_EQ(model.At(0).label, "C");
+  EXPECT_EQ(model.At(0).quantity, 1);
+  EXPECT_EQ(model.At(0).shown.product, Utf8("РДФ-16-25-8"));
+  EXPECT_EQ(FieldText(model.At(0).inputs.flow), "9");
+
+  EXPECT_TRUE(model.SetQuantity(1, 4));
+  EXPECT_FALSE(model.SetQuantity(1, 0));
+  EXPECT_FALSE(model.SetQuantity(1, kMaxPositionQuantity + 1));
+  EXPECT_TRUE(model.SetLabel(1, Utf8("Б")));
+  EXPECT_EQ(model.At(1).quantity, 4);
+  EXPECT_EQ(model.At(1).label, Utf8("Б"));
+  for (int outside : {-1, 2}) {
+    EXPECT_FALSE(model.Remove(outside));
+    EXPECT_FALSE(model.Replace(outside, other));
+    EXPECT_FALSE(model.SetLabel(outside, "x"));
+  }
+  EXPECT_EQ(model.Count(), 2);
+
+  ASSERT_EQ(model.Save(Path("saved.selvio")), std::nullopt);
+  EXPECT_FALSE(model.IsModified());
+  EXPECT_EQ(model.Name(), "saved");
+  ProjectModel reopened;
+  ASSERT_EQ(reopened.Open(Path("saved.selvio")), std::nullopt);
+  ExpectSameProject(reopened.Data(), model.Data());
+  EXPECT_FALSE(reopened.IsModified());
+}
+
+TEST_F(ProjectModelTest, AFailedOpenKeepsTheOpenProject) {
+  ProjectModel model;
+  model.Add(SimplePosition("A", 1));
+  ASSERT_EQ(model.Save(Path("a.selvio")), std::nullopt);
+  model.Add(SimplePosition("B", 3));
+  const Project before = model.Data();
+  const int revision = model.Revision();
+
+  const QByteArray valid = ProjectFileBytes(TwoPositions());
+  ASSERT_TRUE(WriteFileBytes(Path("cut.selvio"), valid.left(valid.size() - 40)));
+  for (const char* name : {"cut.selvio", "absent.selvio"}) {
+    const std::optional<QString> error = model.Open(Path(name));
+    ASSERT_TRUE(error) << name;
+    EXPECT_FALSE(error->isEmpty());
+    ExpectSameProject(model.Data(), before);
+    EXPECT_TRUE(model.IsModified());
+    EXPECT_EQ(model.Path(), Path("a.selvio"));
+    EXPECT_EQ(model.Revision(), revision);
+  }
+}
+
+// A save that cannot be written changes nothing: the project stays modified under its old
+// name and the file saved before is whole.
+TEST_F(ProjectModelTest, AFailedSaveKeepsTheProjectAndThePreviousFile) {
+  ProjectModel model;
+  model.Add(SimplePosition("A", 1));
+  ASSERT_EQ(model.Save(Path("a.selvio")), std::nullopt);
+  const QByteArray saved = FileBytes(Path("a.selvio"));
+  model.Add(SimplePosition("B", 3));
+  const Project before = model.Data();
+
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.selvio"));
+  for (const char* name : {"missing/b.selvio", "folder.selvio"}) {
+    const std::optional<QString> error = model.Save(Path(name));
+    ASSERT_TRUE(error) << name;
+    EXPECT_EQ(*error, Utf8("Не удалось записать файл проекта"));
+    EXPECT_TRUE(model.IsModified());
+    EXPECT_EQ(model.Path(), Path("a.selvio"));
+    ExpectSameProject(model.Data(), before);
+  }
+  EXPECT_EQ(FileBytes(Path("a.selvio")), saved);
+}
+
+}  // namespace
+}  // namespace selvio::test
