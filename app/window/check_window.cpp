@@ -3,9 +3,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -23,9 +25,12 @@ constexpr const char* kNoCheckText =
     "Изделие не подобрано, проверять нечего. Проверка появится здесь после расчета, "
     "подобравшего клапан или регулятор.";
 
-// Each picture gets about the shape it has in the document (600 × 375).
-constexpr QSize kChartMinimumSize(440, 275);
-constexpr QSize kWindowSize(1060, 680);
+// On a 1366 × 700 screen the text takes two fifths of the width and the pictures, one above
+// the other, the rest; a smaller screen gets a smaller window.
+constexpr QSize kWindowSize(1100, 660);
+constexpr QSize kChartMinimumSize(360, 240);
+// A list item of the text is a line that starts with a tab: its wrapped lines stay indented.
+constexpr qreal kListIndent = 20;
 
 QChartView* NewChartView(QWidget* parent) {
   auto* view = new QChartView(parent);
@@ -40,9 +45,29 @@ void ShowChart(QChartView* view, const std::optional<ChartDescription>& descript
   view->setVisible(description.has_value());
   if (!description) return;
   QChart* previous = view->chart();
-  view->setChart(BuildChart(*description).release());
+  QChart* chart = BuildChart(*description).release();
+  // The chart fills its view: the room goes to the plot and the axes' titles.
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setBackgroundRoundness(0);
+  view->setChart(chart);
   delete previous;
   view->setAccessibleName(description->title);
+}
+
+// The first line, the verdict, in bold; list items with a hanging indent.
+void FormatCheckText(QTextDocument& document) {
+  QTextCursor verdict(&document);
+  verdict.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  verdict.mergeCharFormat(bold);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (!block.text().startsWith(QLatin1Char('\t'))) continue;
+    QTextBlockFormat item;
+    item.setLeftMargin(kListIndent);
+    item.setTextIndent(-kListIndent);
+    QTextCursor(block).mergeBlockFormat(item);
+  }
 }
 
 }  // namespace
@@ -56,23 +81,23 @@ CheckWindow::CheckWindow(QWidget* parent) : QDialog(parent) {
   text_->setAccessibleName(Utf8("Результат проверки"));
   text_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
   text_->setTabChangesFocus(true);
+  text_->setTabStopDistance(kListIndent);
   rating_ = NewChartView(this);
   characteristic_ = NewChartView(this);
 
   auto* charts = new QVBoxLayout;
   charts->addWidget(rating_, 1);
   charts->addWidget(characteristic_, 1);
-  auto* content = new QHBoxLayout;
-  content->addWidget(text_, 1);
-  content->addLayout(charts, 1);
-
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* close = buttons->addButton(Utf8("Закрыть"), QDialogButtonBox::RejectRole);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  auto* textColumn = new QVBoxLayout;
+  textColumn->addWidget(text_, 1);
+  textColumn->addWidget(buttons);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(content, 1);
-  layout->addWidget(buttons);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(textColumn, 2);
+  layout->addLayout(charts, 3);
 
   QSize size = kWindowSize;
   if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableSize());
@@ -88,12 +113,7 @@ void CheckWindow::ShowCheck(const std::optional<ProductCheck>& check) {
     return;
   }
   text_->setPlainText(CheckSectionText(*check));
-  // The verdict, the first line, stands out.
-  QTextCursor verdict(text_->document());
-  verdict.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  QTextCharFormat bold;
-  bold.setFontWeight(QFont::Bold);
-  verdict.mergeCharFormat(bold);
+  FormatCheckText(*text_->document());
   ShowChart(rating_, RatingChartDescription(*check));
   ShowChart(characteristic_, CharacteristicChartDescription(*check));
 }
