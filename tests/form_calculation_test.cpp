@@ -1,3 +1,6 @@
+#include <optional>
+#include <vector>
+
 #include "form_fixture.h"
 
 namespace selvio::test {
@@ -100,6 +103,47 @@ TEST_F(FormCalculation, DifferentialPressureRegulator) {
   View().ApplyCandidateChoice(0, -1);
   EXPECT_EQ(FirstLines(ids::kRegulatorValues, 1), "DP1");
   EXPECT_TRUE(Shown(ids::kDpRegulatorLabels));
+}
+
+// "Проверка" is offered while a product is shown, and every result the form shows reaches the
+// observer the window follows with: a calculation, a choice in the candidate list, a calculation
+// that finds nothing and one the form refuses.
+TEST_F(FormCalculation, CheckButtonAndResultObserverFollowTheShownProduct) {
+  std::vector<std::optional<ProductCheck>> told;
+  View().SetResultObserver(
+      [&told](const SelectionResult& result) { told.push_back(result.check); });
+  EXPECT_FALSE(Enabled(ids::kCheckWindow)) << "nothing calculated yet";
+
+  Click(ids::kCalculate);
+  ASSERT_EQ(told.size(), 1u);
+  ASSERT_TRUE(told[0] && told[0]->openingPercent);
+  EXPECT_TRUE(Enabled(ids::kCheckWindow));
+
+  // The same Kv on VT2 DN 20 (Kvs 1.0) instead of DN 15 (Kvs 0.4): the opening Kv/Kvs is
+  // 0.4/1.0 of the first (within the single precision the catalogue's Kvs is read in).
+  View().ApplyCandidateChoice(1, 0);
+  ASSERT_EQ(told.size(), 2u);
+  ASSERT_TRUE(told[1] && told[1]->openingPercent);
+  const double expected = 0.4 * *told[0]->openingPercent;
+  EXPECT_NEAR(*told[1]->openingPercent, expected, 1e-6 * expected);
+  EXPECT_TRUE(Enabled(ids::kCheckWindow));
+
+  Type(ids::kFlow, "100000");
+  Click(ids::kCalculate);
+  ASSERT_EQ(View().Result().outcome, NothingFound);
+  ASSERT_EQ(told.size(), 3u);
+  EXPECT_FALSE(told[2]);
+  EXPECT_FALSE(Enabled(ids::kCheckWindow));
+
+  Type(ids::kFlow, "5");
+  Click(ids::kCalculate);
+  ASSERT_TRUE(Enabled(ids::kCheckWindow));
+  Type(ids::kP2, "20");  // P2 = P1: refused
+  Click(ids::kCalculate);
+  ASSERT_EQ(View().Result().outcome, InvalidInput);
+  ASSERT_EQ(told.size(), 5u);
+  EXPECT_FALSE(told[4]);
+  EXPECT_FALSE(Enabled(ids::kCheckWindow));
 }
 
 }  // namespace

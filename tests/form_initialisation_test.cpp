@@ -19,15 +19,16 @@ TEST(ControlInventory, EveryIdOnceAndEveryNamedIdDeclared) {
   for (const ControlEntry& entry : FormControlInventory()) {
     EXPECT_TRUE(seen.insert(entry.id).second) << "id " << entry.id << " listed twice";
   }
-  for (int id : {ids::kControlValve, ids::kWater, ids::kSteam, ids::kGlycol, ids::kBalanced,
-                 ids::kDropCaption, ids::kFlowCalc, ids::kCapillaryLength,
-                 ids::kControllerGreyedTicked, ids::kCalculatedData, ids::kControllerDrawing3d,
-                 ids::kCheckUpdate, ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
+  for (int id :
+       {ids::kControlValve, ids::kWater, ids::kSteam, ids::kGlycol, ids::kBalanced,
+        ids::kDropCaption, ids::kFlowCalc, ids::kCapillaryLength, ids::kControllerGreyedTicked,
+        ids::kCalculatedData, ids::kControllerDrawing3d, ids::kCheckUpdate, ids::kCheckWindow,
+        ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
     EXPECT_TRUE(seen.count(id)) << "id " << id << " missing";
   }
   EXPECT_EQ(
       std::count_if(seen.begin(), seen.end(), [](int id) { return id < ids::kFirstFixedText; }),
-      121);
+      122);
 }
 
 TEST(ControlInventory, CaptionsNameControlsOfTheInventory) {
@@ -82,6 +83,7 @@ TEST(ControlInventory, DefinesKindsTextsAndStartStates) {
       {"setting unit hidden", ids::kSettingUnit, ControlType::List, "", false, true},
       {"other configuration disabled", ids::kOtherConfiguration, ControlType::Button,
        "Другая конфигурация", true, false},
+      {"check window disabled", ids::kCheckWindow, ControlType::Button, "Проверка", true, false},
       {"document button disabled", ids::kActuatorDrawing2d, ControlType::Button, "Чертежи 2D", true,
        false},
       {"ticked actuator picture shown", ids::kActuatorTicked, ControlType::Picture, "", true, true},

@@ -219,8 +219,8 @@ TEST_F(WindowAccessibility, EveryReachableControlHasAUniqueName) {
     ++named;
   }
   // Counted by hand from the inventory: 33 radios, 7 check boxes, 12 edits, 8 lists,
-  // 20 buttons, 10 pictures (the logo among them), 6 value blocks.
-  EXPECT_EQ(named, 96);
+  // 21 buttons, 10 pictures (the logo among them), 6 value blocks.
+  EXPECT_EQ(named, 97);
 
   struct Expected {
     int id;
@@ -228,6 +228,7 @@ TEST_F(WindowAccessibility, EveryReachableControlHasAUniqueName) {
   };
   const Expected expected[] = {
       {ids::kCalculate, "Расчет"},
+      {ids::kCheckWindow, "Проверка"},
       {ids::kP1, "Входное избыточное давл. в регулируемом контуре *(Р1)"},
       {ids::kFlow, "Расход среды *(G)"},
       {ids::kHeatCarrierSensors, "Датчик температуры теплоносителя"},
@@ -569,6 +570,8 @@ TEST_F(WindowKeyboard, TabFollowsTheReadingOrder) {
                        ids::kRoomSensors,
                        ids::kControllerDescription,
                        ids::kCalculate,
+                       ids::kOtherConfiguration,
+                       ids::kCheckWindow,
                        ids::kOpen,
                        ids::kExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {

@@ -106,6 +106,7 @@ inline constexpr int kLogo = 1127;
 // Commands and results.
 inline constexpr int kCalculate = 1072;
 inline constexpr int kOtherConfiguration = 1090;
+inline constexpr int kCheckWindow = 1140;
 inline constexpr int kRegulatorValues = 1085;
 inline constexpr int kValveLabels = 1086;
 inline constexpr int kDpRegulatorLabels = 1098;

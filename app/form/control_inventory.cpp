@@ -177,6 +177,7 @@ constexpr std::array kInventory = std::to_array<ControlEntry>({
     // Commands and results.
     {ids::kCalculate, Button, "Расчет"},
     {ids::kOtherConfiguration, Button, "Другая конфигурация", 0, true, kDisabled},
+    {ids::kCheckWindow, Button, "Проверка", 0, true, kDisabled},
     {ids::kRegulatorResultCaption, Label, "Результат подбора регулятора"},
     {ids::kRegulatorValues, Label, "", ids::kRegulatorResultCaption},
     {ids::kValveLabels, Label, kValveLabelText, ids::kRegulatorResultCaption},

@@ -148,6 +148,7 @@ void CSelvioView::StartOver(const SettingsRecord& record) {
   ApplySettingsRecord(settings_, controls_, state_);
   settings_ = record;
   ApplySettingsRecord(settings_, controls_, state_);
+  ResultShown();
 }
 
 SettingsRecord CSelvioView::CurrentInputs() const {
@@ -196,6 +197,7 @@ void CSelvioView::OnCalculate() {
     if (!result_.message.isEmpty()) controls_.ShowMessage(result_.message);
   }
   controls_.Enable(ids::kOtherConfiguration, outcome == Found);
+  ResultShown();
 }
 
 void CSelvioView::ShowResult(const PanelChoices& choices) {
@@ -240,6 +242,12 @@ bool CSelvioView::SaveSelectionFile(const QString& path) {
 void CSelvioView::ApplyCandidateChoice(int candidate, int actuator) {
   ShowCandidate(result_, request_, saturation_, {candidate, actuator});
   ShowResult(CurrentChoices());
+  ResultShown();
+}
+
+void CSelvioView::ResultShown() {
+  controls_.Enable(ids::kCheckWindow, result_.check.has_value());
+  if (resultObserver_) resultObserver_(result_);
 }
 
 bool CSelvioView::HoldsCandidateChoice(int candidate, int actuator) const {

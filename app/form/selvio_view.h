@@ -27,6 +27,9 @@ class CSelvioView {
  public:
   // Asked to close the main window once the exit routine has saved the settings.
   using CloseHandler = std::function<void()>;
+  // Told of each result the form has shown: a calculation's (a refusal too), another candidate
+  // chosen, or the emptied result of StartOver.
+  using ResultObserver = std::function<void(const SelectionResult&)>;
 
   // Binds every handler of the form to `controls`; nothing else happens until Initialise.
   CSelvioView(FormControls& controls, Catalogue& catalogue, const GlycolTables& glycolTables);
@@ -82,6 +85,7 @@ class CSelvioView {
   QString Report() const;
 
   void SetCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
+  void SetResultObserver(ResultObserver observer) { resultObserver_ = std::move(observer); }
 
   FormControls& Controls() { return controls_; }
   const Catalogue& CatalogueData() const { return catalogue_; }
@@ -107,6 +111,8 @@ class CSelvioView {
   // Shows the result: its cavitation warning, then the areas for its shown product.
   void ShowResult(const PanelChoices& choices);
   void Draw(const ResultView& view);
+  // "Проверка" is offered while the shown product has a check; then the observer is told.
+  void ResultShown();
 
   FormControls& controls_;
   Catalogue& catalogue_;
@@ -121,6 +127,7 @@ class CSelvioView {
   std::optional<SettingsRecord> calculatedInputs_;
   QString settingsPath_ = working_files::Name(working_files::kSettings);
   CloseHandler closeHandler_;
+  ResultObserver resultObserver_;
   DocumentCommands documents_{*this};
 };
 

@@ -171,6 +171,7 @@ constexpr auto kPlacement = std::to_array<Placement>({
     // The command strip on the right, top to bottom.
     {ids::kCalculate, Commands, kNone, 0, 0},
     {ids::kOtherConfiguration, Commands, kNone, 1, 0},
+    {ids::kCheckWindow, Commands, kNone, 2, 0},
     {ids::kOpen, Commands, kNone, 3, 0},
     {ids::kSaveAs, Commands, kNone, 4, 0},
     {ids::kExportWord, Commands, kNone, 5, 0},

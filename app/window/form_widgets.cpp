@@ -139,11 +139,10 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   }
   for (const std::vector<int>& group : FormRadioGroups()) controls.DefineRadioGroup(group);
 
-  // Everything sits at the top of its area; the command strip keeps a gap after its first two.
+  // Everything sits at the top of its area.
   for (auto& [area, frame] : areas) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     if (area == FormArea::Commands) {
-      grid->setRowMinimumHeight(2, 16);
       grid->setRowStretch(10, 1);
     } else {
       grid->setRowStretch(rows[area], 1);

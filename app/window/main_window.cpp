@@ -11,6 +11,7 @@
 #include "app/form/control_ids.h"
 #include "app/window/about_dialog.h"
 #include "app/window/accessible_names.h"
+#include "app/window/check_window.h"
 #include "app/window/form_widgets.h"
 #include "platform/qt/qt_dialog_host.h"
 
@@ -108,6 +109,18 @@ SelvioProgram::SelvioProgram() {
   view_ = std::make_unique<CSelvioView>(window_.Controls(), *catalogue_, glycolTables_);
   view_->SetCloseHandler([this] { window_.close(); });
   view_->Documents().SetDesktop(userPrograms_, printer_);
+  view_->Documents().SetChartPainter(chartPainter_);
+  view_->SetResultObserver([this](const SelectionResult& result) {
+    if (checkWindow_) checkWindow_->Follow(result.check);
+  });
+  // Built on first use: the start does without Qt Charts' widgets.
+  window_.Controls().Bind(ids::kCheckWindow, [this] {
+    if (!checkWindow_) checkWindow_ = new CheckWindow(&window_);
+    checkWindow_->ShowCheck(view_->Result().check);
+    checkWindow_->show();
+    checkWindow_->raise();
+    checkWindow_->activateWindow();
+  });
   // The logo is the way to the about box, and says so.
   const QString aboutTitle = CAboutDlg().Template().title;
   window_.Controls().Widget(ids::kLogo)->setAccessibleName(aboutTitle);

@@ -8,11 +8,14 @@
 #include "catalogue/catalogue_records.h"
 #include "platform/desktop/desktop_programs.h"
 #include "platform/qt/default_printer.h"
+#include "platform/qt/qt_chart.h"
 #include "platform/qt/qt_controls.h"
 
 class QScrollArea;
 
 namespace selvio {
+
+class CheckWindow;
 
 // The main window: no menu and no toolbar, the selection form in a scroll area as its only
 // view. Enter and Esc that no control takes run "Выход"; the close box ends the program
@@ -40,7 +43,8 @@ class CMainFrame : public QMainWindow {
 };
 
 // The running program: the glycol tables and the catalogue, the main window, and the form's
-// logic on its widgets. The logo opens the about box.
+// logic on its widgets. The logo opens the about box; "Проверка" the check window, which then
+// follows the form's results until it is closed.
 class SelvioProgram {
  public:
   // Loads the glycol tables from the working directory and builds the window.
@@ -50,14 +54,18 @@ class SelvioProgram {
 
   CMainFrame& Window() { return window_; }
   CSelvioView& View() { return *view_; }
+  // The check window, once "Проверка" has opened it; nullptr before.
+  CheckWindow* CheckView() { return checkWindow_; }
 
  private:
   GlycolTables glycolTables_;
   DesktopUserPrograms userPrograms_;
   QtDefaultPrinter printer_;
+  QtChartPainter chartPainter_;
   std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
   CMainFrame window_;
   std::unique_ptr<CSelvioView> view_;
+  CheckWindow* checkWindow_ = nullptr;  // a child of window_
 };
 
 }  // namespace selvio
