@@ -176,6 +176,15 @@ TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
   }
   EXPECT_EQ(Cell(window, 1, kLabel), Utf8("ИТП-1, отопление"));
   EXPECT_FALSE(program_->OpenProject().IsModified());
+
+  // The screenshot in the README: SELVIO_PROJECT_WINDOW_SCREENSHOT names the file to write.
+  if (const char* screenshot = std::getenv("SELVIO_PROJECT_WINDOW_SCREENSHOT")) {
+    EditCell(window, 0, kLabel, Utf8("ИТП-1, горячее водоснабжение"));
+    window.SelectRow(1);
+    window.resize(980, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(screenshot)));
+  }
 }
 
 TEST_F(ProjectWindowTest, APositionGoesBackIntoTheFormAndIsReplaced) {

@@ -157,6 +157,7 @@ ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* pa
   // typing or F2.
   table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                           QAbstractItemView::SelectedClicked);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setSectionResizeMode(kLabel, QHeaderView::Stretch);
   connect(table_, &QTableWidget::cellChanged, this,
           [this](int row, int column) { OnItemChanged(row, column); });
@@ -258,7 +259,6 @@ void ProjectWindow::Refresh(int selected) {
     }
   }
   filling_ = false;
-  table_->resizeColumnsToContents();
   SelectRow(selected);
 }
 
