@@ -23,12 +23,12 @@ TEST(ControlInventory, EveryIdOnceAndEveryNamedIdDeclared) {
        {ids::kControlValve, ids::kWater, ids::kSteam, ids::kGlycol, ids::kBalanced,
         ids::kDropCaption, ids::kFlowCalc, ids::kCapillaryLength, ids::kControllerGreyedTicked,
         ids::kCalculatedData, ids::kControllerDrawing3d, ids::kCheckUpdate, ids::kCheckWindow,
-        ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
+        ids::kProjectWindow, ids::kExit, ids::kLogo, ids::kRegulatorHeader}) {
     EXPECT_TRUE(seen.count(id)) << "id " << id << " missing";
   }
   EXPECT_EQ(
       std::count_if(seen.begin(), seen.end(), [](int id) { return id < ids::kFirstFixedText; }),
-      122);
+      123);
 }
 
 TEST(ControlInventory, CaptionsNameControlsOfTheInventory) {
@@ -84,6 +84,7 @@ TEST(ControlInventory, DefinesKindsTextsAndStartStates) {
       {"other configuration disabled", ids::kOtherConfiguration, ControlType::Button,
        "Другая конфигурация", true, false},
       {"check window disabled", ids::kCheckWindow, ControlType::Button, "Проверка", true, false},
+      {"project window offered", ids::kProjectWindow, ControlType::Button, "Проект", true, true},
       {"document button disabled", ids::kActuatorDrawing2d, ControlType::Button, "Чертежи 2D", true,
        false},
       {"ticked actuator picture shown", ids::kActuatorTicked, ControlType::Picture, "", true, true},

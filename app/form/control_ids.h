@@ -107,6 +107,7 @@ inline constexpr int kLogo = 1127;
 inline constexpr int kCalculate = 1072;
 inline constexpr int kOtherConfiguration = 1090;
 inline constexpr int kCheckWindow = 1140;
+inline constexpr int kProjectWindow = 1141;
 inline constexpr int kRegulatorValues = 1085;
 inline constexpr int kValveLabels = 1086;
 inline constexpr int kDpRegulatorLabels = 1098;

@@ -218,6 +218,7 @@ constexpr std::array kInventory = std::to_array<ControlEntry>({
     {ids::kExportWord, Button, "Экспорт в MS Word"},
     {ids::kSendMail, Button, "Отправить e-mail"},
     {ids::kPrint, Button, "Печать"},
+    {ids::kProjectWindow, Button, "Проект"},
     {ids::kCheckUpdate, Button, "Проверить обновление"},
     {ids::kExit, Button, "Выход"},
     {ids::kLogo, Picture},

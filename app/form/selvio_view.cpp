@@ -70,8 +70,14 @@ void CSelvioView::BindHandlers() {
   c.Bind(ids::kSaveAs, [this] { OnSaveAs(); });
   c.Bind(ids::kOk, [this] { OnExit(); });
   c.Bind(ids::kCancel, [this] { OnExit(); });
-  c.Bind(ids::kCheckUpdate,
-         [this] { RunUpdateDialog(controls_, catalogue_, [this] { RebuildCapillaryLengths(); }); });
+  c.Bind(ids::kCheckUpdate, [this] {
+    bool reloaded = false;
+    RunUpdateDialog(controls_, catalogue_, [this, &reloaded] {
+      RebuildCapillaryLengths();
+      reloaded = true;
+    });
+    if (reloaded && catalogueObserver_) catalogueObserver_();
+  });
   documents_.Bind(c);
 }
 

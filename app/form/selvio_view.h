@@ -30,6 +30,8 @@ class CSelvioView {
   // Told of each result the form has shown: a calculation's (a refusal too), another candidate
   // chosen, or the emptied result of StartOver.
   using ResultObserver = std::function<void(const SelectionResult&)>;
+  // Told after an update replaced the catalogue, once its dialog has closed.
+  using CatalogueObserver = std::function<void()>;
 
   // Binds every handler of the form to `controls`; nothing else happens until Initialise.
   CSelvioView(FormControls& controls, Catalogue& catalogue, const GlycolTables& glycolTables);
@@ -86,6 +88,9 @@ class CSelvioView {
 
   void SetCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
   void SetResultObserver(ResultObserver observer) { resultObserver_ = std::move(observer); }
+  void SetCatalogueObserver(CatalogueObserver observer) {
+    catalogueObserver_ = std::move(observer);
+  }
 
   FormControls& Controls() { return controls_; }
   const Catalogue& CatalogueData() const { return catalogue_; }
@@ -128,6 +133,7 @@ class CSelvioView {
   QString settingsPath_ = working_files::Name(working_files::kSettings);
   CloseHandler closeHandler_;
   ResultObserver resultObserver_;
+  CatalogueObserver catalogueObserver_;
   DocumentCommands documents_{*this};
 };
 

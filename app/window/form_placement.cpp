@@ -177,10 +177,11 @@ constexpr auto kPlacement = std::to_array<Placement>({
     {ids::kExportWord, Commands, kNone, 5, 0},
     {ids::kSendMail, Commands, kNone, 6, 0},
     {ids::kPrint, Commands, kNone, 7, 0},
-    {ids::kCheckUpdate, Commands, kNone, 8, 0},
-    {ids::kExit, Commands, kNone, 9, 0},
-    // Row 10 stretches: the logo sits at the lower right, where the screen shows it.
-    {ids::kLogo, Commands, kNone, 11, 0},
+    {ids::kProjectWindow, Commands, kNone, 8, 0},
+    {ids::kCheckUpdate, Commands, kNone, 9, 0},
+    {ids::kExit, Commands, kNone, 10, 0},
+    // Row 11 stretches: the logo sits at the lower right, where the screen shows it.
+    {ids::kLogo, Commands, kNone, 12, 0},
 
     // The banner along the bottom edge.
     {ids::kBanner, Bottom, kNone, 0, 0},

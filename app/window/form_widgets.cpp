@@ -143,7 +143,7 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   for (auto& [area, frame] : areas) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     if (area == FormArea::Commands) {
-      grid->setRowStretch(10, 1);
+      grid->setRowStretch(11, 1);
     } else {
       grid->setRowStretch(rows[area], 1);
     }

@@ -1,5 +1,6 @@
 #include "app/window/main_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include "app/window/accessible_names.h"
 #include "app/window/check_window.h"
 #include "app/window/form_widgets.h"
+#include "app/window/project_window.h"
 #include "platform/qt/qt_dialog_host.h"
 
 // The pictures are compiled into this static library; nothing would reference them otherwise.
@@ -94,6 +96,14 @@ QSize CMainFrame::FittedSize() const {
   return QSize(width + (height > free.height() ? scrollBar : 0), height).boundedTo(free);
 }
 
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (closeGuard_ && !closeGuard_()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     controls_->PressEnter();
@@ -121,6 +131,16 @@ SelvioProgram::SelvioProgram() {
     checkWindow_->raise();
     checkWindow_->activateWindow();
   });
+  window_.Controls().Bind(ids::kProjectWindow, [this] {
+    ProjectWindow& project = ProjectView();
+    project.show();
+    project.raise();
+    project.activateWindow();
+  });
+  view_->SetCatalogueObserver([this] {
+    if (project_.Count() > 0) ProjectView().OfferRecheck();
+  });
+  window_.SetCloseGuard([this] { return !project_.IsModified() || ProjectView().ConfirmClose(); });
   // The logo is the way to the about box, and says so.
   const QString aboutTitle = CAboutDlg().Template().title;
   window_.Controls().Widget(ids::kLogo)->setAccessibleName(aboutTitle);
@@ -131,6 +151,11 @@ SelvioProgram::SelvioProgram() {
     window_.Controls().RunModalDialog(about);
   });
   OrderTabs(window_.Controls());
+}
+
+ProjectWindow& SelvioProgram::ProjectView() {
+  if (!projectWindow_) projectWindow_ = new ProjectWindow(project_, *view_, &window_);
+  return *projectWindow_;
 }
 
 void SelvioProgram::Start() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "app/files/glycol_tables.h"
 #include "app/form/selvio_view.h"
+#include "app/project/project_model.h"
 #include "catalogue/catalogue_records.h"
 #include "platform/desktop/desktop_programs.h"
 #include "platform/qt/default_printer.h"
@@ -16,10 +18,12 @@ class QScrollArea;
 namespace selvio {
 
 class CheckWindow;
+class ProjectWindow;
 
 // The main window: no menu and no toolbar, the selection form in a scroll area as its only
 // view. Enter and Esc that no control takes run "Выход"; the close box ends the program
-// without saving the inputs. F9 and Ctrl+Enter press "Расчет", Ctrl+O "Открыть" and Ctrl+S
+// without saving the inputs; either first asks the close guard, which may keep the window
+// open. F9 and Ctrl+Enter press "Расчет", Ctrl+O "Открыть" and Ctrl+S
 // "Сохранить как", as a click does. Every control is named for assistive technology by the
 // caption it shows now.
 class CMainFrame : public QMainWindow {
@@ -29,9 +33,12 @@ class CMainFrame : public QMainWindow {
   QWidget* Form() { return form_; }
   // The size that shows the whole form, within the screen's free area.
   QSize FittedSize() const;
+  // Asked before the window closes; false keeps it open.
+  void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void NameControls();
@@ -40,11 +47,13 @@ class CMainFrame : public QMainWindow {
   QScrollArea* scrollArea_ = nullptr;
   QWidget* form_ = nullptr;
   std::unique_ptr<QtControls> controls_;
+  std::function<bool()> closeGuard_;
 };
 
 // The running program: the glycol tables and the catalogue, the main window, and the form's
 // logic on its widgets. The logo opens the about box; "Проверка" the check window, which then
-// follows the form's results until it is closed.
+// follows the form's results until it is closed; "Проект" the project window, whose unsaved
+// changes the program asks about before it ends, and which offers a re-check after an update.
 class SelvioProgram {
  public:
   // Loads the glycol tables from the working directory and builds the window.
@@ -56,6 +65,9 @@ class SelvioProgram {
   CSelvioView& View() { return *view_; }
   // The check window, once "Проверка" has opened it; nullptr before.
   CheckWindow* CheckView() { return checkWindow_; }
+  ProjectModel& OpenProject() { return project_; }
+  // The project window, built at the first "Проект".
+  ProjectWindow& ProjectView();
 
  private:
   GlycolTables glycolTables_;
@@ -65,7 +77,9 @@ class SelvioProgram {
   std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
   CMainFrame window_;
   std::unique_ptr<CSelvioView> view_;
-  CheckWindow* checkWindow_ = nullptr;  // a child of window_
+  ProjectModel project_;
+  CheckWindow* checkWindow_ = nullptr;      // a child of window_
+  ProjectWindow* projectWindow_ = nullptr;  // a child of window_
 };
 
 }  // namespace selvio

@@ -1,0 +1,478 @@
+#include "app/window/project_window.h"
+
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/form/selvio_view.h"
+#include "app/project/position_form.h"
+#include "app/project/project_schedule.h"
+#include "app/project/shown_selection.h"
+#include "app/window/recheck_dialog.h"
+#include "output/schedule.h"
+
+namespace selvio {
+
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The table's columns: the schedule's first ten and its Kv.
+enum Column {
+  kNumber,
+  kLabel,
+  kQuantity,
+  kMedium,
+  kFlow,
+  kDrop,
+  kProduct,
+  kDn,
+  kKvs,
+  kActuator,
+  kKv,
+  kColumns
+};
+constexpr int kScheduleKvColumn = 11;
+
+QStringList ColumnHeadings() {
+  QStringList headings = ScheduleHeadings().mid(0, kKv);
+  headings.append(ScheduleHeadings().at(kScheduleKvColumn));
+  return headings;
+}
+
+QStringList RowCells(const ProjectPosition& position, int number) {
+  const ScheduleRow row = ScheduleRowOf(position, number);
+  const QString none = Utf8("—");
+  return {QString::number(row.number),
+          row.label,
+          QString::number(row.quantity),
+          row.medium,
+          ScheduleFlowText(row),
+          ScheduleDropText(row),
+          row.product.isEmpty() ? Utf8("не подобрано") : row.product,
+          row.dn.isEmpty() ? none : row.dn,
+          ScheduleFigureText(row.kvs),
+          row.actuator.isEmpty() ? none : row.actuator,
+          ScheduleFigureText(row.kv)};
+}
+
+QString ProjectFilter() { return Utf8("Проект (*.selvio)"); }
+
+// A save dialog whose name gets the suffix of the chosen filter when the user types none.
+std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& title,
+                                        const QStringList& filters, const QString& suggested) {
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  const auto suffixOf = [](const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
+    return filter.mid(dot + 2).chopped(1);
+  };
+  dialog.setDefaultSuffix(suffixOf(filters.constFirst()));
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+  if (!suggested.isEmpty()) dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+ProjectPrompts QtProjectPrompts(QWidget* parent) {
+  ProjectPrompts prompts;
+  prompts.projectToOpen = [parent]() -> std::optional<QString> {
+    QFileDialog dialog(parent, Utf8("Открыть проект"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(ProjectFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+  };
+  prompts.projectToSave = [parent](const QString& suggested) {
+    return ChooseFileToSave(parent, Utf8("Сохранить проект"), {ProjectFilter()}, suggested);
+  };
+  prompts.scheduleToSave = [parent](const QString& suggested) {
+    return ChooseFileToSave(
+        parent, Utf8("Экспорт спецификации"),
+        {Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"), Utf8("Таблица CSV (*.csv)")},
+        suggested);
+  };
+  prompts.message = [parent](const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Utf8("Проект"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+  };
+  prompts.ask = [parent](const QString& question, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Question, Utf8("Проект"), question, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    const int pressed = box.exec();
+    return buttons.testFlag(static_cast<QMessageBox::StandardButton>(pressed))
+               ? static_cast<QMessageBox::StandardButton>(pressed)
+               : QMessageBox::Cancel;
+  };
+  prompts.accept = [parent](const Project& project, const RecheckReport& report) {
+    RecheckDialog dialog(project, report, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.Accepted() : std::vector<int>{};
+  };
+  return prompts;
+}
+
+// A re-check's own copies of what it reads, so that neither the form nor an update changes
+// them under it, and what it tells the window.
+struct ProjectWindow::RecheckJob {
+  Project project;
+  int revision = 0;
+  Catalogue catalogue;
+  SaturationTable saturation;
+  std::atomic<bool> cancelled{false};
+  std::atomic<int> done{0};
+  int total = 0;
+  QElapsedTimer started;
+  RecheckReport report;
+};
+
+ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* parent)
+    : QDialog(parent), model_(model), view_(view), prompts_(QtProjectPrompts(this)) {
+  setModal(false);
+  auto* layout = new QVBoxLayout(this);
+
+  table_ = new QTableWidget(0, kColumns, this);
+  table_->setHorizontalHeaderLabels(ColumnHeadings());
+  table_->setAccessibleName(Utf8("Позиции проекта"));
+  table_->verticalHeader()->hide();
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A double click opens the position in the form; the label and the quantity are edited by
+  // typing or F2.
+  table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                          QAbstractItemView::SelectedClicked);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(kLabel, QHeaderView::Stretch);
+  connect(table_, &QTableWidget::cellChanged, this,
+          [this](int row, int column) { OnItemChanged(row, column); });
+  connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenSelectedInForm(); });
+  layout->addWidget(table_, 1);
+
+  const auto addButton = [this](QHBoxLayout* row, const char* text, auto action) {
+    auto* button = new QPushButton(Utf8(text), this);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, action);
+    row->addWidget(button);
+    return button;
+  };
+  auto* positions = new QHBoxLayout;
+  addButton(positions, "Добавить", [this] { AddCurrent(); });
+  addButton(positions, "Заменить", [this] { ReplaceSelected(); });
+  addButton(positions, "В форму", [this] { OpenSelectedInForm(); });
+  addButton(positions, "Удалить", [this] { RemoveSelected(); });
+  addButton(positions, "Вверх", [this] {
+    MoveSelected(-1);
+  })->setAccessibleName(Utf8("Переместить вверх"));
+  addButton(positions, "Вниз", [this] {
+    MoveSelected(1);
+  })->setAccessibleName(Utf8("Переместить вниз"));
+  positions->addStretch(1);
+  layout->addLayout(positions);
+
+  auto* files = new QHBoxLayout;
+  addButton(files, "Открыть проект", [this] { OpenProject(); });
+  addButton(files, "Сохранить проект", [this] { SaveProject(); });
+  addButton(files, "Экспорт спецификации", [this] { ExportSchedule(); });
+  recheck_ = addButton(files, "Перепроверить", [this] { Recheck(); });
+  files->addStretch(1);
+  progress_ = new QProgressBar(this);
+  progress_->setAccessibleName(Utf8("Ход перепроверки"));
+  progress_->hide();
+  files->addWidget(progress_);
+  cancel_ = addButton(files, "Отмена", [this] {
+    if (job_) job_->cancelled = true;
+  });
+  cancel_->hide();
+  layout->addLayout(files);
+
+  status_ = new QLabel(this);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  status_->setWordWrap(true);
+  layout->addWidget(status_);
+
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(100);
+  connect(progressTimer_, &QTimer::timeout, this, [this] {
+    if (!job_ || job_->started.elapsed() < progressDelay_) return;
+    progress_->setRange(0, job_->total);
+    progress_->setValue(job_->done);
+    progress_->show();
+    cancel_->show();
+  });
+
+  resize(980, 420);
+  Refresh(-1);
+}
+
+ProjectWindow::~ProjectWindow() {
+  if (!thread_) return;
+  job_->cancelled = true;
+  thread_->disconnect(this);
+  thread_->wait();
+  delete thread_;
+}
+
+int ProjectWindow::SelectedRow() const {
+  const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+  return ranges.isEmpty() ? -1 : ranges.constFirst().topRow();
+}
+
+void ProjectWindow::SelectRow(int row) {
+  if (row < 0 || row >= table_->rowCount()) return;
+  table_->setCurrentCell(row, kNumber);
+  table_->selectRow(row);
+}
+
+void ProjectWindow::Refresh(int selected) {
+  QString title = Utf8("Проект");
+  if (!model_.Name().isEmpty()) title += Utf8(" — ") + model_.Name();
+  if (model_.IsModified()) title += Utf8(" *");
+  setWindowTitle(title);
+
+  filling_ = true;
+  table_->setRowCount(model_.Count());
+  for (int row = 0; row < model_.Count(); ++row) {
+    const QStringList cells = RowCells(model_.At(row), row + 1);
+    for (int column = 0; column < kColumns; ++column) {
+      auto* item = new QTableWidgetItem(cells.at(column));
+      Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+      if (column == kLabel || column == kQuantity) flags |= Qt::ItemIsEditable;
+      item->setFlags(flags);
+      if (column != kLabel) item->setTextAlignment(Qt::AlignCenter);
+      table_->setItem(row, column, item);
+    }
+  }
+  filling_ = false;
+  SelectRow(selected);
+}
+
+void ProjectWindow::SetStatus(const QString& text) { status_->setText(text); }
+
+void ProjectWindow::OnItemChanged(int row, int column) {
+  if (filling_) return;
+  const QString text = table_->item(row, column)->text();
+  if (column == kLabel) {
+    model_.SetLabel(row, text.trimmed());
+  } else if (column == kQuantity) {
+    bool number = false;
+    const int quantity = text.trimmed().toInt(&number);
+    if (!number || !model_.SetQuantity(row, quantity)) {
+      prompts_.message(Utf8("Количество — целое число от 1 до %1.").arg(kMaxPositionQuantity));
+    }
+  }
+  Refresh(row);
+}
+
+void ProjectWindow::AddCurrent() {
+  std::optional<ProjectPosition> position =
+      CaptureFormPosition(view_, Utf8("Позиция %1").arg(model_.Count() + 1));
+  if (!position) {
+    prompts_.message(Utf8("Сначала выполните расчет: в проект добавляется рассчитанный подбор."));
+    return;
+  }
+  const int row = model_.Add(std::move(*position));
+  Refresh(row);
+  SetStatus(Utf8("Позиция %1 добавлена.").arg(row + 1));
+}
+
+void ProjectWindow::ReplaceSelected() {
+  const int row = SelectedRow();
+  if (row < 0) {
+    prompts_.message(Utf8("Выберите позицию, которую заменить."));
+    return;
+  }
+  const std::optional<ProjectPosition> position = CaptureFormPosition(view_, QString());
+  if (!position) {
+    prompts_.message(Utf8("Сначала выполните расчет: позиция заменяется рассчитанным подбором."));
+    return;
+  }
+  model_.Replace(row, *position);
+  Refresh(row);
+  SetStatus(Utf8("Позиция %1 заменена.").arg(row + 1));
+}
+
+void ProjectWindow::OpenSelectedInForm() {
+  const int row = SelectedRow();
+  if (row < 0) {
+    prompts_.message(Utf8("Выберите позицию, которую открыть в форме."));
+    return;
+  }
+  const ProjectPosition position = model_.At(row);
+  const SelectionChange change = RestorePosition(view_, position);
+  if (QWidget* form = parentWidget()) {
+    form->raise();
+    form->activateWindow();
+  }
+  if (change == SelectionChange::None) {
+    SetStatus(Utf8("Позиция %1 открыта в форме.").arg(row + 1));
+    return;
+  }
+  const SettingsRecord inputs = view_.CalculatedInputs().value_or(position.inputs);
+  const PositionRecheck now{row, change, ShownSelectionOf(view_.Result(), inputs), QString()};
+  prompts_.message(Utf8("Подбор позиции %1 на текущем каталоге отличается от сохраненного в "
+                        "проекте: %2. Чтобы сохранить новый подбор, нажмите «Заменить».")
+                       .arg(row + 1)
+                       .arg(RecheckDescription(position.shown, now)));
+}
+
+void ProjectWindow::RemoveSelected() {
+  const int row = SelectedRow();
+  if (row < 0 || !model_.Remove(row)) return;
+  Refresh(std::min(row, model_.Count() - 1));
+  SetStatus(Utf8("Позиция %1 удалена.").arg(row + 1));
+}
+
+void ProjectWindow::MoveSelected(int step) {
+  const int row = SelectedRow();
+  if (row < 0) return;
+  if (step < 0 ? model_.MoveUp(row) : model_.MoveDown(row)) Refresh(row + step);
+}
+
+bool ProjectWindow::SaveProject() {
+  const std::optional<QString> path = prompts_.projectToSave(model_.Path());
+  if (!path) return false;
+  if (const std::optional<QString> error = model_.Save(*path)) {
+    prompts_.message(*error);
+    return false;
+  }
+  Refresh(SelectedRow());
+  SetStatus(Utf8("Проект сохранен в файл %1.").arg(QFileInfo(*path).fileName()));
+  return true;
+}
+
+bool ProjectWindow::SaveChangesFirst(const QString& question) {
+  if (!model_.IsModified()) return true;
+  switch (prompts_.ask(question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+      return SaveProject();
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ProjectWindow::OpenProject() {
+  if (!SaveChangesFirst(Utf8("Сохранить изменения проекта перед открытием другого?"))) return;
+  const std::optional<QString> path = prompts_.projectToOpen();
+  if (!path) return;
+  if (const std::optional<QString> error = model_.Open(*path)) {
+    prompts_.message(*error);
+    return;
+  }
+  Refresh(model_.Count() > 0 ? 0 : -1);
+  SetStatus(Utf8("Открыт проект %1: позиций %2.").arg(model_.Name()).arg(model_.Count()));
+}
+
+void ProjectWindow::ExportSchedule() {
+  if (model_.Count() == 0) {
+    prompts_.message(Utf8("В проекте нет позиций: спецификация была бы пустой."));
+    return;
+  }
+  const QString name = model_.Name().isEmpty() ? Utf8("Спецификация") : model_.Name();
+  const std::optional<QString> path = prompts_.scheduleToSave(name + QStringLiteral(".odt"));
+  if (!path) return;
+  if (const std::optional<QString> error =
+          selvio::ExportSchedule(model_.Data(), name, *path, QDateTime::currentDateTime())) {
+    prompts_.message(*error);
+    return;
+  }
+  SetStatus(Utf8("Спецификация записана в файл %1.").arg(QFileInfo(*path).fileName()));
+}
+
+void ProjectWindow::Recheck() {
+  if (thread_) return;
+  if (model_.Count() == 0) {
+    prompts_.message(Utf8("В проекте нет позиций: перепроверять нечего."));
+    return;
+  }
+  job_ = std::make_shared<RecheckJob>();
+  job_->project = model_.Data();
+  job_->revision = model_.Revision();
+  job_->catalogue = view_.CatalogueData();
+  job_->saturation = view_.Saturation();
+  job_->total = model_.Count();
+  job_->started.start();
+  recheck_->setEnabled(false);
+  SetStatus(Utf8("Перепроверка позиций на текущем каталоге…"));
+  thread_ = QThread::create([job = job_] {
+    RecheckHooks hooks;
+    hooks.progress = [&job](int done, int) { job->done = done; };
+    hooks.cancelled = [&job] { return job->cancelled.load(); };
+    job->report =
+        RecheckProject(job->project, job->revision, job->catalogue, job->saturation, hooks);
+  });
+  connect(thread_, &QThread::finished, this, [this] { RecheckFinished(); });
+  progressTimer_->start();
+  thread_->start();
+}
+
+void ProjectWindow::RecheckFinished() {
+  thread_->wait();
+  delete thread_;
+  thread_ = nullptr;
+  progressTimer_->stop();
+  progress_->hide();
+  cancel_->hide();
+  recheck_->setEnabled(true);
+  const std::shared_ptr<RecheckJob> job = std::move(job_);
+  const RecheckReport& report = job->report;
+  if (!report.completed) {
+    SetStatus(Utf8("Перепроверка отменена, проект не изменен."));
+    return;
+  }
+  const std::vector<int> changed = report.Changed();
+  if (changed.empty()) {
+    SetStatus(Utf8("Перепроверено позиций: %1. Подбор ни одной не изменился.")
+                  .arg(report.positions.size()));
+    return;
+  }
+  const std::vector<int> accepted = prompts_.accept(job->project, report);
+  if (accepted.empty()) {
+    SetStatus(Utf8("Изменился подбор позиций: %1. Оставлен прежний подбор.").arg(changed.size()));
+    return;
+  }
+  if (!model_.ApplyRecheck(report, accepted)) {
+    prompts_.message(
+        Utf8("Проект изменился во время перепроверки, ее результат не принят. "
+             "Перепроверьте проект еще раз."));
+    return;
+  }
+  Refresh(SelectedRow());
+  SetStatus(
+      Utf8("Изменился подбор позиций: %1, принято: %2.").arg(changed.size()).arg(accepted.size()));
+}
+
+void ProjectWindow::OfferRecheck() {
+  if (model_.Count() == 0) return;
+  if (prompts_.ask(Utf8("Каталог обновлен. Перепроверить позиции проекта на новом каталоге?"),
+                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
+  }
+  show();
+  raise();
+  Recheck();
+}
+
+bool ProjectWindow::ConfirmClose() {
+  const QString name = model_.Name().isEmpty() ? QString() : Utf8(" «%1»").arg(model_.Name());
+  return SaveChangesFirst(Utf8("Проект%1 изменен. Сохранить изменения?").arg(name));
+}
+
+}  // namespace selvio

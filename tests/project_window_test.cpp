@@ -1,0 +1,328 @@
+// The project window of the real program, offscreen, on the bundled data: positions taken from
+// the form, edited in the table, saved and opened again, put back into the form, re-checked on a
+// changed catalogue with the user's choice per position, exported as a schedule, and the
+// question about unsaved changes when the program ends. The window's questions are answered by
+// the test through its prompts, so no modal box waits.
+#include "app/window/project_window.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include "app/form/control_ids.h"
+#include "app/project/project.h"
+#include "app/window/recheck_dialog.h"
+#include "window_fixture.h"
+
+namespace selvio::test {
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The table's columns as the user reads them.
+enum Column { kNumber, kLabel, kQuantity, kMedium, kFlow, kDrop, kProduct, kDn, kKvs, kActuator };
+
+// data/example.crp: water 90 °C, P1 6 bar, ΔP 0.3 bar, G 5 m³/h; the bundled catalogue shows
+// ВКФ-2-32-16 for it.
+class ProjectWindowTest : public WindowTest {
+ protected:
+  void StartOnExample() {
+    ASSERT_TRUE(QFile::copy(dir_.filePath(QStringLiteral("example.crp")),
+                            dir_.filePath(QStringLiteral("user.bin"))));
+    Start();
+  }
+
+  // "Проект" pressed: the window is on screen and answers through the test's prompts.
+  ProjectWindow& OpenProjectWindow() {
+    Click(ids::kProjectWindow);
+    ProjectWindow& window = program_->ProjectView();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ProjectPrompts prompts;
+    prompts.projectToOpen = [this] { return openPath_; };
+    prompts.projectToSave = [this](const QString& suggested) {
+      suggested_ = suggested;
+      return savePath_;
+    };
+    prompts.scheduleToSave = [this](const QString&) { return savePath_; };
+    prompts.message = [this](const QString& text) { messages_.append(text); };
+    prompts.ask = [this](const QString& question, QMessageBox::StandardButtons) {
+      questions_.append(question);
+      return answer_;
+    };
+    prompts.accept = [this](const Project&, const RecheckReport& report) {
+      report_ = report;
+      return accepted_;
+    };
+    window.SetPrompts(prompts);
+    return window;
+  }
+
+  // The window's button showing `text`.
+  static void Press(ProjectWindow& window, const char* text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      if (button->text() == Utf8(text)) {
+        ASSERT_TRUE(button->isVisible() && button->isEnabled()) << text;
+        QTest::mouseClick(button, Qt::LeftButton);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no button " << text;
+  }
+  static QString Cell(ProjectWindow& window, int row, int column) {
+    const QTableWidgetItem* item = window.Table()->item(row, column);
+    return item ? item->text() : QString();
+  }
+  // The user types `text` over the cell, as F2 and Enter do.
+  static void EditCell(ProjectWindow& window, int row, int column, const QString& text) {
+    window.Table()->item(row, column)->setText(text);
+  }
+
+  // Takes every catalogue entry named `name` out of the working folder's catalogue.
+  void RemoveProduct(const QString& name) {
+    QFile file(dir_.filePath(QStringLiteral("xmldata.xml")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    const qsizetype before = text.size();
+    text.remove(QRegularExpression(
+        QStringLiteral("<исполнение>\\s*<название>%1</название>.*?</исполнение>\\s*")
+            .arg(QRegularExpression::escape(name)),
+        QRegularExpression::DotMatchesEverythingOption));
+    ASSERT_LT(text.size(), before) << name.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+  }
+
+  // The example calculated, then again with G 6, each taken into the project.
+  void AddTwoPositions(ProjectWindow& window) {
+    Click(ids::kCalculate);
+    Press(window, "Добавить");
+    Type(ids::kFlow, QStringLiteral("6"));
+    Click(ids::kCalculate);
+    Press(window, "Добавить");
+    ASSERT_EQ(window.Table()->rowCount(), 2);
+  }
+
+  std::optional<QString> openPath_;
+  std::optional<QString> savePath_;
+  QString suggested_;
+  QStringList messages_;
+  QStringList questions_;
+  QMessageBox::StandardButton answer_ = QMessageBox::Cancel;
+  std::vector<int> accepted_;
+  RecheckReport report_;
+};
+
+TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  EXPECT_EQ(window.windowTitle(), Utf8("Проект"));
+  EXPECT_FALSE(window.isModal());
+
+  Press(window, "Добавить");
+  EXPECT_EQ(window.Table()->rowCount(), 0) << "nothing calculated yet";
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].startsWith(Utf8("Сначала выполните расчет")));
+
+  AddTwoPositions(window);
+  EXPECT_EQ(window.windowTitle(), Utf8("Проект *"));
+  EXPECT_EQ(Cell(window, 0, kNumber), QStringLiteral("1"));
+  EXPECT_EQ(Cell(window, 0, kLabel), Utf8("Позиция 1"));
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("1"));
+  EXPECT_EQ(Cell(window, 0, kMedium), Utf8("вода"));
+  EXPECT_EQ(Cell(window, 0, kFlow), Utf8("5 м³/ч"));
+  EXPECT_EQ(Cell(window, 1, kFlow), Utf8("6 м³/ч"));
+  EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16"));
+  EXPECT_EQ(Cell(window, 0, kKvs), Utf8("16,00"));
+
+  EditCell(window, 0, kLabel, Utf8("ИТП-1, отопление"));
+  EditCell(window, 1, kQuantity, QStringLiteral("3"));
+  EditCell(window, 0, kQuantity, QStringLiteral("0"));
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("1")) << "a quantity below 1 is refused";
+  EditCell(window, 0, kQuantity, Utf8("два"));
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("1"));
+  EXPECT_EQ(messages_.size(), 3);
+  EXPECT_TRUE(messages_.back().startsWith(Utf8("Количество — целое число от 1 до")));
+
+  window.SelectRow(1);
+  Press(window, "Вверх");
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("3")) << "the G 6 position moved up";
+  EXPECT_EQ(window.SelectedRow(), 0) << "the moved position stays selected";
+  Press(window, "Вверх");
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("3")) << "the top one stays";
+
+  savePath_ = dir_.filePath(QStringLiteral("ИТП.selvio"));
+  Press(window, "Сохранить проект");
+  EXPECT_TRUE(QFile::exists(*savePath_));
+  EXPECT_EQ(window.windowTitle(), Utf8("Проект — ИТП"));
+  const Project saved = program_->OpenProject().Data();
+
+  // A change not saved, then the file opened again: the question first, "Нет" discards it.
+  window.SelectRow(0);
+  Press(window, "Удалить");
+  EXPECT_EQ(window.Table()->rowCount(), 1);
+  EXPECT_EQ(Cell(window, 0, kLabel), Utf8("ИТП-1, отопление"));
+  openPath_ = savePath_;
+  answer_ = QMessageBox::No;
+  Press(window, "Открыть проект");
+  EXPECT_EQ(questions_.size(), 1);
+  ASSERT_EQ(window.Table()->rowCount(), 2);
+  const Project opened = program_->OpenProject().Data();
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_TRUE(SamePosition(opened.positions[i], saved.positions[i])) << i;
+  }
+  EXPECT_EQ(Cell(window, 1, kLabel), Utf8("ИТП-1, отопление"));
+  EXPECT_FALSE(program_->OpenProject().IsModified());
+
+  // The screenshot in the README: SELVIO_PROJECT_WINDOW_SCREENSHOT names the file to write.
+  if (const char* screenshot = std::getenv("SELVIO_PROJECT_WINDOW_SCREENSHOT")) {
+    EditCell(window, 0, kLabel, Utf8("ИТП-1, горячее водоснабжение"));
+    window.SelectRow(1);
+    window.resize(980, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(screenshot)));
+  }
+}
+
+TEST_F(ProjectWindowTest, APositionGoesBackIntoTheFormAndIsReplaced) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  AddTwoPositions(window);
+  const QString figuresOfG6 = Window().Controls().Text(ids::kCalculatedData);
+
+  // A double click on the first position puts G 5 back into the form and calculates it.
+  const QRect cell = window.Table()->visualItemRect(window.Table()->item(0, kProduct));
+  QTest::mouseClick(window.Table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  QTest::mouseDClick(window.Table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  EXPECT_EQ(Window().Controls().Text(ids::kFlow), QStringLiteral("5"));
+  EXPECT_NE(Window().Controls().Text(ids::kCalculatedData), figuresOfG6);
+  EXPECT_TRUE(messages_.isEmpty()) << "the catalogue did not change: nothing to say";
+
+  // "Заменить" takes the form's calculation in place of the selected position, label kept.
+  EditCell(window, 0, kLabel, Utf8("ИТП-2"));
+  Type(ids::kFlow, QStringLiteral("7"));
+  Click(ids::kCalculate);
+  window.SelectRow(0);
+  Press(window, "Заменить");
+  EXPECT_EQ(Cell(window, 0, kFlow), Utf8("7 м³/ч"));
+  EXPECT_EQ(Cell(window, 0, kLabel), Utf8("ИТП-2"));
+}
+
+// ВКФ-2-32-16 is gone from the catalogue the program starts with the second time: the re-check
+// shows the position changed, and nothing is replaced until the user accepts it.
+TEST_F(ProjectWindowTest, ARecheckOnAChangedCatalogueReplacesOnlyWhatTheUserAccepts) {
+  StartOnExample();
+  {
+    ProjectWindow& window = OpenProjectWindow();
+    Click(ids::kCalculate);
+    Press(window, "Добавить");
+    savePath_ = dir_.filePath(QStringLiteral("p.selvio"));
+    Press(window, "Сохранить проект");
+  }
+  RemoveProduct(Utf8("ВКФ-2-32-16"));
+  Start();
+  ProjectWindow& window = OpenProjectWindow();
+  openPath_ = savePath_;
+  Press(window, "Открыть проект");
+  ASSERT_EQ(window.Table()->rowCount(), 1);
+
+  accepted_ = {};
+  Press(window, "Перепроверить");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  ASSERT_TRUE(report_.completed);
+  ASSERT_EQ(report_.Changed(), std::vector<int>{0});
+  const QString now = report_.positions[0].recalculated.product;
+  EXPECT_NE(now, Utf8("ВКФ-2-32-16"));
+  EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16")) << "the old choice kept";
+  EXPECT_FALSE(program_->OpenProject().IsModified());
+
+  accepted_ = {0};
+  Press(window, "Перепроверить");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  EXPECT_EQ(Cell(window, 0, kProduct), now);
+  EXPECT_TRUE(program_->OpenProject().IsModified());
+
+  // The dialog that asks lists the change with a ticked box; unticked, nothing is accepted.
+  RecheckDialog dialog(program_->OpenProject().Data(), report_);
+  ASSERT_EQ(dialog.Table()->rowCount(), 1);
+  EXPECT_TRUE(dialog.Table()->item(0, 2)->text().startsWith(Utf8("другое изделие: ")));
+  EXPECT_EQ(dialog.Accepted(), std::vector<int>{0});
+  dialog.Table()->item(0, 3)->setCheckState(Qt::Unchecked);
+  EXPECT_TRUE(dialog.Accepted().empty());
+}
+
+// A long re-check shows its progress and "Отмена", which stops it with the project unchanged.
+TEST_F(ProjectWindowTest, ALongRecheckShowsProgressAndCanBeCancelled) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  Click(ids::kCalculate);
+  Press(window, "Добавить");
+  ProjectModel& project = program_->OpenProject();
+  for (int i = 0; i < 20000; ++i) project.Add(project.At(0));
+  const int revision = project.Revision();
+  window.SetProgressDelay(0);
+  Press(window, "Перепроверить");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Progress()->isVisible(); }, 5000));
+  EXPECT_TRUE(window.CancelButton()->isVisible());
+  QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  EXPECT_FALSE(window.Progress()->isVisible());
+  EXPECT_TRUE(window.Status()->text().contains(Utf8("отменена")));
+  EXPECT_EQ(project.Revision(), revision);
+}
+
+TEST_F(ProjectWindowTest, EndingWithUnsavedChangesAsksAndCancelKeepsTheProgram) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  Click(ids::kCalculate);
+  Press(window, "Добавить");
+
+  answer_ = QMessageBox::Cancel;
+  Click(ids::kExit);
+  ASSERT_EQ(questions_.size(), 1);
+  EXPECT_EQ(questions_[0], Utf8("Проект изменен. Сохранить изменения?"));
+  EXPECT_TRUE(Window().isVisible()) << "\"Отмена\" keeps the program";
+  EXPECT_TRUE(SettingsWritten()) << "\"Выход\" saved the inputs as always";
+
+  // The close box asks too; "Да" saves the project, then the program ends.
+  answer_ = QMessageBox::Yes;
+  savePath_ = dir_.filePath(QStringLiteral("end.selvio"));
+  Window().close();
+  EXPECT_EQ(questions_.size(), 2);
+  EXPECT_TRUE(QFile::exists(*savePath_));
+  EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(ProjectWindowTest, TheScheduleIsExportedAndEveryControlIsNamed) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  Press(window, "Экспорт спецификации");
+  ASSERT_EQ(messages_.size(), 1) << "an empty project has no schedule";
+  AddTwoPositions(window);
+  EditCell(window, 1, kQuantity, QStringLiteral("2"));
+
+  savePath_ = dir_.filePath(QStringLiteral("s.csv"));
+  Press(window, "Экспорт спецификации");
+  QFile csv(*savePath_);
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  const QByteArray bytes = csv.readAll();
+  EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "a byte order mark for the spreadsheet";
+  const QString text = QString::fromUtf8(bytes);
+  EXPECT_TRUE(text.contains(Utf8("Позиция 2;2;вода;6;м³/ч")));
+  // The order list sums the quantities: both positions show ВКФ-2-32-16.
+  EXPECT_TRUE(text.contains(Utf8("ВКФ-2-32-16;32;3")));
+
+  EXPECT_EQ(window.Table()->accessibleName(), Utf8("Позиции проекта"));
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty());
+  }
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible()) << "Esc closes the project window";
+  EXPECT_TRUE(Window().isVisible()) << "and not the program";
+}
+
+}  // namespace
+}  // namespace selvio::test
