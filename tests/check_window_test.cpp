@@ -281,10 +281,7 @@ TEST_F(CheckWindowTest, ExportedDocumentHoldsBothPicturesOfTheCheck) {
   const QString odt = programs.OpenedFiles()[0];
 
   const QString content = QString::fromUtf8(OdtContentXml(odt));
-  QStringList hrefs;
-  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
-  for (const QRegularExpressionMatch& match : image.globalMatch(content))
-    hrefs << match.captured(1);
+  const QStringList hrefs = OdtImageHrefs(content);
   ASSERT_EQ(hrefs.size(), 2) << content.toStdString();
   EXPECT_NE(hrefs[0], hrefs[1]);
   for (const QString& href : hrefs) {

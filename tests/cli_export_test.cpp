@@ -92,10 +92,7 @@ TEST_F(CliExport, OdtShowsBothPicturesOfTheCheck) {
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QString odt = Caller("result.odt");
   const QString content = QString::fromUtf8(OdtContentXml(odt));
-  QStringList hrefs;
-  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
-  for (const QRegularExpressionMatch& match : image.globalMatch(content))
-    hrefs << match.captured(1);
+  const QStringList hrefs = OdtImageHrefs(content);
   ASSERT_EQ(hrefs.size(), 2) << content.toStdString();
   EXPECT_NE(hrefs[0], hrefs[1]);
   EXPECT_GT(content.indexOf(hrefs[0]), content.indexOf(Utf8("Основа расчета:")));

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDomDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <map>
@@ -29,6 +30,15 @@ inline QByteArray ToolOutput(const QString& program, const QStringList& argument
 inline QByteArray OdtContentXml(const QString& path) {
   return ToolOutput(QStringLiteral("/usr/bin/unzip"),
                     {QStringLiteral("-p"), path, QStringLiteral("content.xml")});
+}
+
+// The pictures an OpenDocument content.xml draws, by their paths in the file, in order.
+inline QStringList OdtImageHrefs(const QString& content) {
+  QStringList hrefs;
+  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
+  for (const QRegularExpressionMatch& match : image.globalMatch(content))
+    hrefs << match.captured(1);
+  return hrefs;
 }
 
 // The text of a PDF's pages as pdftotext reads it.

@@ -144,10 +144,7 @@ TEST(ReportDocument, OdtOfAnAppendixHoldsItsPictures) {
   const QString path = dir.filePath("report.odt");
   ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen, TwoPictureAppendix()), path));
   const QString content = QString::fromUtf8(OdtContentXml(path));
-  QStringList hrefs;
-  const QRegularExpression image(QStringLiteral("<draw:image xlink:href=\"([^\"]+)\""));
-  for (const QRegularExpressionMatch& match : image.globalMatch(content))
-    hrefs << match.captured(1);
+  const QStringList hrefs = OdtImageHrefs(content);
   ASSERT_EQ(hrefs.size(), 2);
   EXPECT_NE(hrefs[0], hrefs[1]);
   const QColor colours[] = {Qt::red, Qt::blue};
