@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QWindow>
 #include <QXYSeries>
