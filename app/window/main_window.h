@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <future>
 #include <memory>
 
 #include "app/files/glycol_tables.h"
 #include "app/form/selvio_view.h"
+#include "catalogue/catalogue_loader.h"
 #include "catalogue/catalogue_records.h"
+#include "catalogue/load_result.h"
 #include "platform/desktop/desktop_programs.h"
 #include "platform/qt/default_printer.h"
 #include "platform/qt/qt_controls.h"
@@ -43,7 +46,8 @@ class CMainFrame : public QMainWindow {
 // logic on its widgets. The logo opens the about box.
 class SelvioProgram {
  public:
-  // Loads the glycol tables from the working directory and builds the window.
+  // Loads the glycol tables from the working directory and builds the window; the catalogue
+  // is read on a worker thread meanwhile.
   SelvioProgram();
   // The form's start-up (catalogue, settings file, caption), then the window is shown.
   void Start();
@@ -52,10 +56,14 @@ class SelvioProgram {
   CSelvioView& View() { return *view_; }
 
  private:
+  // Started first, so the catalogue is read while the widgets are built; taken before the
+  // form's logic exists, and nothing else touches the catalogue until then.
+  std::future<CatalogueFile> catalogueRead_;
   GlycolTables glycolTables_;
   DesktopUserPrograms userPrograms_;
   QtDefaultPrinter printer_;
-  std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
+  std::unique_ptr<Catalogue> catalogue_;
+  LoadResult catalogueLoad_;
   CMainFrame window_;
   std::unique_ptr<CSelvioView> view_;
 };
