@@ -758,6 +758,18 @@ TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
   delete translator;
 }
 
+// libcurl and the twenty-odd libraries it brings would be loaded and started before the window
+// shows; it is loaded when an update runs.
+TEST(WindowStart, LinksNoLibraryOnlyAnUpdateNeeds) {
+  QProcess ldd;
+  ldd.start(QStringLiteral("ldd"), {QStringLiteral(SELVIO_WINDOW_PATH)});
+  ASSERT_TRUE(ldd.waitForFinished(30000));
+  ASSERT_EQ(ldd.exitCode(), 0);
+  const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+  ASSERT_TRUE(libraries.contains(QStringLiteral("libQt6Widgets"))) << "ldd listed the libraries";
+  EXPECT_FALSE(libraries.contains(QStringLiteral("libcurl"))) << libraries.toStdString();
+}
+
 TEST(WindowStart, WithoutADisplayItSaysSoAndFails) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
