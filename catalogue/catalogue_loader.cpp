@@ -657,21 +657,26 @@ bool NestsTooDeep(const QByteArray& document) {
 
 }  // namespace
 
-LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
+CatalogueFile ReadCatalogueFile(const QString& fileName) {
   QFile file(fileName);
   const bool opened = file.open(QIODevice::ReadOnly);
   if (opened && file.size() > kCatalogueFileLimit) {
-    return {false, CatalogueTooLargeMessage(fileName, file.size())};
+    return {nullptr, {false, CatalogueTooLargeMessage(fileName, file.size())}};
   }
   const QByteArray bytes = opened ? file.readAll() : QByteArray();
   QDomDocument document;
   if (!opened || NestsTooDeep(bytes) || !document.setContent(bytes)) {
-    return {false, QStringLiteral("Unable to load XML document into the parser")};
+    return {nullptr, {false, QStringLiteral("Unable to load XML document into the parser")}};
   }
   auto fresh = std::make_unique<Catalogue>();
   ReadDocument(document, *fresh);
-  catalogue = std::move(*fresh);
-  return {true, {}};
+  return {std::move(fresh), {true, {}}};
+}
+
+LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {
+  CatalogueFile read = ReadCatalogueFile(fileName);
+  if (read.catalogue) catalogue = std::move(*read.catalogue);
+  return read.load;
 }
 
 }  // namespace selvio

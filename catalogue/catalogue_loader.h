@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "catalogue/catalogue_records.h"
 #include "catalogue/load_result.h"
@@ -25,5 +26,15 @@ inline constexpr int kCatalogueDepthLimit = 32;
 // was and fails with "Unable to load XML document into the parser"; so does a file larger than
 // kCatalogueFileLimit, with a message of its own, before it is parsed.
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue);
+
+// A catalogue file read into a catalogue of its own: `catalogue` is null when `load` failed.
+struct CatalogueFile {
+  std::unique_ptr<Catalogue> catalogue;
+  LoadResult load;
+};
+
+// Reads `fileName` as LoadCatalogue does, into a new catalogue. A catalogue takes about 15 MB
+// at full capacity: this one is the only one allocated.
+CatalogueFile ReadCatalogueFile(const QString& fileName);
 
 }  // namespace selvio

@@ -1,10 +1,8 @@
-#include <curl/curl.h>
-
 #include <QIODevice>
 #include <QUrl>
-#include <mutex>
 #include <optional>
 
+#include "platform/curl_library.h"
 #include "platform/ftp_listing.h"
 #include "platform/ftp_session.h"
 
@@ -12,11 +10,6 @@ namespace selvio {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void InitialiseCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // A server field that would change the URL's meaning beyond host and port.
 bool IsPlainServer(const QString& server) {
@@ -130,31 +123,33 @@ constexpr int kPollSliceMs = 20;
 
 class CurlFtpSession : public FtpSession {
  public:
-  CurlFtpSession(const FtpAddress& address, const FtpTimeouts& timeouts)
-      : address_(address),
+  // Without libcurl (`api` null) every command fails as an unreachable server does.
+  CurlFtpSession(const CurlLibrary* api, const FtpAddress& address, const FtpTimeouts& timeouts)
+      : api_(api),
+        address_(address),
         deadline_(Clock::now() + timeouts.whole),
-        curl_(curl_easy_init()),
-        multi_(curl_multi_init()) {
+        curl_(api != nullptr ? api->easyInit() : nullptr),
+        multi_(api != nullptr ? api->multiInit() : nullptr) {
     if (curl_ == nullptr || multi_ == nullptr) return;
     const auto seconds = [](std::chrono::seconds s) { return static_cast<long>(s.count()); };
-    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(curl_, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
-    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT, seconds(timeouts.connect));
-    curl_easy_setopt(curl_, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(timeouts.response));
-    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, seconds(timeouts.stall));
-    curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, WatchProgress);
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToSink);
+    api_->easySetopt(curl_, CURLOPT_NOSIGNAL, 1L);
+    api_->easySetopt(curl_, CURLOPT_PROTOCOLS_STR, "ftp");
+    api_->easySetopt(curl_, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
+    api_->easySetopt(curl_, CURLOPT_CONNECTTIMEOUT, seconds(timeouts.connect));
+    api_->easySetopt(curl_, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(timeouts.response));
+    api_->easySetopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api_->easySetopt(curl_, CURLOPT_LOW_SPEED_TIME, seconds(timeouts.stall));
+    api_->easySetopt(curl_, CURLOPT_NOPROGRESS, 0L);
+    api_->easySetopt(curl_, CURLOPT_XFERINFOFUNCTION, WatchProgress);
+    api_->easySetopt(curl_, CURLOPT_WRITEFUNCTION, WriteToSink);
     if (!address.login.isEmpty()) {
-      curl_easy_setopt(curl_, CURLOPT_USERNAME, address.login.toUtf8().constData());
-      curl_easy_setopt(curl_, CURLOPT_PASSWORD, address.password.toUtf8().constData());
+      api_->easySetopt(curl_, CURLOPT_USERNAME, address.login.toUtf8().constData());
+      api_->easySetopt(curl_, CURLOPT_PASSWORD, address.password.toUtf8().constData());
     }
   }
   ~CurlFtpSession() override {
-    if (curl_ != nullptr) curl_easy_cleanup(curl_);
-    if (multi_ != nullptr) curl_multi_cleanup(multi_);
+    if (curl_ != nullptr) api_->easyCleanup(curl_);
+    if (multi_ != nullptr) api_->multiCleanup(multi_);
   }
   CurlFtpSession(const CurlFtpSession&) = delete;
   CurlFtpSession& operator=(const CurlFtpSession&) = delete;
@@ -165,9 +160,9 @@ class CurlFtpSession : public FtpSession {
       return {FtpStatus::NoConnection, {}};
     }
     QByteArray reply;
-    curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
+    api_->easySetopt(curl_, CURLOPT_CUSTOMREQUEST, "MLSD");
     Outcome outcome = Perform(QByteArray(), {nullptr, &reply, limit}, progress);
-    curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, nullptr);
+    api_->easySetopt(curl_, CURLOPT_CUSTOMREQUEST, nullptr);
     if (outcome.status) return {*outcome.status, {}};
     if (outcome.code == CURLE_OK) return {FtpStatus::Done, ParseMlsdListing(reply)};
     // A server without MLSD refuses the command; its LIST marks folders all the same.
@@ -204,14 +199,14 @@ class CurlFtpSession : public FtpSession {
     const QByteArray url =
         "ftp://" + address_.server.toUtf8() + '/' + FolderPath(address_.folder) + file;
     Watch watch{&progress, deadline_};
-    curl_easy_setopt(curl_, CURLOPT_URL, url.constData());
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &sink);
-    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, &watch);
+    api_->easySetopt(curl_, CURLOPT_URL, url.constData());
+    api_->easySetopt(curl_, CURLOPT_WRITEDATA, &sink);
+    api_->easySetopt(curl_, CURLOPT_XFERINFODATA, &watch);
     // Refuses a size the server announces; the sink stops one it does not.
-    curl_easy_setopt(curl_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
+    api_->easySetopt(curl_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
     // The progress callback ends the request at the deadline; this is the backstop for a
     // state in which libcurl would not call it.
-    curl_easy_setopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count() + 1000));
+    api_->easySetopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count() + 1000));
     const CURLcode code = Run();
     if (watch.outOfTime || (code == CURLE_OPERATION_TIMEDOUT && Clock::now() >= deadline_)) {
       return {code, FtpStatus::OutOfTime};
@@ -226,26 +221,27 @@ class CurlFtpSession : public FtpSession {
   // poll, and curl_easy_perform then sleeps a whole second. The connection stays in the multi
   // handle's cache for the next request.
   CURLcode Run() {
-    if (curl_multi_add_handle(multi_, curl_) != CURLM_OK) return CURLE_FAILED_INIT;
+    if (api_->multiAddHandle(multi_, curl_) != CURLM_OK) return CURLE_FAILED_INIT;
     int running = 1;
     CURLMcode state = CURLM_OK;
     while (state == CURLM_OK && running > 0) {
-      state = curl_multi_perform(multi_, &running);
+      state = api_->multiPerform(multi_, &running);
       if (state == CURLM_OK && running > 0) {
-        state = curl_multi_poll(multi_, nullptr, 0, kPollSliceMs, nullptr);
+        state = api_->multiPoll(multi_, nullptr, 0, kPollSliceMs, nullptr);
       }
     }
     CURLcode result = state == CURLM_OK ? CURLE_OK : CURLE_FAILED_INIT;
     int left = 0;
-    while (const CURLMsg* message = curl_multi_info_read(multi_, &left)) {
+    while (const CURLMsg* message = api_->multiInfoRead(multi_, &left)) {
       if (message->msg == CURLMSG_DONE && message->easy_handle == curl_) {
         result = message->data.result;
       }
     }
-    curl_multi_remove_handle(multi_, curl_);
+    api_->multiRemoveHandle(multi_, curl_);
     return result;
   }
 
+  const CurlLibrary* api_;
   FtpAddress address_;
   Clock::time_point deadline_;
   CURL* curl_;
@@ -255,8 +251,7 @@ class CurlFtpSession : public FtpSession {
 }  // namespace
 
 std::unique_ptr<FtpSession> OpenFtpSession(const FtpAddress& address, const FtpTimeouts& timeouts) {
-  InitialiseCurlOnce();
-  return std::make_unique<CurlFtpSession>(address, timeouts);
+  return std::make_unique<CurlFtpSession>(Curl(), address, timeouts);
 }
 
 }  // namespace selvio

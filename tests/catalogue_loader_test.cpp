@@ -421,6 +421,39 @@ TEST_F(LoaderTest, AFileLargerThanTheLimitIsRefusedBeforeItIsParsed) {
   EXPECT_EQ(Describe(*catalogue), before);
 }
 
+TEST_F(LoaderTest, ReadingIntoANewCatalogueGivesWhatLoadingGives) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString overLimit = dir.filePath("over-limit.xml");
+  {
+    QFile file(overLimit);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kCatalogueFileLimit + 1));
+  }
+  const struct {
+    const char* name;
+    QString path;
+  } cases[] = {
+      {"the rules", Fixture("rules.xml")},
+      {"a reload", Fixture("reload.xml")},
+      {"missing file", dir.filePath("absent.xml")},
+      {"not well-formed", Fixture("malformed.xml")},
+      {"too large", overLimit},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto loaded = std::make_unique<Catalogue>();
+    const LoadResult load = LoadCatalogue(c.path, *loaded);
+    const CatalogueFile read = ReadCatalogueFile(c.path);
+    EXPECT_EQ(read.load.loaded, load.loaded);
+    EXPECT_EQ(read.load.failure, load.failure);
+    // A file that does not load gives no catalogue at all, not an empty one to be taken for it.
+    ASSERT_EQ(read.catalogue != nullptr, load.loaded);
+    if (read.catalogue) {
+      EXPECT_EQ(Describe(*read.catalogue), Describe(*loaded));
+    }
+  }
+}
+
 // A catalogue whose one valve holds, in its name, elements nested `depth` levels deep below
 // "xmldata", "клапан" and "исполнение".
 QByteArray NestedCatalogue(int depth) {

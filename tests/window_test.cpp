@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -421,6 +422,54 @@ TEST_F(WindowCalculation, ClickOnTheLogoOpensTheAboutBox) {
                                     "перепада давления. Версия 1.2"));
 }
 
+// Starting: the data files are read as the form's start-up reads them, its messages shown
+// before the window in the same order.
+using WindowStartData = WindowTest;
+
+TEST_F(WindowStartData, MissingDataIsReportedInTheFormsOrderBeforeTheWindowShows) {
+  ASSERT_TRUE(QFile::remove(dir_.filePath(QString::fromUtf8("Рнас.dat"))));
+  QFile catalogue(dir_.filePath(QStringLiteral("xmldata.xml")));
+  ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  catalogue.write("<xmldata><клапан>");
+  catalogue.close();
+  QStringList texts;
+  QList<bool> windowShown;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      texts << box->text();
+      windowShown << (program_ && program_->Window().isVisible());
+      box->accept();
+    }
+  });
+  answerer.start(10);
+  Start();
+  // The texts of the headless form's start-up (form_initialisation_test.cpp).
+  EXPECT_EQ(texts, QStringList({QString::fromUtf8("Не хватает файла данных Рнас! Пожалуйста, "
+                                                  "переустановите программу."),
+                                QStringLiteral("Unable to load XML document into the parser")}));
+  EXPECT_EQ(windowShown, QList<bool>({false, false}));
+  EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Подбор клапана. База от "));
+}
+
+TEST_F(WindowStartData, EachStartReadsTheCatalogueOfItsWorkingFolder) {
+  const QString path = dir_.filePath(QStringLiteral("xmldata.xml"));
+  for (const char* date : {"05.06.2027", "17.11.2028"}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    text.replace(QRegularExpression(QString::fromUtf8("<обновление>[^<]*</обновление>")),
+                 QString::fromUtf8("<обновление>%1</обновление>").arg(QLatin1String(date)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+    file.close();
+    Start();
+    EXPECT_EQ(Window().windowTitle(),
+              QString::fromUtf8("Подбор клапана. База от ") + QLatin1String(date));
+  }
+}
+
 // Ending the program: "Выход", Enter in an edit and Esc save the inputs; the close box does not.
 using WindowExit = WindowTest;
 
@@ -719,6 +768,18 @@ TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
   EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();
   QCoreApplication::removeTranslator(translator);
   delete translator;
+}
+
+// libcurl and the twenty-odd libraries it brings would be loaded and started before the window
+// shows; it is loaded when an update runs.
+TEST(WindowStart, LinksNoLibraryOnlyAnUpdateNeeds) {
+  QProcess ldd;
+  ldd.start(QStringLiteral("ldd"), {QStringLiteral(SELVIO_WINDOW_PATH)});
+  ASSERT_TRUE(ldd.waitForFinished(30000));
+  ASSERT_EQ(ldd.exitCode(), 0);
+  const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+  ASSERT_TRUE(libraries.contains(QStringLiteral("libQt6Widgets"))) << "ldd listed the libraries";
+  EXPECT_FALSE(libraries.contains(QStringLiteral("libcurl"))) << libraries.toStdString();
 }
 
 TEST(WindowStart, WithoutADisplayItSaysSoAndFails) {

@@ -99,14 +99,23 @@ void CSelvioView::RebuildCapillaryLengths() {
 }
 
 void CSelvioView::Initialise(bool readSettingsFile) {
+  InitialiseWith(
+      [this] { return LoadCatalogue(working_files::Name(working_files::kCatalogue), catalogue_); },
+      readSettingsFile);
+}
+
+void CSelvioView::InitialiseReadCatalogue(const LoadResult& catalogueLoad, bool readSettingsFile) {
+  InitialiseWith([&catalogueLoad] { return catalogueLoad; }, readSettingsFile);
+}
+
+void CSelvioView::InitialiseWith(const std::function<LoadResult()>& loadCatalogue,
+                                 bool readSettingsFile) {
   if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
     controls_.ShowMessage(load.failure);
   }
 
   ShowStartState();
-  if (const LoadResult load =
-          LoadCatalogue(working_files::Name(working_files::kCatalogue), catalogue_);
-      !load) {
+  if (const LoadResult load = loadCatalogue(); !load) {
     controls_.ShowMessage(load.failure);
   }
   BuildCapillaryLengthLists(catalogue_, state_);

@@ -9,6 +9,7 @@
 #include "app/form/document_commands.h"
 #include "app/form/form_state.h"
 #include "catalogue/catalogue_records.h"
+#include "catalogue/load_result.h"
 #include "engine/saturation_table.h"
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
@@ -42,6 +43,10 @@ class CSelvioView {
   // ("xmldata.xml"), capillary lengths, the settings file "user.bin" (or, with
   // `readSettingsFile` false, the defaults alone), and the caption.
   void Initialise(bool readSettingsFile = true);
+  // As Initialise, for a caller that has already read "xmldata.xml" into the catalogue the form
+  // holds, as LoadCatalogue does (the window reads it while its widgets are built):
+  // `catalogueLoad` is what that read returned, its message shown in the catalogue's place.
+  void InitialiseReadCatalogue(const LoadResult& catalogueLoad, bool readSettingsFile = true);
 
   // Puts the form back as a first start without a settings file leaves it (the data files stay
   // loaded), forgets the last calculation, and sets the form from `record` as "Открыть" does.
@@ -111,6 +116,8 @@ class CSelvioView {
   // lengths of the checked capillary metal, on the same line while the list still holds it.
   void RebuildCapillaryLengths();
   void BindHandlers();
+  // Initialise's steps, with `loadCatalogue` filling the catalogue at its place among them.
+  void InitialiseWith(const std::function<LoadResult()>& loadCatalogue, bool readSettingsFile);
   // The section switches, the hidden actuator groups and the unit lists of a first start.
   void ShowStartState();
   // Shows the result: its cavitation warning, then the areas for its shown product.

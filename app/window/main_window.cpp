@@ -16,6 +16,7 @@
 #include "app/window/form_widgets.h"
 #include "app/window/project_window.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "platform/working_files.h"
 
 // The pictures are compiled into this static library; nothing would reference them otherwise.
 static void InitialisePictures() { Q_INIT_RESOURCE(selvio); }
@@ -114,8 +115,15 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-SelvioProgram::SelvioProgram() {
+SelvioProgram::SelvioProgram()
+    : catalogueRead_(std::async(std::launch::async, [] {
+        return ReadCatalogueFile(working_files::Name(working_files::kCatalogue));
+      })) {
   LoadGlycolTables(glycolTables_);
+  CatalogueFile read = catalogueRead_.get();
+  // A catalogue that did not load leaves the form an empty one, as LoadCatalogue would.
+  catalogue_ = read.catalogue ? std::move(read.catalogue) : std::make_unique<Catalogue>();
+  catalogueLoad_ = read.load;
   view_ = std::make_unique<CSelvioView>(window_.Controls(), *catalogue_, glycolTables_);
   view_->SetCloseHandler([this] { window_.close(); });
   view_->Documents().SetDesktop(userPrograms_, printer_);
@@ -159,7 +167,7 @@ ProjectWindow& SelvioProgram::ProjectView() {
 }
 
 void SelvioProgram::Start() {
-  view_->Initialise();
+  view_->InitialiseReadCatalogue(catalogueLoad_);
   window_.winId();  // the window's frame is known once it exists
   window_.resize(window_.FittedSize());
   window_.show();

@@ -2,12 +2,15 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <future>
 #include <memory>
 
 #include "app/files/glycol_tables.h"
 #include "app/form/selvio_view.h"
 #include "app/project/project_model.h"
+#include "catalogue/catalogue_loader.h"
 #include "catalogue/catalogue_records.h"
+#include "catalogue/load_result.h"
 #include "platform/desktop/desktop_programs.h"
 #include "platform/qt/default_printer.h"
 #include "platform/qt/qt_chart.h"
@@ -56,7 +59,8 @@ class CMainFrame : public QMainWindow {
 // changes the program asks about before it ends, and which offers a re-check after an update.
 class SelvioProgram {
  public:
-  // Loads the glycol tables from the working directory and builds the window.
+  // Loads the glycol tables from the working directory and builds the window; the catalogue
+  // is read on a worker thread meanwhile.
   SelvioProgram();
   // The form's start-up (catalogue, settings file, caption), then the window is shown.
   void Start();
@@ -70,11 +74,15 @@ class SelvioProgram {
   ProjectWindow& ProjectView();
 
  private:
+  // Started first, so the catalogue is read while the widgets are built; taken before the
+  // form's logic exists, and nothing else touches the catalogue until then.
+  std::future<CatalogueFile> catalogueRead_;
   GlycolTables glycolTables_;
   DesktopUserPrograms userPrograms_;
   QtDefaultPrinter printer_;
   QtChartPainter chartPainter_;
-  std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
+  std::unique_ptr<Catalogue> catalogue_;
+  LoadResult catalogueLoad_;
   CMainFrame window_;
   std::unique_ptr<CSelvioView> view_;
   ProjectModel project_;
