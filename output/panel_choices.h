@@ -18,7 +18,7 @@ struct PanelChoices {
   int elementType = 0;     // 1 rod, 2 spiral
   int elementMetal = 0;    // 1 copper, 2 stainless steel
   CapillaryMaterial capillaryMetal = CapillaryMaterial::NotGiven;
-  QString capillaryLength;  // the entry chosen in the capillary length list, empty when none
+  QString capillaryLength;    // the entry chosen in the capillary length list, empty when none
   int controllerVariant = 0;  // 1, 2 or 3
   QString heatCarrierSensors;
   QString outdoorSensors;

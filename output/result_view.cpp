@@ -21,11 +21,10 @@ void ShowActuator(ResultView& view, const SelectionRequest& request, const Valve
     view.actuator = ActuatorBlock::Thermostat;
     view.actuatorValues = ThermostatValueText(t, texts);
     // The drawings of the element the matching was asked for.
-    view.actuatorDocuments = request.actuator.spiralElement
-                                 ? ProductDocumentFiles{t.descriptionFile, t.spiralDrawing2d,
-                                                        t.spiralDrawing3d}
-                                 : ProductDocumentFiles{t.descriptionFile, t.rodDrawing2d,
-                                                        t.rodDrawing3d};
+    view.actuatorDocuments =
+        request.actuator.spiralElement
+            ? ProductDocumentFiles{t.descriptionFile, t.spiralDrawing2d, t.spiralDrawing3d}
+            : ProductDocumentFiles{t.descriptionFile, t.rodDrawing2d, t.rodDrawing3d};
   }
 }
 
