@@ -167,8 +167,8 @@ def main():
     args = parser.parse_args()
 
     programs = []
-    for spec in args.programs:
-        name, _, command = spec.partition("=")
+    for argument in args.programs:
+        name, _, command = argument.partition("=")
         programs.append((name, shlex.split(command)))
     watcher = MapWatcher()
     times = {name: [] for name, _ in programs}
