@@ -56,8 +56,9 @@ class ProjectWindowTest : public WindowTest {
       questions_.append(question);
       return answer_;
     };
-    prompts.accept = [this](const Project&, const RecheckReport& report) {
+    prompts.accept = [this, &window](const Project&, const RecheckReport& report) {
       ++acceptAsked_;
+      shownWhenAsked_ = window.isVisible();
       report_ = report;
       return accepted_;
     };
@@ -120,6 +121,7 @@ class ProjectWindowTest : public WindowTest {
   std::vector<int> accepted_;
   RecheckReport report_;
   int acceptAsked_ = 0;
+  bool shownWhenAsked_ = false;
 };
 
 TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
@@ -279,9 +281,13 @@ TEST_F(ProjectWindowTest, ARecheckOnAChangedCatalogueReplacesOnlyWhatTheUserAcce
   EXPECT_TRUE(messages_[0].startsWith(Utf8("Проект изменился во время перепроверки")));
   EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16"));
 
+  // Esc closes the window while the re-check runs; the changes come back with it.
   accepted_ = {0};
   Press(window, "Перепроверить");
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  EXPECT_TRUE(shownWhenAsked_);
   EXPECT_EQ(Cell(window, 0, kProduct), now);
   EXPECT_TRUE(program_->OpenProject().IsModified());
 
@@ -400,6 +406,18 @@ TEST_F(ProjectWindowTest, TheTableIsWorkedFromTheKeyboard) {
   auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget());
   ASSERT_NE(next, nullptr) << "Tab stayed in the table";
   EXPECT_EQ(next->text(), Utf8("Добавить"));
+
+  // Enter presses the focused button: "Удалить" on the selected first row.
+  window.SelectRow(0);
+  QTest::keyClick(next, Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  auto* remove = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  ASSERT_NE(remove, nullptr);
+  ASSERT_EQ(remove->text(), Utf8("Удалить"));
+  QTest::keyClick(remove, Qt::Key_Return);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(program_->OpenProject().At(0).label, QStringLiteral("TP-2"));
 }
 
 // The file dialogs are the form's: the schedule's format follows the filter the user picks when

@@ -263,6 +263,16 @@ bool ProjectWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void ProjectWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, as on the form; no button is pressed by default.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+    button->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
 void ProjectWindow::SetStatus(const QString& text) { status_->setText(text); }
 
 void ProjectWindow::OnItemChanged(int row, int column) {
@@ -452,6 +462,9 @@ void ProjectWindow::RecheckFinished() {
              "Перепроверьте проект еще раз."));
     return;
   }
+  // Closed while the re-check ran: the list of changes comes with the project it belongs to.
+  show();
+  raise();
   const std::vector<int> accepted = prompts_.accept(job->project, report);
   if (accepted.empty()) {
     SetStatus(Utf8("Изменился подбор позиций: %1. Оставлен прежний подбор.").arg(changed.size()));

@@ -87,6 +87,7 @@ class ProjectWindow : public QDialog {
  protected:
   // Enter on a row of the table, as a double click, puts the position into the form.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct RecheckJob;
