@@ -430,6 +430,7 @@ TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDia
 
   const QString typed = dir_.filePath(Utf8("ведомость"));
   QStringList filters;
+  QString title;
   bool answered = false;
   QTimer driver;
   QObject::connect(&driver, &QTimer::timeout, [&] {
@@ -437,6 +438,7 @@ TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDia
     if (!dialog || answered) return;
     answered = true;
     filters = dialog->nameFilters();
+    title = dialog->windowTitle();
     // The user picks the third format in the list of types, then types a bare name.
     auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     ASSERT_NE(types, nullptr);
@@ -450,6 +452,7 @@ TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDia
   Press(window, "Экспорт спецификации");
   driver.stop();
 
+  EXPECT_EQ(title, Utf8("Экспорт спецификации"));
   EXPECT_EQ(filters, QStringList({Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"),
                                   Utf8("Таблица CSV (*.csv)")}));
   QFile csv(typed + QStringLiteral(".csv"));

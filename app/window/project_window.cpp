@@ -75,13 +75,16 @@ const char* const kScheduleFilter =
 ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files) {
   ProjectPrompts prompts;
   prompts.projectToOpen = [&files] {
-    return files.ChooseFileToOpen({Utf8(kProjectFilter), QString(), QStringLiteral("selvio")});
+    return files.ChooseFileToOpen(
+        {Utf8(kProjectFilter), QString(), QStringLiteral("selvio"), Utf8("Открыть проект")});
   };
   prompts.projectToSave = [&files](const QString& suggested) {
-    return files.ChooseFileToSave({Utf8(kProjectFilter), suggested, QStringLiteral("selvio")});
+    return files.ChooseFileToSave(
+        {Utf8(kProjectFilter), suggested, QStringLiteral("selvio"), Utf8("Сохранить проект")});
   };
   prompts.scheduleToSave = [&files](const QString& suggested) {
-    return files.ChooseFileToSave({Utf8(kScheduleFilter), suggested, QStringLiteral("odt")});
+    return files.ChooseFileToSave(
+        {Utf8(kScheduleFilter), suggested, QStringLiteral("odt"), Utf8("Экспорт спецификации")});
   };
   prompts.message = [parent](const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, Utf8("Проект"), text, QMessageBox::Ok, parent);

@@ -85,8 +85,9 @@ class ProjectWindow : public QDialog {
   void SelectRow(int row);
 
  protected:
-  // Enter on a row of the table, as a double click, puts the position into the form.
+  // Enter on a row of the table puts the position into the form, as a double click does.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enter presses the focused button.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -333,6 +333,7 @@ bool QtControls::RunModalDialog(ModalDialog& dialog) {
 
 std::optional<QString> QtControls::ChooseFile(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(window_);
+  if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(QtNameFilters(request.filter));
