@@ -12,7 +12,9 @@ class ModalDialog;
 struct FileDialogRequest {
   QString filter;            // "Description (*.ext)|*.ext||"
   QString initialFileName;   // shown in the name field
-  QString defaultExtension;  // appended when the user types none
+  QString defaultExtension;  // appended when the user types none (the chosen filter's
+                             // when the filter offers several)
+  QString title;             // the dialog's title; empty for the platform's own
 };
 
 // The operations the program's logic performs on a window, each addressed by a control id.

@@ -5,12 +5,16 @@
 // the test through its prompts, so no modal box waits.
 #include "app/window/project_window.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "app/form/control_ids.h"
 #include "app/project/project.h"
@@ -52,7 +56,9 @@ class ProjectWindowTest : public WindowTest {
       questions_.append(question);
       return answer_;
     };
-    prompts.accept = [this](const Project&, const RecheckReport& report) {
+    prompts.accept = [this, &window](const Project&, const RecheckReport& report) {
+      ++acceptAsked_;
+      shownWhenAsked_ = window.isVisible();
       report_ = report;
       return accepted_;
     };
@@ -114,6 +120,8 @@ class ProjectWindowTest : public WindowTest {
   QMessageBox::StandardButton answer_ = QMessageBox::Cancel;
   std::vector<int> accepted_;
   RecheckReport report_;
+  int acceptAsked_ = 0;
+  bool shownWhenAsked_ = false;
 };
 
 TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
@@ -190,16 +198,39 @@ TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
 TEST_F(ProjectWindowTest, APositionGoesBackIntoTheFormAndIsReplaced) {
   StartOnExample();
   ProjectWindow& window = OpenProjectWindow();
-  AddTwoPositions(window);
+  Click(ids::kCalculate);
+  const QString figuresOfG5 = Window().Controls().Text(ids::kCalculatedData);
+  Press(window, "Добавить");
+  Type(ids::kFlow, QStringLiteral("6"));
+  Click(ids::kCalculate);
+  Press(window, "Добавить");
   const QString figuresOfG6 = Window().Controls().Text(ids::kCalculatedData);
+  ASSERT_NE(figuresOfG5, figuresOfG6);
 
   // A double click on the first position puts G 5 back into the form and calculates it.
   const QRect cell = window.Table()->visualItemRect(window.Table()->item(0, kProduct));
   QTest::mouseClick(window.Table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
   QTest::mouseDClick(window.Table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
   EXPECT_EQ(Window().Controls().Text(ids::kFlow), QStringLiteral("5"));
-  EXPECT_NE(Window().Controls().Text(ids::kCalculatedData), figuresOfG6);
+  EXPECT_EQ(Window().Controls().Text(ids::kCalculatedData), figuresOfG5);
   EXPECT_TRUE(messages_.isEmpty()) << "the catalogue did not change: nothing to say";
+
+  // "В форму" on the second position: G 6 and its figures again.
+  window.SelectRow(1);
+  Press(window, "В форму");
+  EXPECT_EQ(Window().Controls().Text(ids::kFlow), QStringLiteral("6"));
+  EXPECT_EQ(Window().Controls().Text(ids::kCalculatedData), figuresOfG6);
+
+  // "Вниз" moves the selected position below the next one and keeps it selected.
+  window.SelectRow(0);
+  Press(window, "Вниз");
+  EXPECT_EQ(Cell(window, 0, kFlow), Utf8("6 м³/ч"));
+  EXPECT_EQ(Cell(window, 1, kFlow), Utf8("5 м³/ч"));
+  EXPECT_EQ(window.SelectedRow(), 1);
+  Press(window, "Вниз");
+  EXPECT_EQ(Cell(window, 1, kFlow), Utf8("5 м³/ч")) << "the bottom one stays";
+  Press(window, "Вверх");
+  EXPECT_EQ(Cell(window, 0, kFlow), Utf8("5 м³/ч"));
 
   // "Заменить" takes the form's calculation in place of the selected position, label kept.
   EditCell(window, 0, kLabel, Utf8("ИТП-2"));
@@ -239,9 +270,24 @@ TEST_F(ProjectWindowTest, ARecheckOnAChangedCatalogueReplacesOnlyWhatTheUserAcce
   EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16")) << "the old choice kept";
   EXPECT_FALSE(program_->OpenProject().IsModified());
 
+  // The quantity edited while the re-check runs: its result belongs to another project, and the
+  // user is not asked about it.
+  ASSERT_EQ(acceptAsked_, 1);
+  Press(window, "Перепроверить");
+  EditCell(window, 0, kQuantity, QStringLiteral("2"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  EXPECT_EQ(acceptAsked_, 1);
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].startsWith(Utf8("Проект изменился во время перепроверки")));
+  EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16"));
+
+  // Esc closes the window while the re-check runs; the changes come back with it.
   accepted_ = {0};
   Press(window, "Перепроверить");
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsRechecking(); }, 20000));
+  EXPECT_TRUE(shownWhenAsked_);
   EXPECT_EQ(Cell(window, 0, kProduct), now);
   EXPECT_TRUE(program_->OpenProject().IsModified());
 
@@ -287,13 +333,181 @@ TEST_F(ProjectWindowTest, EndingWithUnsavedChangesAsksAndCancelKeepsTheProgram) 
   EXPECT_TRUE(Window().isVisible()) << "\"Отмена\" keeps the program";
   EXPECT_TRUE(SettingsWritten()) << "\"Выход\" saved the inputs as always";
 
+  // Enter and Esc on the form are "Выход" and ask the same; "Отмена" keeps the program.
+  QTest::keyClick(Widget(ids::kP1), Qt::Key_Return);
+  QTest::keyClick(Widget(ids::kFlow), Qt::Key_Escape);
+  EXPECT_EQ(questions_.size(), 3);
+  EXPECT_TRUE(Window().isVisible());
+
   // The close box asks too; "Да" saves the project, then the program ends.
   answer_ = QMessageBox::Yes;
   savePath_ = dir_.filePath(QStringLiteral("end.selvio"));
   Window().close();
-  EXPECT_EQ(questions_.size(), 2);
+  EXPECT_EQ(questions_.size(), 4);
   EXPECT_TRUE(QFile::exists(*savePath_));
   EXPECT_FALSE(Window().isVisible());
+
+  // "Нет" ends the program without writing the project.
+  questions_.clear();
+  Start();
+  ProjectWindow& again = OpenProjectWindow();
+  Click(ids::kCalculate);
+  Press(again, "Добавить");
+  answer_ = QMessageBox::No;
+  savePath_ = dir_.filePath(QStringLiteral("not-wanted.selvio"));
+  Window().close();
+  EXPECT_EQ(questions_.size(), 1);
+  EXPECT_FALSE(Window().isVisible());
+  EXPECT_FALSE(QFile::exists(*savePath_));
+}
+
+// The table from the keyboard alone: F2 edits the cell, Enter takes the text, a quantity that is
+// no whole number is refused; Enter on a row puts it into the form; Tab leaves the table.
+TEST_F(ProjectWindowTest, TheTableIsWorkedFromTheKeyboard) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  AddTwoPositions(window);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTableWidget* table = window.Table();
+  const auto typeIntoCell = [&](int row, int column, const char* text) {
+    table->setFocus();
+    table->setCurrentCell(row, column);
+    QTest::keyClick(table, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table) << "F2 opened no editor";
+    QTest::keyClicks(editor, QString::fromLatin1(text));
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor hands its text over once the event loop runs, as it does between two keys.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == table; }, 2000));
+  };
+
+  typeIntoCell(0, kQuantity, "4");
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("4"));
+  EXPECT_EQ(program_->OpenProject().At(0).quantity, 4);
+  typeIntoCell(0, kQuantity, "2.5");
+  EXPECT_EQ(Cell(window, 0, kQuantity), QStringLiteral("4")) << "no whole number";
+  EXPECT_EQ(program_->OpenProject().At(0).quantity, 4);
+  ASSERT_EQ(messages_.size(), 1);
+  typeIntoCell(1, kLabel, "TP-2");
+  EXPECT_EQ(program_->OpenProject().At(1).label, QStringLiteral("TP-2"));
+  EXPECT_EQ(window.windowTitle(), Utf8("Проект *"));
+
+  // The form shows G 6 from the second calculation; Enter on the first row brings back G 5.
+  table->setFocus();
+  table->setCurrentCell(0, kProduct);
+  QTest::keyClick(table, Qt::Key_Return);
+  EXPECT_EQ(Window().Controls().Text(ids::kFlow), QStringLiteral("5"));
+
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Tab);
+  auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  ASSERT_NE(next, nullptr) << "Tab stayed in the table";
+  EXPECT_EQ(next->text(), Utf8("Добавить"));
+
+  // Enter presses the focused button: "Удалить" on the selected first row.
+  window.SelectRow(0);
+  QTest::keyClick(next, Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  auto* remove = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  ASSERT_NE(remove, nullptr);
+  ASSERT_EQ(remove->text(), Utf8("Удалить"));
+  QTest::keyClick(remove, Qt::Key_Return);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(program_->OpenProject().At(0).label, QStringLiteral("TP-2"));
+}
+
+// The file dialogs are the form's: the schedule's format follows the filter the user picks when
+// the name he types has no suffix.
+TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDialog) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  AddTwoPositions(window);
+  window.SetPrompts(QtProjectPrompts(&window, Window().Controls()));
+
+  const QString typed = dir_.filePath(Utf8("ведомость"));
+  QStringList filters;
+  QString title;
+  bool answered = false;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog || answered) return;
+    answered = true;
+    filters = dialog->nameFilters();
+    title = dialog->windowTitle();
+    // The user picks the third format in the list of types, then types a bare name.
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    QTest::keyClick(types, Qt::Key_Down);
+    dialog->selectFile(typed);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+  });
+  driver.start(10);
+  Press(window, "Экспорт спецификации");
+  driver.stop();
+
+  EXPECT_EQ(title, Utf8("Экспорт спецификации"));
+  EXPECT_EQ(filters, QStringList({Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"),
+                                  Utf8("Таблица CSV (*.csv)")}));
+  QFile csv(typed + QStringLiteral(".csv"));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << "no " << csv.fileName().toStdString();
+  EXPECT_TRUE(QString::fromUtf8(csv.readAll()).contains(Utf8("Позиция 2;1;вода;6;м³/ч")));
+  EXPECT_FALSE(QFile::exists(typed + QStringLiteral(".odt")));
+}
+
+// Through Qt's accessibility interfaces: the table and its column headings are named as the user
+// reads them, every button is a named push button, and pressing one that way runs its command.
+TEST_F(ProjectWindowTest, TheWindowIsReadAndWorkedThroughAccessibility) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  Click(ids::kCalculate);
+  Press(window, "Добавить");
+
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.Table());
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->role(), QAccessible::Table);
+  EXPECT_EQ(table->text(QAccessible::Name), Utf8("Позиции проекта"));
+  ASSERT_NE(table->tableInterface(), nullptr);
+  const char* const headings[] = {"№",       "Обозначение", "Кол-во",    "Среда",  "G",       "ΔP",
+                                  "Изделие", "Ду",          "Kvs, м³/ч", "Привод", "Kv, м³/ч"};
+  ASSERT_EQ(table->tableInterface()->columnCount(), static_cast<int>(std::size(headings)));
+  for (int column = 0; column < static_cast<int>(std::size(headings)); ++column) {
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, column);
+    ASSERT_NE(cell, nullptr) << column;
+    const QList<QAccessibleInterface*> header = cell->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(header.size(), 1) << column;
+    EXPECT_EQ(header[0]->text(QAccessible::Name), Utf8(headings[column])) << column;
+  }
+
+  QStringList names;
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << button->text().toStdString();
+    names << face->text(QAccessible::Name);
+  }
+  for (const char* name :
+       {"Добавить", "Заменить", "В форму", "Удалить", "Переместить вверх", "Переместить вниз",
+        "Открыть проект", "Сохранить проект", "Экспорт спецификации", "Перепроверить", "Отмена"}) {
+    EXPECT_TRUE(names.contains(Utf8(name))) << name;
+  }
+
+  QPushButton* add = nullptr;
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == Utf8("Добавить")) add = button;
+  }
+  ASSERT_NE(add, nullptr);
+  // The press action clicks the button as a short animation: the click follows a moment later.
+  QAccessible::queryAccessibleInterface(add)->actionInterface()->doAction(
+      QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.Table()->rowCount() == 2; }, 2000))
+      << "the press action adds as a click does";
 }
 
 TEST_F(ProjectWindowTest, TheScheduleIsExportedAndEveryControlIsNamed) {

@@ -762,7 +762,7 @@ TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
   driver.start(10);
   const std::optional<QString> chosen =
       controls.ChooseFileToSave({QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"),
-                                 QString(), QStringLiteral("crp")});
+                                 QString(), QStringLiteral("crp"), QString()});
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("saved.crp"));
   EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();

@@ -26,7 +26,7 @@ namespace {
 
 FileDialogRequest SelectionFileDialog() {
   return {QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"), QStringLiteral("*.crp"),
-          QStringLiteral("crp")};
+          QStringLiteral("crp"), QString()};
 }
 
 }  // namespace

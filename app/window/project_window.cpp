@@ -1,10 +1,10 @@
 #include "app/window/project_window.h"
 
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -65,48 +65,26 @@ QStringList RowCells(const ProjectPosition& position, int number) {
           ScheduleFigureText(row.kv)};
 }
 
-QString ProjectFilter() { return Utf8("Проект (*.selvio)"); }
-
-// A save dialog whose name gets the suffix of the chosen filter when the user types none.
-std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& title,
-                                        const QStringList& filters, const QString& suggested) {
-  QFileDialog dialog(parent, title);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(filters);
-  const auto suffixOf = [](const QString& filter) {
-    const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
-    return filter.mid(dot + 2).chopped(1);
-  };
-  dialog.setDefaultSuffix(suffixOf(filters.constFirst()));
-  QObject::connect(
-      &dialog, &QFileDialog::filterSelected, &dialog,
-      [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
-  if (!suggested.isEmpty()) dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst();
-}
+// The form's file dialogs, in the form's filter notation.
+const char* const kProjectFilter = "Проект (*.selvio)|*.selvio||";
+const char* const kScheduleFilter =
+    "Документ ODT (*.odt)|*.odt|Документ PDF (*.pdf)|*.pdf|Таблица CSV (*.csv)|*.csv||";
 
 }  // namespace
 
-ProjectPrompts QtProjectPrompts(QWidget* parent) {
+ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files) {
   ProjectPrompts prompts;
-  prompts.projectToOpen = [parent]() -> std::optional<QString> {
-    QFileDialog dialog(parent, Utf8("Открыть проект"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(ProjectFilter());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+  prompts.projectToOpen = [&files] {
+    return files.ChooseFileToOpen(
+        {Utf8(kProjectFilter), QString(), QStringLiteral("selvio"), Utf8("Открыть проект")});
   };
-  prompts.projectToSave = [parent](const QString& suggested) {
-    return ChooseFileToSave(parent, Utf8("Сохранить проект"), {ProjectFilter()}, suggested);
+  prompts.projectToSave = [&files](const QString& suggested) {
+    return files.ChooseFileToSave(
+        {Utf8(kProjectFilter), suggested, QStringLiteral("selvio"), Utf8("Сохранить проект")});
   };
-  prompts.scheduleToSave = [parent](const QString& suggested) {
-    return ChooseFileToSave(
-        parent, Utf8("Экспорт спецификации"),
-        {Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"), Utf8("Таблица CSV (*.csv)")},
-        suggested);
+  prompts.scheduleToSave = [&files](const QString& suggested) {
+    return files.ChooseFileToSave(
+        {Utf8(kScheduleFilter), suggested, QStringLiteral("odt"), Utf8("Экспорт спецификации")});
   };
   prompts.message = [parent](const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, Utf8("Проект"), text, QMessageBox::Ok, parent);
@@ -143,7 +121,10 @@ struct ProjectWindow::RecheckJob {
 };
 
 ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* parent)
-    : QDialog(parent), model_(model), view_(view), prompts_(QtProjectPrompts(this)) {
+    : QDialog(parent),
+      model_(model),
+      view_(view),
+      prompts_(QtProjectPrompts(this, view.Controls())) {
   setModal(false);
   auto* layout = new QVBoxLayout(this);
 
@@ -162,6 +143,9 @@ ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* pa
   connect(table_, &QTableWidget::cellChanged, this,
           [this](int row, int column) { OnItemChanged(row, column); });
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenSelectedInForm(); });
+  table_->installEventFilter(this);
+  // Tab leaves the table for the buttons instead of walking through every cell.
+  table_->setTabKeyNavigation(false);
   layout->addWidget(table_, 1);
 
   const auto addButton = [this](QHBoxLayout* row, const char* text, auto action) {
@@ -235,6 +219,8 @@ int ProjectWindow::SelectedRow() const {
 
 void ProjectWindow::SelectRow(int row) {
   if (row < 0 || row >= table_->rowCount()) return;
+  // Moving the current cell would close the editor of the cell just edited under it.
+  if (row == SelectedRow() && table_->currentRow() == row) return;
   table_->setCurrentCell(row, kNumber);
   table_->selectRow(row);
 }
@@ -245,21 +231,49 @@ void ProjectWindow::Refresh(int selected) {
   if (model_.IsModified()) title += Utf8(" *");
   setWindowTitle(title);
 
+  // The items of the rows that stay are kept: Refresh also runs from the table's own signal
+  // about the item just edited.
   filling_ = true;
   table_->setRowCount(model_.Count());
   for (int row = 0; row < model_.Count(); ++row) {
     const QStringList cells = RowCells(model_.At(row), row + 1);
     for (int column = 0; column < kColumns; ++column) {
-      auto* item = new QTableWidgetItem(cells.at(column));
-      Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-      if (column == kLabel || column == kQuantity) flags |= Qt::ItemIsEditable;
-      item->setFlags(flags);
-      if (column != kLabel) item->setTextAlignment(Qt::AlignCenter);
-      table_->setItem(row, column, item);
+      QTableWidgetItem* item = table_->item(row, column);
+      if (!item) {
+        item = new QTableWidgetItem;
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (column == kLabel || column == kQuantity) flags |= Qt::ItemIsEditable;
+        item->setFlags(flags);
+        if (column != kLabel) item->setTextAlignment(Qt::AlignCenter);
+        table_->setItem(row, column, item);
+      }
+      item->setText(cells.at(column));
     }
   }
   filling_ = false;
   SelectRow(selected);
+}
+
+bool ProjectWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The Enter that closes a cell's editor reaches the table too, while the editor has the focus.
+  if (watched == table_ && event->type() == QEvent::KeyPress && table_->hasFocus()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedRow() >= 0) {
+      OpenSelectedInForm();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void ProjectWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, as on the form; no button is pressed by default.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+    button->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void ProjectWindow::SetStatus(const QString& text) { status_->setText(text); }
@@ -443,6 +457,17 @@ void ProjectWindow::RecheckFinished() {
                   .arg(report.positions.size()));
     return;
   }
+  // The list would offer choices on positions that are no longer the project's.
+  if (model_.Revision() != report.revision) {
+    SetStatus(Utf8("Перепроверка прервана: проект изменился."));
+    prompts_.message(
+        Utf8("Проект изменился во время перепроверки, ее результат не принят. "
+             "Перепроверьте проект еще раз."));
+    return;
+  }
+  // Closed while the re-check ran: the list of changes comes with the project it belongs to.
+  show();
+  raise();
   const std::vector<int> accepted = prompts_.accept(job->project, report);
   if (accepted.empty()) {
     SetStatus(Utf8("Изменился подбор позиций: %1. Оставлен прежний подбор.").arg(changed.size()));

@@ -22,6 +22,7 @@ class QTimer;
 namespace selvio {
 
 class CSelvioView;
+class FormControls;
 
 // What the project window asks the user. The window's own answers come from Qt's dialogs
 // (QtProjectPrompts); tests put theirs in place.
@@ -41,7 +42,8 @@ struct ProjectPrompts {
   std::function<std::vector<int>(const Project& project, const RecheckReport& report)> accept;
 };
 
-ProjectPrompts QtProjectPrompts(QWidget* parent);
+// The files are chosen in the form's file dialogs, the messages and questions shown over `parent`.
+ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files);
 
 // The window "Проект" beside the form, not modal: the open project's positions in a table (label
 // and quantity edited in place) and its commands. It takes the form's calculated selection in,
@@ -81,6 +83,12 @@ class ProjectWindow : public QDialog {
   QLabel* Status() const { return status_; }
   int SelectedRow() const;
   void SelectRow(int row);
+
+ protected:
+  // Enter on a row of the table puts the position into the form, as a double click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enter presses the focused button.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct RecheckJob;

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 
 #include "platform/dialog_keys.h"
@@ -332,10 +333,18 @@ bool QtControls::RunModalDialog(ModalDialog& dialog) {
 
 std::optional<QString> QtControls::ChooseFile(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(window_);
+  if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(QtNameFilters(request.filter));
   dialog.setDefaultSuffix(request.defaultExtension);
+  // With several formats offered, a name typed without a suffix gets the chosen format's.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     const QRegularExpressionMatch suffix =
+                         QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+                     if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+                   });
   // A pattern such as "*.crp" is the filter's business, not a name to propose.
   if (!request.initialFileName.contains(QLatin1Char('*')))
     dialog.selectFile(request.initialFileName);
