@@ -9,7 +9,7 @@
 
 namespace selvio {
 
-inline constexpr const char* kScheduleHeading = "Спецификация";
+inline constexpr const char* kScheduleHeading = "Ведомость оборудования";
 inline constexpr const char* kOrderListHeading = "Сводка для заказа";
 
 // The schedule to edit (written as ODT): the heading, the project's name when it has one and

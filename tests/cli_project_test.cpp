@@ -168,7 +168,7 @@ TEST_F(CliProject, BadCommandLinesAndFilesAreRefused) {
       {{"project", Path("cut.selvio")}, "Файл проекта поврежден или обрезан"},
       {{"project", Path("absent.selvio")}, "Файл проекта не читается"},
       {{"project", Path("points.selvio"), "--export", Path("missing/s.csv")},
-       "Не удалось записать спецификацию"},
+       "Не удалось записать ведомость оборудования"},
       {{"project", Path("points.selvio"), "--recheck", "--dir", Path("absent")},
        "Рабочая папка не найдена"},
       {{"batch", Path("points.csv"), "--project"}, "Не указано значение --project"},

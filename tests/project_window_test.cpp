@@ -449,10 +449,10 @@ TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDia
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
   });
   driver.start(10);
-  Press(window, "Экспорт спецификации");
+  Press(window, kExportScheduleCommand);
   driver.stop();
 
-  EXPECT_EQ(title, Utf8("Экспорт спецификации"));
+  EXPECT_EQ(title, Utf8(kExportScheduleCommand));
   EXPECT_EQ(filters, QStringList({Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"),
                                   Utf8("Таблица CSV (*.csv)")}));
   QFile csv(typed + QStringLiteral(".csv"));
@@ -494,7 +494,7 @@ TEST_F(ProjectWindowTest, TheWindowIsReadAndWorkedThroughAccessibility) {
   }
   for (const char* name :
        {"Добавить", "Заменить", "В форму", "Удалить", "Переместить вверх", "Переместить вниз",
-        "Открыть проект", "Сохранить проект", "Экспорт спецификации", "Перепроверить", "Отмена"}) {
+        "Открыть проект", "Сохранить проект", kExportScheduleCommand, "Перепроверить", "Отмена"}) {
     EXPECT_TRUE(names.contains(Utf8(name))) << name;
   }
 
@@ -513,13 +513,13 @@ TEST_F(ProjectWindowTest, TheWindowIsReadAndWorkedThroughAccessibility) {
 TEST_F(ProjectWindowTest, TheScheduleIsExportedAndEveryControlIsNamed) {
   StartOnExample();
   ProjectWindow& window = OpenProjectWindow();
-  Press(window, "Экспорт спецификации");
+  Press(window, kExportScheduleCommand);
   ASSERT_EQ(messages_.size(), 1) << "an empty project has no schedule";
   AddTwoPositions(window);
   EditCell(window, 1, kQuantity, QStringLiteral("2"));
 
   savePath_ = dir_.filePath(QStringLiteral("s.csv"));
-  Press(window, "Экспорт спецификации");
+  Press(window, kExportScheduleCommand);
   QFile csv(*savePath_);
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   const QByteArray bytes = csv.readAll();

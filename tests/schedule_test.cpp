@@ -183,9 +183,9 @@ TEST_F(ScheduleFiles, OdtHoldsTheTablesOfPositionsAndOrders) {
   ASSERT_EQ(ExportSchedule(project_, Utf8("Дом 5"), Path("p.odt"), kWhen), std::nullopt);
   const QString content = QString::fromUtf8(OdtContentXml(Path("p.odt")));
   for (const QString& text :
-       QStringList{Utf8("Спецификация"), Utf8("Проект: Дом 5"), Utf8("Дата: 09:05 04.03.2026"),
-                   Utf8("Сводка для заказа"), Utf8("ВКФ-2-32-16"), Utf8("10,95"), Utf8("5 м³/ч"),
-                   Utf8("0,3 Бар"), Utf8("ZR310-94")} +
+       QStringList{Utf8("Ведомость оборудования"), Utf8("Проект: Дом 5"),
+                   Utf8("Дата: 09:05 04.03.2026"), Utf8("Сводка для заказа"), Utf8("ВКФ-2-32-16"),
+                   Utf8("10,95"), Utf8("5 м³/ч"), Utf8("0,3 Бар"), Utf8("ZR310-94")} +
            ScheduleHeadings() + OrderListHeadings()) {
     EXPECT_TRUE(content.contains(text.toHtmlEscaped())) << text.toStdString();
   }
@@ -209,7 +209,7 @@ TEST_F(ScheduleFiles, PdfRepeatsTheHeadingRowOnEveryPage) {
   ASSERT_EQ(ExportSchedule(many, "p", Path("p.pdf"), kWhen), std::nullopt);
 
   const QString info = QString::fromUtf8(ToolOutput("pdfinfo", {Path("p.pdf")}));
-  EXPECT_TRUE(info.contains(Utf8("Title:           Спецификация"))) << info.toStdString();
+  EXPECT_TRUE(info.contains(Utf8("Title:           Ведомость оборудования"))) << info.toStdString();
   EXPECT_TRUE(info.contains("842 x 595 pts (A4)")) << info.toStdString();
   const QRegularExpression pagesLine(QStringLiteral("Pages:\\s+(\\d+)"));
   const int pages = pagesLine.match(info).captured(1).toInt();
@@ -248,11 +248,11 @@ TEST_F(ScheduleFiles, PdfRepeatsTheHeadingRowOnEveryPage) {
 
 TEST_F(ScheduleFiles, AnUnknownFormatOrAnUnwritablePathIsRefused) {
   EXPECT_EQ(ExportSchedule(project_, "p", Path("p.docx"), kWhen),
-            Utf8("Спецификация сохраняется только в файлы .odt, .pdf и .csv"));
+            Utf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv"));
   for (const char* name : {"missing/p.csv", "missing/p.odt", "missing/p.pdf"}) {
     const std::optional<QString> error = ExportSchedule(project_, "p", Path(name), kWhen);
     ASSERT_TRUE(error) << name;
-    EXPECT_TRUE(error->startsWith(Utf8("Не удалось записать спецификацию: "))) << name;
+    EXPECT_TRUE(error->startsWith(Utf8("Не удалось записать ведомость оборудования: "))) << name;
   }
 }
 

@@ -98,7 +98,7 @@ std::optional<QString> ExportSchedule(const Project& project, const QString& pro
                                       const QString& path, const QDateTime& when) {
   const ScheduleFormat format = FormatOf(path);
   if (format == ScheduleFormat::None) {
-    return QString::fromUtf8("Спецификация сохраняется только в файлы .odt, .pdf и .csv");
+    return QString::fromUtf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv");
   }
   const Schedule schedule = ScheduleOf(project);
   bool written = false;
@@ -111,7 +111,7 @@ std::optional<QString> ExportSchedule(const Project& project, const QString& pro
                        QPageLayout::Landscape);
   }
   if (written) return std::nullopt;
-  return QString::fromUtf8("Не удалось записать спецификацию: %1")
+  return QString::fromUtf8("Не удалось записать ведомость оборудования: %1")
       .arg(QDir::toNativeSeparators(path));
 }
 

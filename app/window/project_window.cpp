@@ -19,6 +19,7 @@
 #include "app/project/shown_selection.h"
 #include "app/window/recheck_dialog.h"
 #include "output/schedule.h"
+#include "output/schedule_document.h"
 
 namespace selvio {
 
@@ -84,7 +85,7 @@ ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files) {
   };
   prompts.scheduleToSave = [&files](const QString& suggested) {
     return files.ChooseFileToSave(
-        {Utf8(kScheduleFilter), suggested, QStringLiteral("odt"), Utf8("Экспорт спецификации")});
+        {Utf8(kScheduleFilter), suggested, QStringLiteral("odt"), Utf8(kExportScheduleCommand)});
   };
   prompts.message = [parent](const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, Utf8("Проект"), text, QMessageBox::Ok, parent);
@@ -172,7 +173,7 @@ ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* pa
   auto* files = new QHBoxLayout;
   addButton(files, "Открыть проект", [this] { OpenProject(); });
   addButton(files, "Сохранить проект", [this] { SaveProject(); });
-  addButton(files, "Экспорт спецификации", [this] { ExportSchedule(); });
+  addButton(files, kExportScheduleCommand, [this] { ExportSchedule(); });
   recheck_ = addButton(files, "Перепроверить", [this] { Recheck(); });
   files->addStretch(1);
   progress_ = new QProgressBar(this);
@@ -396,10 +397,10 @@ void ProjectWindow::OpenProject() {
 
 void ProjectWindow::ExportSchedule() {
   if (model_.Count() == 0) {
-    prompts_.message(Utf8("В проекте нет позиций: спецификация была бы пустой."));
+    prompts_.message(Utf8("В проекте нет позиций: ведомость оборудования была бы пустой."));
     return;
   }
-  const QString name = model_.Name().isEmpty() ? Utf8("Спецификация") : model_.Name();
+  const QString name = model_.Name().isEmpty() ? Utf8(kScheduleHeading) : model_.Name();
   const std::optional<QString> path = prompts_.scheduleToSave(name + QStringLiteral(".odt"));
   if (!path) return;
   if (const std::optional<QString> error =
@@ -407,7 +408,7 @@ void ProjectWindow::ExportSchedule() {
     prompts_.message(*error);
     return;
   }
-  SetStatus(Utf8("Спецификация записана в файл %1.").arg(QFileInfo(*path).fileName()));
+  SetStatus(Utf8("Ведомость оборудования записана в файл %1.").arg(QFileInfo(*path).fileName()));
 }
 
 void ProjectWindow::Recheck() {

@@ -24,6 +24,9 @@ namespace selvio {
 class CSelvioView;
 class FormControls;
 
+// The button that writes the project's equipment schedule, and the title of its save dialog.
+inline constexpr const char* kExportScheduleCommand = "Экспорт спецификации";
+
 // What the project window asks the user. The window's own answers come from Qt's dialogs
 // (QtProjectPrompts); tests put theirs in place.
 struct ProjectPrompts {
