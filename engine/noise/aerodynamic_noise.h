@@ -177,17 +177,17 @@ double SupersonicEfficiency(double an, double mj, double fl);
 double ShockCellEfficiency(double an, double mj, double fl);
 
 // Sound power Wa = η·Wm·R, W, eq. (11): R = FL² in regime I, (p1 − p2)/(p1 − pvcc) in II, 1 in
-// III … V.
+// III … V, so that Wa runs on without a step from one regime into the next.
 double SoundPower(double efficiency, double streamPower, double regimeRatio);
 
 // Peak frequency, regime I: fp = Stp·Uvc/Dj, Hz (Table 3).
 double SubsonicPeakFrequency(double stp, double uvc, double dj);
 
-// Peak frequency, regime II: fp = Stp·Mj·cvcc/Dj, Hz (Table 3).
+// Peak frequency, regime II: fp = Stp·Mj·cvcc/Dj, Hz (Table 3), which meets regime I's at Mj = 1.
 double ChokedPeakFrequency(double stp, double mj, double cvcc, double dj);
 
 // Peak frequency, regimes III … V (shock cells): fp = 0,35·cvcc/(1,25·Dj·√(Mj² − 1)), Hz, with Mj5
-// in V (Table 3).
+// in V (Table 3; the frequency of the worked example in regime V).
 double ShockPeakFrequency(double cvcc, double dj, double mj);
 
 // Density after the valve of the ideal gas throttled at constant temperature, ρ2 = ρ1·p2/p1,
