@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "catalogue/value_syntax.h"
+#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -69,7 +70,14 @@ enum class Tag : std::uint8_t {
   ReducingValve,
   Controller,
   Capillary,
+  Fl,
+  Xt,
+  Fd,
+  An,
+  Count,
 };
+// FirstOnly keeps one bit per tag.
+static_assert(static_cast<int>(Tag::Count) <= 64);
 
 Tag TagOf(const QString& name) {
   static const QHash<QString, Tag> tags = {
@@ -126,6 +134,10 @@ Tag TagOf(const QString& name) {
       {QStringLiteral("РК"), Tag::ReducingValve},
       {QStringLiteral("контроллер"), Tag::Controller},
       {QStringLiteral("капиляр"), Tag::Capillary},
+      {QStringLiteral("FL"), Tag::Fl},
+      {QStringLiteral("xT"), Tag::Xt},
+      {QStringLiteral("Fd"), Tag::Fd},
+      {QStringLiteral("An"), Tag::An},
   };
   return tags.value(name, Tag::Unknown);
 }
@@ -278,6 +290,19 @@ bool ReadSharedProperty(Tag tag, const QDomElement& c, Record& r, bool& haveD) {
       return true;
     case Tag::Z:
       r.z = FloatValue(c.text());
+      return true;
+    // Optional coefficients: a text that does not begin with a number gives none.
+    case Tag::Fl:
+      r.coefficients.fl = ScanFloat(c.text());
+      return true;
+    case Tag::Xt:
+      r.coefficients.xt = ScanFloat(c.text());
+      return true;
+    case Tag::Fd:
+      r.coefficients.fd = ScanFloat(c.text());
+      return true;
+    case Tag::An:
+      r.coefficients.an = ScanFloat(c.text());
       return true;
     default:
       return false;

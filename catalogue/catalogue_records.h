@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "catalogue/record_name_index.h"
@@ -52,6 +53,15 @@ struct ActuatorLink {
   float maxPressureDrop = 0;  // bar
 };
 
+// Coefficients of IEC 60534-2-1 (and the noise prediction of IEC 60534-8-4) that a catalogue
+// may give for a series or one of its variants; absent when not given.
+struct ValveCoefficients {
+  std::optional<float> fl;  // "FL": liquid pressure recovery factor
+  std::optional<float> xt;  // "xT": pressure differential ratio factor at choked flow
+  std::optional<float> fd;  // "Fd": valve style modifier
+  std::optional<float> an;  // "An": valve-specific acoustic efficiency factor
+};
+
 struct ValveRecord {
   QString name;
   QString dnText;
@@ -83,6 +93,7 @@ struct ValveRecord {
   int pneumaticLinkCount = 0;
   Slots<ActuatorLink, kListCapacity> thermostatLinks{};
   int thermostatLinkCount = 0;
+  ValveCoefficients coefficients;
 };
 
 struct RegulatorRecord {
@@ -108,6 +119,7 @@ struct RegulatorRecord {
   Slots<float, kListCapacity> ratingTemperature{};
   Slots<float, kListCapacity> ratingPressure{};
   int ratingCount = 0;
+  ValveCoefficients coefficients;
 };
 
 struct ElectricActuatorRecord {

@@ -7,6 +7,16 @@ float PressureFactor(int index) {
   return pressureFactors[static_cast<std::size_t>(index)];
 }
 
+double CheckPressureFactor(int index) {
+  if (index < 0 || index >= static_cast<int>(checkPressureFactors.size())) return 1.0;
+  return checkPressureFactors[static_cast<std::size_t>(index)];
+}
+
+double RealBarFromFormBar(double formBar, int index) {
+  constexpr int kKilogramForceIndex = 2;
+  return index == kKilogramForceIndex ? formBar * kBarPerKilogramForce : formBar;
+}
+
 float ConvertFlow(float flow, int index, bool isSteam) {
   switch (index) {
     case 0:

@@ -20,6 +20,7 @@ struct Term {
 // The derivatives of a dimensionless Gibbs free energy γ(π, τ) that the properties need.
 struct GibbsDerivatives {
   double pi = 0;      // γπ
+  double tau = 0;     // γτ
   double piPi = 0;    // γππ
   double tauTau = 0;  // γττ
   double piTau = 0;   // γπτ
@@ -103,11 +104,19 @@ GibbsDerivatives Region1Derivatives(double pi, double tau) {
   GibbsDerivatives d;
   for (const Term& t : kRegion1) {
     d.pi += -t.n * t.i * Power(a, t.i - 1) * Power(b, t.j);
+    d.tau += t.n * Power(a, t.i) * t.j * Power(b, t.j - 1);
     d.piPi += t.n * t.i * (t.i - 1) * Power(a, t.i - 2) * Power(b, t.j);
     d.tauTau += t.n * Power(a, t.i) * t.j * (t.j - 1) * Power(b, t.j - 2);
     d.piTau += -t.n * t.i * Power(a, t.i - 1) * t.j * Power(b, t.j - 1);
   }
   return d;
+}
+
+// Table 13: the τ derivative of the ideal-gas part eq. (16), γ°τ = Σ n°ᵢJ°ᵢτ^(J°ᵢ−1).
+double Region2IdealTau(double tau) {
+  double sum = 0;
+  for (const Term& t : kRegion2Ideal) sum += t.n * t.j * Power(tau, t.j - 1);
+  return sum;
 }
 
 // Table 13: the second τ derivative of the ideal-gas part eq. (16), γ°ττ = Σ n°ᵢJ°ᵢ(J°ᵢ −
@@ -124,6 +133,7 @@ GibbsDerivatives Region2ResidualDerivatives(double pi, double tau) {
   GibbsDerivatives d;
   for (const Term& t : kRegion2Residual) {
     d.pi += t.n * t.i * Power(pi, t.i - 1) * Power(b, t.j);
+    d.tau += t.n * Power(pi, t.i) * t.j * Power(b, t.j - 1);
     d.piPi += t.n * t.i * (t.i - 1) * Power(pi, t.i - 2) * Power(b, t.j);
     d.tauTau += t.n * Power(pi, t.i) * t.j * (t.j - 1) * Power(b, t.j - 2);
     d.piTau += t.n * t.i * Power(pi, t.i - 1) * t.j * Power(b, t.j - 1);
@@ -141,6 +151,12 @@ double Region1SpecificVolume(double p, double t) {
   const double pi = p / kRegion1Pressure;
   const GibbsDerivatives d = Region1Derivatives(pi, kRegion1Temperature / t);
   return VolumeScale(p, t) * pi * d.pi;
+}
+
+double Region1SpecificEnthalpy(double p, double t) {
+  const double tau = kRegion1Temperature / t;
+  const GibbsDerivatives d = Region1Derivatives(p / kRegion1Pressure, tau);
+  return kGasConstant * t * tau * d.tau;
 }
 
 double Region1SpeedOfSound(double p, double t) {
@@ -165,6 +181,42 @@ double Region2SpeedOfSound(double p, double t) {
   const double denominator =
       (1 - pi * pi * r.piPi) + c * c / (tau * tau * (Region2IdealTauTau(tau) + r.tauTau));
   return std::sqrt(SoundScale(t) * numerator / denominator);
+}
+
+double Region2SpecificEnthalpy(double p, double t) {
+  const double tau = kRegion2Temperature / t;
+  const GibbsDerivatives r = Region2ResidualDerivatives(p, tau);
+  return kGasConstant * t * tau * (Region2IdealTau(tau) + r.tau);
+}
+
+double Region2SpecificIsobaricHeatCapacity(double p, double t) {
+  const double tau = kRegion2Temperature / t;
+  const GibbsDerivatives r = Region2ResidualDerivatives(p, tau);
+  return -kGasConstant * tau * tau * (Region2IdealTauTau(tau) + r.tauTau);
+}
+
+double Region2Temperature(double p, double h) {
+  // h rises with T (cp > 0), so the root stays bracketed; a Newton step that leaves the bracket
+  // is replaced by bisection.
+  double low =
+      p <= kRegion2MaxSaturationPressure ? SaturationTemperature(p) : kRegion1MaxTemperature;
+  double high = kRegion2MaxTemperature;
+  if (h <= Region2SpecificEnthalpy(p, low)) return low;
+  if (h >= Region2SpecificEnthalpy(p, high)) return high;
+  double t = (low + high) / 2;
+  for (int i = 0; i < 100; ++i) {
+    const double excess = Region2SpecificEnthalpy(p, t) - h;
+    if (excess > 0) {
+      high = t;
+    } else {
+      low = t;
+    }
+    double next = t - excess / Region2SpecificIsobaricHeatCapacity(p, t);
+    if (!(next > low && next < high)) next = (low + high) / 2;
+    if (std::abs(next - t) < 1e-10) return next;
+    t = next;
+  }
+  return t;
 }
 
 double SaturationPressure(double t) {

@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "engine/selection.h"
+#include "engine/valve_style_factors.h"
 #include "tests/engine_fixture.h"
 
 namespace selvio {
@@ -125,6 +126,14 @@ TEST(BundledCatalogue, TypicalRequestsFindProducts) {
       {"steam: 6 bar, δ 0.2, 200 kg/h at 165 °C, 24 V three-point actuator",
        [](BundledRequest& f) {
          f.request.medium = Medium::Steam;
+         f.NoOptions();
+         f.Pressures(6, 0, 165, 0.2f);
+         f.request.flow = 200;
+       }},
+      {"steam through a threaded valve: 6 bar, δ 0.2, 200 kg/h at 165 °C",
+       [](BundledRequest& f) {
+         f.request.medium = Medium::Steam;
+         f.request.connection = ConnectionKind::Threaded;
          f.NoOptions();
          f.Pressures(6, 0, 165, 0.2f);
          f.request.flow = 200;
@@ -269,6 +278,38 @@ TEST(BundledCatalogue, LinksAndDocumentsResolve) {
   requireDocument("2D", c.controller.drawing2d);
   requireDocument("3D", c.controller.drawing3d);
   EXPECT_TRUE(missing.empty()) << (missing.empty() ? "" : missing.begin()->toStdString());
+}
+
+// Every construction the bundled catalogue names leads to a row of the typical values; only the
+// threaded ball valve for steam gives coefficients of its own: FL 0.65, xT 0.35 and An −4.6 for
+// the series, FL 0.8 and xT 0.5 for its reduced V-port DN 15 / Kvs 1.6, Fd from the segmented
+// ball row (0.98).
+TEST(BundledCatalogue, ConstructionsAndOwnCoefficients) {
+  BundledRequest form;
+  const Catalogue& c = *form.catalogue;
+  int ballValves = 0;
+  for (int i = 0; i < c.valves.count; ++i) {
+    const ValveRecord& v = c.valves[i];
+    const ValveFactors f = FactorsOf(v);
+    EXPECT_EQ(f.style.basis, StyleBasis::Construction) << v.name.toStdString();
+    const bool ball = v.name.startsWith(QString::fromUtf8("ВКШР-2П-"));
+    if (!ball) {
+      EXPECT_FALSE(v.coefficients.fl || v.coefficients.xt || v.coefficients.fd || v.coefficients.an)
+          << v.name.toStdString();
+      continue;
+    }
+    ++ballValves;
+    EXPECT_EQ(f.style.style, ValveStyle::BallSegmented);
+    EXPECT_EQ(f.fd.source, FactorSource::TypicalTable);
+    EXPECT_DOUBLE_EQ(f.fd.value, 0.98);
+    ASSERT_TRUE(f.an);
+    EXPECT_NEAR(*f.an, -4.6, 1e-6);
+    const bool reduced = v.name == QString::fromUtf8("ВКШР-2П-15-1.6");
+    EXPECT_NEAR(f.fl.value, reduced ? 0.8 : 0.65, 1e-6) << v.name.toStdString();
+    EXPECT_NEAR(f.xt.value, reduced ? 0.5 : 0.35, 1e-6) << v.name.toStdString();
+    EXPECT_EQ(f.fl.source, FactorSource::Catalogue);
+  }
+  EXPECT_EQ(ballValves, 7);
 }
 
 TEST(BundledCatalogue, EveryCapillaryMetalOffersSeveralLengths) {

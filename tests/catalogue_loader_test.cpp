@@ -9,6 +9,7 @@
 #include <clocale>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -54,6 +55,16 @@ QString DescribePairs(const Slots<float, N>& first, const Slots<float, N>& secon
   return text + "]";
 }
 
+QString DescribeCoefficient(const std::optional<float>& value) {
+  return value ? Num(static_cast<double>(*value)) : QStringLiteral("-");
+}
+
+// FL, xT, Fd and An as given, "-" for each one not given.
+QString DescribeCoefficients(const ValveCoefficients& c) {
+  return DescribeCoefficient(c.fl) + " " + DescribeCoefficient(c.xt) + " " +
+         DescribeCoefficient(c.fd) + " " + DescribeCoefficient(c.an);
+}
+
 // Every field of every filled record, so that two catalogues compare as texts.
 QString Describe(const Catalogue& c) {
   QString t = "date=" + c.catalogueDate + "\n";
@@ -69,7 +80,8 @@ QString Describe(const Catalogue& c) {
          DescribePairs(v.ratingPressure, v.ratingTemperature, v.ratingCount) +
          DescribeLinks(v.electricLinks, v.electricLinkCount) +
          DescribeLinks(v.pneumaticLinks, v.pneumaticLinkCount) +
-         DescribeLinks(v.thermostatLinks, v.thermostatLinkCount) + "\n";
+         DescribeLinks(v.thermostatLinks, v.thermostatLinkCount) + "|" +
+         DescribeCoefficients(v.coefficients) + "\n";
   }
   for (const auto* regulators : {&c.dpRegulators, &c.reducingValves}) {
     for (int i = 0; i < regulators->count; ++i) {
@@ -82,7 +94,8 @@ QString Describe(const Catalogue& c) {
                    static_cast<double>(r.maxPressureDrop), r.leakage, r.forWater, r.forGlycol,
                    r.forSteam) +
            DescribePairs(r.rangeLow, r.rangeHigh, r.rangeCount) +
-           DescribePairs(r.ratingPressure, r.ratingTemperature, r.ratingCount) + "\n";
+           DescribePairs(r.ratingPressure, r.ratingTemperature, r.ratingCount) + "|" +
+           DescribeCoefficients(r.coefficients) + "\n";
     }
   }
   for (int i = 0; i < c.electricActuators.count; ++i) {
@@ -273,6 +286,35 @@ TEST_F(LoaderTest, FixtureFollowsEveryReadingRule) {
   }
 }
 
+// The optional coefficients "FL", "xT", "Fd" and "An" of a series, overridden per variant; a
+// text that does not begin with a number gives none, even over the series' value; a decimal
+// comma ends the number, as everywhere in the file; the names are case-sensitive.
+TEST_F(LoaderTest, CoefficientsOfASeriesAndItsVariants) {
+  ASSERT_TRUE(Load(Fixture("coefficients.xml")));
+  const Catalogue& c = *catalogue;
+  ASSERT_EQ(c.valves.count, 3);
+  EXPECT_EQ(DescribeCoefficients(c.valves[0].coefficients), QStringLiteral("0.74 0.42 - -"));
+  EXPECT_EQ(DescribeCoefficients(c.valves[1].coefficients), QStringLiteral("0.6 0.42 0.98 -4.6"));
+  EXPECT_EQ(DescribeCoefficients(c.valves[2].coefficients), QStringLiteral("0 - - -"));
+  ASSERT_EQ(c.dpRegulators.count, 1);
+  EXPECT_EQ(DescribeCoefficients(c.dpRegulators[0].coefficients), QStringLiteral("- 0.72 0.46 -"));
+  ASSERT_EQ(c.reducingValves.count, 1);
+  EXPECT_EQ(DescribeCoefficients(c.reducingValves[0].coefficients), QStringLiteral("- - - -"));
+}
+
+// A catalogue written before the coefficients existed loads as it did, with none given.
+TEST_F(LoaderTest, AnOlderCatalogueGivesNoCoefficients) {
+  ASSERT_TRUE(Load(Fixture("rules.xml")));
+  for (int i = 0; i < catalogue->valves.count; ++i) {
+    EXPECT_EQ(DescribeCoefficients(catalogue->valves[i].coefficients), QStringLiteral("- - - -"));
+  }
+  for (const auto* regulators : {&catalogue->dpRegulators, &catalogue->reducingValves}) {
+    for (int i = 0; i < regulators->count; ++i) {
+      EXPECT_EQ(DescribeCoefficients((*regulators)[i].coefficients), QStringLiteral("- - - -"));
+    }
+  }
+}
+
 TEST_F(LoaderTest, TheThreeEncodingsGiveTheSameCatalogue) {
   ASSERT_TRUE(Load(Fixture("rules.xml")));
   const QString utf8 = Describe(*catalogue);
@@ -295,6 +337,16 @@ TEST_F(LoaderTest, ARussianLocaleReadsTheSameNumbers) {
   ASSERT_TRUE(loaded);
   EXPECT_EQ(Describe(*russian), inC);
   EXPECT_EQ(russian->valves[0].z, 0.6f);
+}
+
+TEST_F(LoaderTest, ARussianLocaleReadsTheSameCoefficients) {
+  if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
+  const bool loaded = Load(Fixture("coefficients.xml"));
+  std::setlocale(LC_ALL, "C");
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(catalogue->valves[1].coefficients.fl, 0.6f);
+  EXPECT_EQ(catalogue->valves[1].coefficients.an, -4.6f);
+  EXPECT_EQ(catalogue->dpRegulators[0].coefficients.xt, 0.72f);
 }
 
 TEST_F(LoaderTest, AFailedLoadGivesTheMessageAndKeepsTheCatalogue) {

@@ -4,6 +4,8 @@ Rows, numbers in the release's units (K, MPa, m³/kg, m/s):
   liquid T p v w         region 1, from just above saturation to 25 bar above it
   saturation T ps Ts 0   region 4 both ways
   steam p Ts v w         region 2 at saturation (saturated steam)
+  superheated p T h w    region 2 above saturation, as far as 200 K above it
+  boiling p Ts h1 h2     region 1 and 2 enthalpies on the saturation line (h', h'')
 Exits with status 3 when the module is not installed.
 """
 import sys
@@ -28,3 +30,12 @@ for bar in [0.2] + list(range(1, 26)):
     ts = _TSat_P(p)
     r = _Region2(ts, p)
     print("steam", repr(p), repr(ts), repr(r["v"]), repr(r["w"]))
+
+for bar in (1, 2, 5, 10, 16, 25):
+    p = bar * BAR
+    ts = _TSat_P(p)
+    liquid, vapour = _Region1(ts, p), _Region2(ts, p)
+    print("boiling", repr(p), repr(ts), repr(liquid["h"]), repr(vapour["h"]))
+    for above in (1, 10, 50, 100, 200):
+        r = _Region2(ts + above, p)
+        print("superheated", repr(p), repr(ts + above), repr(r["h"]), repr(r["w"]))
