@@ -190,7 +190,7 @@
 </source>
         <translation>Option of every command: --lang ru|en
   Language of the output: ru - Russian, en - English. Without it, the language in
-  SELVIO_LANG, else the system's language if the program speaks it, else Russian.
+  SELVIO_LANG, else the system&apos;s language if the program speaks it, else Russian.
 </translation>
     </message>
 </context>
