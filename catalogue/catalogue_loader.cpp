@@ -649,16 +649,6 @@ void ReadDocument(const QDomDocument& document, Catalogue& catalogue) {
   }
 }
 
-QString CatalogueTooLargeMessage(const QString& fileName, qint64 size) {
-  constexpr qint64 kMegabyte = 1024 * 1024;
-  return QString::fromUtf8(
-             "Файл каталога %1 слишком велик: %2 МБ, допускается не более %3 МБ. "
-             "Каталог из него не загружен.")
-      .arg(fileName)
-      .arg((size + kMegabyte - 1) / kMegabyte)
-      .arg(kCatalogueFileLimit / kMegabyte);
-}
-
 // Whether the document nests elements deeper than kCatalogueDepthLimit, found by a streaming
 // pass that stops at the first element too deep. Anything else wrong with the document is left
 // to the parser.
@@ -686,16 +676,16 @@ CatalogueFile ReadCatalogueFile(const QString& fileName) {
   QFile file(fileName);
   const bool opened = file.open(QIODevice::ReadOnly);
   if (opened && file.size() > kCatalogueFileLimit) {
-    return {nullptr, {false, CatalogueTooLargeMessage(fileName, file.size())}};
+    return {nullptr, {LoadFailure::CatalogueTooLarge, fileName, file.size()}};
   }
   const QByteArray bytes = opened ? file.readAll() : QByteArray();
   QDomDocument document;
   if (!opened || NestsTooDeep(bytes) || !document.setContent(bytes)) {
-    return {nullptr, {false, QStringLiteral("Unable to load XML document into the parser")}};
+    return {nullptr, {LoadFailure::CatalogueNotParsed, {}, 0}};
   }
   auto fresh = std::make_unique<Catalogue>();
   ReadDocument(document, *fresh);
-  return {std::move(fresh), {true, {}}};
+  return {std::move(fresh), {}};
 }
 
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue) {

@@ -23,8 +23,8 @@ inline constexpr int kCatalogueDepthLimit = 32;
 // into `catalogue`. A successful load replaces the whole catalogue, controller and date
 // included, as if it had been read into a new, empty one. A file that is missing, unreadable or
 // not well-formed, or nests elements deeper than kCatalogueDepthLimit, leaves `catalogue` as it
-// was and fails with "Unable to load XML document into the parser"; so does a file larger than
-// kCatalogueFileLimit, with a message of its own, before it is parsed.
+// was and fails with CatalogueNotParsed ("Unable to load XML document into the parser"); so does
+// a file larger than kCatalogueFileLimit, with CatalogueTooLarge, before it is parsed.
 LoadResult LoadCatalogue(const QString& fileName, Catalogue& catalogue);
 
 // A catalogue file read into a catalogue of its own: `catalogue` is null when `load` failed.

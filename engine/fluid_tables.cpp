@@ -79,10 +79,7 @@ std::optional<Bracket> BracketOf(const std::vector<float>& axis, int count, floa
 LoadResult LoadSaturationTable(SaturationTable& table) {
   const std::optional<QByteArray> bytes =
       ReadWholeFile(working_files::Name(working_files::kSaturationTable));
-  if (!bytes) {
-    return {false,
-            QStringLiteral("Не хватает файла данных Рнас! Пожалуйста, переустановите программу.")};
-  }
+  if (!bytes) return {LoadFailure::SaturationTableMissing, {}, 0};
   NumberReader reader(View(*bytes));
   int count = 0;
   while (!reader.AtEnd() && count < kSaturationCapacity) {
@@ -94,7 +91,7 @@ LoadResult LoadSaturationTable(SaturationTable& table) {
     ++count;
   }
   table.count = count;
-  return {true, {}};
+  return {};
 }
 
 void LoadPropertyTable(const QString& fileName, PropertyTable& table) {

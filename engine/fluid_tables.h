@@ -26,7 +26,8 @@ inline constexpr int kPropertyAxisLimit = 1000;
 // pressure in bar and the temperature in °C. A pair counts only when the end of the file lies
 // after its temperature; reading stops at 1000 pairs or at the first item that is not a number,
 // keeping the pairs counted before it. A file that cannot be opened leaves the table unchanged
-// and fails with "Не хватает файла данных Рнас! Пожалуйста, переустановите программу."
+// and fails with SaturationTableMissing ("Не хватает файла данных Рнас! Пожалуйста,
+// переустановите программу.").
 LoadResult LoadSaturationTable(SaturationTable& table);
 
 // Fills `table` from the file `fileName`: N, M, the N first-axis values, the M second-axis values

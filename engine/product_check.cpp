@@ -5,7 +5,6 @@
 
 #include "engine/iec_sizing.h"
 #include "engine/water_if97.h"
-#include "platform/c_numbers.h"
 
 namespace selvio {
 namespace {
@@ -20,16 +19,11 @@ constexpr double kLiquidMaxPressure = if97::kRegion1MaxPressure / kMegapascalPer
 // Saturated steam between the triple point and the end of region 2, bar absolute.
 constexpr double kSteamMinPressure = if97::kSaturationMinPressure / kMegapascalPerBar;
 constexpr double kSteamMaxPressure = if97::kRegion2MaxSaturationPressure / kMegapascalPerBar;
-const QString kEqualPercentage = QStringLiteral("равнопроцентная");
-const QString kLinear = QStringLiteral("линейная");
 
 double Kelvin(double celsius) { return celsius + if97::kZeroCelsius; }
 double Megapascal(double bar) { return bar * kMegapascalPerBar; }
 
 bool IsPositive(double value) { return std::isfinite(value) && value > 0; }
-
-// Kvs as the catalogue writes it (6.3, 0.63, 160).
-QString KvsText(double kvs) { return FormatC("%g", kvs); }
 
 // Cross-section of a connection of nominal diameter dn (mm): π·dn²/4, m².
 double ConnectionArea(double dn) {
@@ -43,18 +37,17 @@ double SaturatedVapourDensity(double p) {
   return 1 / if97::Region2SpecificVolume(pMpa, if97::SaturationTemperature(pMpa));
 }
 
-void Refuse(ProductCheck& check, const QString& reason) {
+void Refuse(ProductCheck& check, CheckRefusal refusal) {
   check.status = CheckStatus::OutOfRange;
-  check.verdict = QStringLiteral("Проверка по МЭК не выполнена: %1.").arg(reason);
+  check.refusal = refusal;
 }
 
-// Inputs every medium needs; the reason of a refusal, or nothing.
-std::optional<QString> CommonRefusal(const ProductCheckInput& input, double p1) {
-  if (!IsPositive(input.product.kvs)) return QStringLiteral("у изделия не задан Kvs");
-  if (!IsPositive(input.point.flow)) return QStringLiteral("расход должен быть больше нуля");
-  if (!IsPositive(input.point.safetyFactor))
-    return QStringLiteral("коэффициент запаса K должен быть больше нуля");
-  if (!IsPositive(p1)) return QStringLiteral("абсолютное давление P1 должно быть больше нуля");
+// Inputs every medium needs; the refusal, or nothing.
+std::optional<CheckRefusal> CommonRefusal(const ProductCheckInput& input, double p1) {
+  if (!IsPositive(input.product.kvs)) return CheckRefusal::NoKvs;
+  if (!IsPositive(input.point.flow)) return CheckRefusal::FlowNotPositive;
+  if (!IsPositive(input.point.safetyFactor)) return CheckRefusal::SafetyFactorNotPositive;
+  if (!IsPositive(p1)) return CheckRefusal::InletPressureNotPositive;
   return std::nullopt;
 }
 
@@ -63,31 +56,20 @@ void CheckLiquid(const ProductCheckInput& input, ProductCheck& check) {
   const bool glycol = point.medium == CheckMedium::Glycol;
   const double t = point.temperature;
   if (t < kLiquidMinTemperature || t > kLiquidMaxTemperature)
-    return Refuse(check, QStringLiteral("температура вне области IAPWS-IF97 для воды (0–350 °C)"));
-  if (!IsPositive(point.drop))
-    return Refuse(check, QStringLiteral("перепад давления ΔP должен быть больше нуля"));
-  if (glycol && !IsPositive(point.density))
-    return Refuse(check, QStringLiteral("плотность раствора должна быть больше нуля"));
-  if (check.p1 > kLiquidMaxPressure)
-    return Refuse(check, QStringLiteral("давление P1 выше 1000 бар (предел IAPWS-IF97)"));
+    return Refuse(check, CheckRefusal::TemperatureOutsideWater);
+  if (!IsPositive(point.drop)) return Refuse(check, CheckRefusal::DropNotPositive);
+  if (glycol && !IsPositive(point.density)) return Refuse(check, CheckRefusal::DensityNotPositive);
+  if (check.p1 > kLiquidMaxPressure) return Refuse(check, CheckRefusal::InletPressureAboveWater);
 
   const double pv = if97::SaturationPressure(Kelvin(t)) / kMegapascalPerBar;
   check.vapourPressure = pv;
   if (pv > check.p1) {
     check.status = CheckStatus::BoilingAtInlet;
     check.flags.boilingAtInlet = true;
-    check.warnings.push_back(
-        FormatC("Среда вскипает на входе: давление насыщенных паров Pv = %.2f бар больше "
-                "P1 = %.2f бар (абсолютные).",
-                pv, check.p1));
-    check.verdict = FormatC(
-        "Расчет по МЭК невозможен: при %d °C среда вскипает на входе (Pv %.2f бар > P1 %.2f "
-        "бар абс.).",
-        point.temperature, pv, check.p1);
+    check.warnings.push_back({CheckWarningCode::BoilingAtInlet, pv, check.p1});
     return;
   }
-  if (point.drop >= check.p1)
-    return Refuse(check, QStringLiteral("перепад давления ΔP не меньше абсолютного давления P1"));
+  if (point.drop >= check.p1) return Refuse(check, CheckRefusal::DropNotBelowInletPressure);
 
   const double rho =
       glycol ? point.density : 1 / if97::Region1SpecificVolume(Megapascal(check.p1), Kelvin(t));
@@ -105,29 +87,21 @@ void CheckLiquid(const ProductCheckInput& input, ProductCheck& check) {
 
   check.flags.choked = sizing.choked;
   if (sizing.choked) {
-    check.warnings.push_back(
-        FormatC("Запертый поток: ΔP = %.2f бар ≥ FL²·(P1 − FF·Pv) = %.2f бар; Kv рассчитан по "
-                "предельному перепаду.",
-                point.drop, sizing.chokedDrop));
+    check.warnings.push_back({CheckWarningCode::ChokedLiquid, point.drop, sizing.chokedDrop});
   }
   check.flags.cavitation = *check.xF >= kIncipientCavitationIndex;
   if (check.flags.cavitation) {
-    check.warnings.push_back(FormatC(
-        "Индекс кавитации x_F = %.2f ≥ 0.5: в седельном клапане возможна кавитация.", *check.xF));
+    check.warnings.push_back({CheckWarningCode::Cavitation, *check.xF, kIncipientCavitationIndex});
   }
 }
 
 void CheckSteam(const ProductCheckInput& input, ProductCheck& check) {
   const CheckWorkingPoint& point = input.point;
   const double x = point.drop;
-  if (!(x > 0 && x < 1))
-    return Refuse(check, QStringLiteral("относительный перепад δ должен быть между 0 и 1"));
+  if (!(x > 0 && x < 1)) return Refuse(check, CheckRefusal::RelativeDropOutsideUnit);
   check.p2 = check.p1 * (1 - x);
-  if (check.p1 > kSteamMaxPressure || check.p2 < kSteamMinPressure) {
-    return Refuse(check,
-                  QStringLiteral("давление насыщенного пара вне области IAPWS-IF97 (0.0061–165 "
-                                 "бар абс.)"));
-  }
+  if (check.p1 > kSteamMaxPressure || check.p2 < kSteamMinPressure)
+    return Refuse(check, CheckRefusal::SteamPressureOutsideSaturation);
 
   const double p1Mpa = Megapascal(check.p1);
   const double ts = if97::SaturationTemperature(p1Mpa);
@@ -149,39 +123,29 @@ void CheckSteam(const ProductCheckInput& input, ProductCheck& check) {
   check.kvIec = sizing.kv;
 
   check.flags.choked = sizing.choked;
-  if (sizing.choked) {
-    check.warnings.push_back(
-        FormatC("Критическое истечение: x = %.3f ≥ Fγ·xT = %.3f; Kv рассчитан при x = Fγ·xT.", x,
-                sizing.chokedRatio));
-  }
+  if (sizing.choked)
+    check.warnings.push_back({CheckWarningCode::ChokedSteam, x, sizing.chokedRatio});
 }
 
-enum class Characteristic { EqualPercentage, Linear, Other };
-
 // The characteristic that gives a lift; a regulator has none.
-Characteristic CharacteristicOf(const CheckedProduct& product) {
-  if (product.isRegulator) return Characteristic::Other;
-  const QString text = product.characteristic.trimmed();
-  if (text.compare(kEqualPercentage, Qt::CaseInsensitive) == 0)
-    return Characteristic::EqualPercentage;
-  if (text.compare(kLinear, Qt::CaseInsensitive) == 0) return Characteristic::Linear;
-  return Characteristic::Other;
+FlowCharacteristic CharacteristicOf(const CheckedProduct& product) {
+  return product.isRegulator ? FlowCharacteristic::Other : product.characteristic;
 }
 
 // Relative lift in % at Kv/Kvs, or nothing without a characteristic that gives one. Below the
 // equal-percentage characteristic's range (Kv/Kvs < 1/50) the lift is 0.
-std::optional<double> LiftPercent(Characteristic characteristic, double relativeKv,
+std::optional<double> LiftPercent(FlowCharacteristic characteristic, double relativeKv,
                                   CheckFlags& flags) {
   switch (characteristic) {
-    case Characteristic::EqualPercentage:
+    case FlowCharacteristic::EqualPercentage:
       if (relativeKv < iec::EqualPercentageRelativeKv(0)) {
         flags.belowControllableRange = true;
         return 0.0;
       }
       return 100 * iec::EqualPercentageLift(relativeKv);
-    case Characteristic::Linear:
+    case FlowCharacteristic::Linear:
       return 100 * iec::LinearLift(relativeKv);
-    case Characteristic::Other:
+    case FlowCharacteristic::Other:
       break;
   }
   return std::nullopt;
@@ -193,33 +157,18 @@ void AddOpening(const CheckedProduct& product, ProductCheck& check) {
   check.liftPercent = LiftPercent(CharacteristicOf(product), relativeKv, check.flags);
   check.flags.kvsInsufficient = relativeKv > 1;
 
-  if (check.flags.belowControllableRange) {
-    check.warnings.push_back(
-        FormatC("Kv/Kvs = %.1f %% ниже диапазона регулирования (1/50 = 2 %%): клапан завышен, "
-                "ход принят 0.",
-                *check.openingPercent));
-  }
+  if (check.flags.belowControllableRange)
+    check.warnings.push_back({CheckWarningCode::BelowControllableRange, *check.openingPercent});
   if (check.liftPercent) {
     const double lift = *check.liftPercent;
     check.flags.oversized = lift < kLiftBandLow;
     check.flags.noReserve = lift > kLiftBandHigh && !check.flags.kvsInsufficient;
-    if (check.flags.oversized && !check.flags.belowControllableRange) {
-      check.warnings.push_back(
-          FormatC("Ход %.1f %% ниже рабочего диапазона 10–70 %%: клапан завышен, регулирование "
-                  "будет неточным.",
-                  lift));
-    }
-    if (check.flags.noReserve) {
-      check.warnings.push_back(
-          FormatC("Ход %.1f %% выше рабочего диапазона 10–70 %%: нет запаса по пропускной "
-                  "способности.",
-                  lift));
-    }
+    if (check.flags.oversized && !check.flags.belowControllableRange)
+      check.warnings.push_back({CheckWarningCode::LiftBelowBand, lift});
+    if (check.flags.noReserve) check.warnings.push_back({CheckWarningCode::LiftAboveBand, lift});
   }
-  if (check.flags.kvsInsufficient) {
-    check.warnings.push_back(FormatC("Kv/Kvs = %.1f %%: Kvs недостаточен даже при полном открытии.",
-                                     *check.openingPercent));
-  }
+  if (check.flags.kvsInsufficient)
+    check.warnings.push_back({CheckWarningCode::KvsInsufficient, *check.openingPercent});
 }
 
 // Velocity in the connection: the volume flow for liquids, the mass flow over the saturated
@@ -234,20 +183,17 @@ void AddVelocity(const ProductCheckInput& input, ProductCheck& check) {
 
   const double limit = check.isSteam ? kSteamVelocityLimit : kLiquidVelocityLimit;
   const double advisedHigh = check.isSteam ? kSteamVelocityAdvisedHigh : kLiquidVelocityAdvised;
-  const QString advice = check.isSteam ? QStringLiteral("15–40 м/с для насыщенного пара")
-                                       : QStringLiteral("до 3 м/с для жидкости");
   check.flags.velocityHigh = v > limit;
   check.flags.velocityAboveAdvice = v > advisedHigh && v <= limit;
   check.flags.velocityBelowAdvice = check.isSteam && v < kSteamVelocityAdvisedLow;
   if (check.flags.velocityHigh) {
-    check.warnings.push_back(
-        FormatC("Скорость в присоединении %.1f м/с выше %g м/с: возможны шум и эрозия.", v, limit));
+    check.warnings.push_back({CheckWarningCode::VelocityAboveLimit, v, limit});
   } else if (check.flags.velocityAboveAdvice) {
-    check.warnings.push_back(FormatC("Скорость в присоединении %.1f м/с выше рекомендуемой (", v) +
-                             advice + QStringLiteral(")."));
+    check.warnings.push_back({check.isSteam ? CheckWarningCode::SteamVelocityAboveAdvice
+                                            : CheckWarningCode::LiquidVelocityAboveAdvice,
+                              v});
   } else if (check.flags.velocityBelowAdvice) {
-    check.warnings.push_back(FormatC("Скорость в присоединении %.1f м/с ниже рекомендуемой (", v) +
-                             advice + QStringLiteral(")."));
+    check.warnings.push_back({CheckWarningCode::SteamVelocityBelowAdvice, v});
   }
 }
 
@@ -262,59 +208,29 @@ std::optional<int> SmallestSufficient(const std::vector<ListedProduct>& list, do
 }
 
 void AddVerdict(const ProductCheckInput& input, ProductCheck& check) {
-  const double k = input.point.safetyFactor;
-  const double kvs = input.product.kvs;
-  check.kvRequired = *check.kvIec * k;
+  check.kvRequired = *check.kvIec * input.point.safetyFactor;
   const double required = *check.kvRequired;
-  const QString withK = k == 1 ? QString() : FormatC(" (с коэффициентом запаса K = %g)", k);
-  check.flags.kvExceedsKvs = required > kvs;
-  if (!check.flags.kvExceedsKvs) {
-    check.verdict = FormatC("Kvs достаточен: по МЭК требуется Kv %.2f ≤ Kvs ", required) +
-                    KvsText(kvs) + withK + QStringLiteral(".");
-    return;
-  }
-  check.verdict = FormatC("Kvs недостаточен: по МЭК требуется Kv %.2f > Kvs ", required) +
-                  KvsText(kvs) + withK + QStringLiteral(". ");
+  check.flags.kvExceedsKvs = required > input.product.kvs;
+  if (!check.flags.kvExceedsKvs) return;
   check.suggestion = SmallestSufficient(input.list, required);
-  if (check.suggestion) {
-    const ListedProduct& better = input.list[static_cast<std::size_t>(*check.suggestion)];
-    check.verdict += QStringLiteral("Из того же списка подойдет %1 (Kvs %2).")
-                         .arg(better.name, KvsText(better.kvs));
-  } else {
-    check.verdict += QStringLiteral("Ни одно изделие из того же списка не подойдет.");
-  }
+  if (check.suggestion)
+    check.suggestedProduct = input.list[static_cast<std::size_t>(*check.suggestion)];
 }
 
-std::vector<QString> BasisNotes(const CheckWorkingPoint& point) {
-  std::vector<QString> notes;
-  notes.push_back(FormatC(
-      "Коэффициенты клапана FL = %g, xT = %g: типовые значения МЭК 60534-2-1 для "
-      "односедельного седельного клапана (профилированный плунжер, поток на открытие); каталог "
-      "их не задает.",
-      kCheckFl, kCheckXt));
-  notes.push_back(QStringLiteral(
-      "FP = 1: присоединительная арматура трубопровода не известна и не учтена; FR = 1: течение "
-      "полностью турбулентное."));
+std::vector<CheckNote> BasisNotes(const CheckWorkingPoint& point) {
+  std::vector<CheckNote> notes = {CheckNote::TypicalValveFactors, CheckNote::FittingsAndTurbulence};
   switch (point.medium) {
     case CheckMedium::Water:
-      notes.push_back(QStringLiteral(
-          "Вода: плотность и давление насыщенных паров по IAPWS-IF97; ΔP — перепад на клапане."));
+      notes.push_back(CheckNote::WaterProperties);
       break;
     case CheckMedium::Glycol:
-      notes.push_back(QStringLiteral(
-          "Гликолевый раствор: плотность из поля плотности, давление насыщенных паров как у воды "
-          "по IAPWS-IF97 (с запасом); ΔP — перепад на клапане."));
+      notes.push_back(CheckNote::GlycolProperties);
       break;
     case CheckMedium::Steam:
-      notes.push_back(QStringLiteral(
-          "Насыщенный пар: δ = ΔP/P1 по абсолютному давлению, P2 = P1·(1 − δ); плотность, "
-          "скорость звука и показатель изоэнтропы по IAPWS-IF97."));
+      notes.push_back(CheckNote::SteamProperties);
       break;
   }
-  notes.push_back(
-      FormatC("Абсолютное давление = избыточное + %g бар. Открытие и ход — по Kv без коэффициента "
-              "запаса.",
-              kAtmosphericPressure));
+  notes.push_back(CheckNote::AbsolutePressure);
   return notes;
 }
 
@@ -329,12 +245,13 @@ RatingChart MakeRatingChart(const ProductCheckInput& input) {
 CharacteristicChart MakeCharacteristicChart(const CheckedProduct& product,
                                             const ProductCheck& check) {
   CharacteristicChart chart;
-  const Characteristic characteristic = CharacteristicOf(product);
-  if (characteristic == Characteristic::Other) return chart;
+  const FlowCharacteristic characteristic = CharacteristicOf(product);
+  if (characteristic == FlowCharacteristic::Other) return chart;
   for (int percent = 0; percent <= 100; ++percent) {
     const double h = percent / 100.0;
-    const double relativeKv =
-        characteristic == Characteristic::EqualPercentage ? iec::EqualPercentageRelativeKv(h) : h;
+    const double relativeKv = characteristic == FlowCharacteristic::EqualPercentage
+                                  ? iec::EqualPercentageRelativeKv(h)
+                                  : h;
     chart.curve.push_back({static_cast<double>(percent), 100 * relativeKv});
   }
   if (check.liftPercent && check.openingPercent)
@@ -347,12 +264,15 @@ CharacteristicChart MakeCharacteristicChart(const CheckedProduct& product,
 ProductCheck CheckProduct(const ProductCheckInput& input) {
   ProductCheck check;
   check.isSteam = input.point.medium == CheckMedium::Steam;
+  check.kvs = input.product.kvs;
+  check.safetyFactor = input.point.safetyFactor;
+  check.temperature = input.point.temperature;
   check.p1 = input.point.p1 + kAtmosphericPressure;
   check.notes = BasisNotes(input.point);
   check.ratingChart = MakeRatingChart(input);
 
-  if (const std::optional<QString> reason = CommonRefusal(input, check.p1)) {
-    Refuse(check, *reason);
+  if (const std::optional<CheckRefusal> refusal = CommonRefusal(input, check.p1)) {
+    Refuse(check, *refusal);
   } else if (check.isSteam) {
     CheckSteam(input, check);
   } else {

@@ -4,10 +4,13 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/flow_characteristic.h"
+
 // A check of the product shown against IEC 60534-2-1, beside the program's own choice: the
 // standard's Kv at the working point with water and steam properties after IAPWS-IF97, the
 // choked-flow and cavitation tests, the opening and lift, the velocity in the connection, a
-// verdict on the product's Kvs, and the data of two pictures. Double precision throughout.
+// verdict on the product's Kvs, and the data of two pictures. Double precision throughout. The
+// check gives codes and figures; its words are composed above the engine (words/check_words.h).
 namespace selvio {
 
 enum class CheckMedium { Water, Glycol, Steam };
@@ -32,10 +35,10 @@ struct RatingPair {
 
 // The product shown.
 struct CheckedProduct {
-  double kvs = 0;          // m³/h
-  double dn = 0;           // nominal diameter of the connection, mm; 0 when not known
-  QString characteristic;  // "равнопроцентная", "линейная" or another (no lift then)
-  bool isRegulator = false;  // a regulator has no lift
+  double kvs = 0;  // m³/h
+  double dn = 0;   // nominal diameter of the connection, mm; 0 when not known
+  FlowCharacteristic characteristic = FlowCharacteristic::Other;  // Other: no lift
+  bool isRegulator = false;                                       // a regulator has no lift
   std::vector<RatingPair> rating;
 };
 
@@ -74,7 +77,57 @@ inline constexpr double kSteamVelocityLimit = 60;
 enum class CheckStatus {
   Computed,        // Kv and the figures that follow from it are known
   BoilingAtInlet,  // a liquid whose vapour pressure exceeds P1: no Kv
-  OutOfRange,      // an input the check cannot take (the verdict says which): no Kv
+  OutOfRange,      // an input the check cannot take (CheckRefusal says which): no Kv
+};
+
+// The input the check could not take, for OutOfRange.
+enum class CheckRefusal {
+  None,
+  NoKvs,                           // the product has no Kvs
+  FlowNotPositive,                 // the flow
+  SafetyFactorNotPositive,         // K
+  InletPressureNotPositive,        // P1 absolute
+  TemperatureOutsideWater,         // a liquid outside 0–350 °C, IF97 region 1
+  DropNotPositive,                 // ΔP of a liquid
+  DensityNotPositive,              // the glycol solution's density
+  InletPressureAboveWater,         // a liquid's P1 above 1000 bar, IF97 region 1
+  DropNotBelowInletPressure,       // a liquid's ΔP not below P1 absolute
+  RelativeDropOutsideUnit,         // steam: δ not between 0 and 1
+  SteamPressureOutsideSaturation,  // steam: P1 or P2 outside 0.0061–165 bar absolute
+};
+
+// What a warning of the check is about, and which figures it gives.
+enum class CheckWarningCode {
+  BoilingAtInlet,             // figure Pv, bound P1, bar absolute
+  ChokedLiquid,               // figure ΔP, bound FL²·(P1 − FF·Pv), bar
+  Cavitation,                 // figure x_F, bound kIncipientCavitationIndex
+  ChokedSteam,                // figure x = δ, bound Fγ·xT
+  BelowControllableRange,     // figure Kv/Kvs, % (below 1/50 = 2 %)
+  LiftBelowBand,              // figure the lift, % (below 10 %)
+  LiftAboveBand,              // figure the lift, % (above 70 %)
+  KvsInsufficient,            // figure Kv/Kvs, % (above 100 %)
+  VelocityAboveLimit,         // figure V, bound the warning limit, m/s
+  LiquidVelocityAboveAdvice,  // figure V, m/s (above 3 m/s)
+  SteamVelocityAboveAdvice,   // figure V, m/s (above 40 m/s)
+  SteamVelocityBelowAdvice,   // figure V, m/s (below 15 m/s)
+};
+
+struct CheckWarning {
+  CheckWarningCode code = CheckWarningCode::BoilingAtInlet;
+  double figure = 0;  // the figure the warning is about
+  double bound = 0;   // the bound it passed, where the code names one
+
+  bool operator==(const CheckWarning&) const = default;
+};
+
+// The basis of the check, one note each: the factors, the properties and the assumptions.
+enum class CheckNote {
+  TypicalValveFactors,    // FL and xT are the standard's typical values (ProductCheck::fl, xt)
+  FittingsAndTurbulence,  // FP = 1, FR = 1
+  WaterProperties,        // IAPWS-IF97 for water
+  GlycolProperties,       // the density field, water's vapour pressure
+  SteamProperties,        // δ on absolute pressure, IAPWS-IF97 for saturated steam
+  AbsolutePressure,       // absolute = gauge + kAtmosphericPressure; opening without K
 };
 
 // Flags of the warnings the check raises.
@@ -142,10 +195,16 @@ struct ProductCheck {
                                          // characteristics; 0 below the controllable range
   std::optional<double> velocity;        // m/s in the connection; none without DN
   std::optional<int> suggestion;         // index in the list of the smallest sufficient Kvs
+  std::optional<ListedProduct> suggestedProduct;  // that entry
   CheckFlags flags;
-  QString verdict;                // one sentence
-  std::vector<QString> notes;     // the basis of the check: factors, properties, assumptions
-  std::vector<QString> warnings;  // one line per raised flag
+  // The verdict follows from the status: the refusal (OutOfRange), the boiling liquid
+  // (temperature, Pv and P1), or Kv·K against Kvs with K and the suggestion (Computed).
+  CheckRefusal refusal = CheckRefusal::None;
+  double kvs = 0;                      // the product's, m³/h
+  double safetyFactor = 1;             // K
+  int temperature = 0;                 // °C, the working point's
+  std::vector<CheckNote> notes;        // the basis of the check
+  std::vector<CheckWarning> warnings;  // one per raised flag, in the order of the calculation
   RatingChart ratingChart;
   CharacteristicChart characteristicChart;
 };

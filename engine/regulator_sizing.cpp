@@ -10,16 +10,13 @@ namespace selvio {
 namespace {
 
 struct RegulatorKindTraits {
-  double settingMin;
-  double settingMax;
-  const char* settingMessage;
+  double settingMin;  // bar
+  double settingMax;  // bar
 };
 
 RegulatorKindTraits TraitsOf(ProductKind kind) {
-  if (kind == ProductKind::DpRegulator) {
-    return {0.2, 8.0, "Значение настройки может быть 0.2<P<8"};
-  }
-  return {0.4, 16.0, "Значение настройки может быть 0.4<P<16"};
+  if (kind == ProductKind::DpRegulator) return {0.2, 8.0};
+  return {0.4, 16.0};
 }
 
 // Index of the first setting range that holds the setting, or -1.
@@ -38,7 +35,8 @@ bool SizeRegulator(const SizingContext& context, ProductKind kind) {
   const RegulatorKindTraits traits = TraitsOf(kind);
   const double setting = request.setting;
   if (!(traits.settingMin <= setting && setting <= traits.settingMax)) {
-    context.result.message = QString::fromUtf8(traits.settingMessage);
+    context.result.message = {SelectionMessageCode::SettingOutOfRange, InputField::Setting,
+                              traits.settingMin, traits.settingMax};
     return false;
   }
   const std::optional<float> kv = ComputeRequiredKv(context);

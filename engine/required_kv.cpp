@@ -5,10 +5,8 @@
 namespace selvio {
 namespace {
 
-constexpr const char* kDropMessage = "Перепад давления на клапане ΔP должен быть больше нуля";
-
-std::optional<float> Refuse(const SizingContext& context, const char* message) {
-  context.result.message = QString::fromUtf8(message);
+std::optional<float> Refuse(const SizingContext& context, const SelectionMessage& message) {
+  context.result.message = message;
   return std::nullopt;
 }
 
@@ -20,21 +18,26 @@ std::optional<float> ComputeRequiredKv(const SizingContext& context) {
     case Medium::None:
       return 0.0f;
     case Medium::Water:
-      if (!(r.drop > 0)) return Refuse(context, kDropMessage);
+      if (!(r.drop > 0))
+        return Refuse(context, {SelectionMessageCode::DropNotPositive, InputField::PressureDrop});
       return KvWater(r.safetyFactor, r.flow, r.drop);
     case Medium::Glycol:
       if (r.drop == 0)
-        return Refuse(context, "Перепад давления на клапане ΔP не может быть равен нулю");
-      if (!(r.density > 0)) return Refuse(context, "Плотность среды должна быть больше нуля");
+        return Refuse(context, {SelectionMessageCode::DropZero, InputField::PressureDrop});
+      if (!(r.density > 0))
+        return Refuse(context, {SelectionMessageCode::DensityNotPositive, InputField::Density});
       return KvGlycol(r.safetyFactor, r.flow, r.drop, WaterDensity(r.temperature), r.density);
     case Medium::Steam:
       break;
   }
   const double delta = r.drop;
-  if (delta < 0.01 || delta > 0.42) {
-    return Refuse(context, "Относительный перепад давления может быть 0.01<δ<0.42");
+  if (delta < kRelativeDropMin || delta > kRelativeDropMax) {
+    return Refuse(context, {SelectionMessageCode::RelativeDropOutOfRange, InputField::RelativeDrop,
+                            kRelativeDropMin, kRelativeDropMax});
   }
-  if (!(r.p1 > 0)) return Refuse(context, "Входное давление Р1 должно быть больше нуля");
+  if (!(r.p1 > 0))
+    return Refuse(context,
+                  {SelectionMessageCode::InletPressureNotPositive, InputField::InletPressure});
   return KvSteam(r.safetyFactor, r.flow, r.p1, r.drop);
 }
 

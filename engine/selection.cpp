@@ -9,10 +9,6 @@
 namespace selvio {
 namespace {
 
-const char* const kConsultation =
-    "За помощью в подборе оборудования обратитесь к специалистам "
-    "по продаже регулирующей арматуры.";
-
 void ClearNumbers(SelectionResult& result) {
   result.kv = 0;
   result.dpv = 0;
@@ -54,8 +50,8 @@ void Finish(SelectionResult& result, SelectionOutcome outcome) {
   if (outcome != InvalidInput) result.message = OutcomeMessage(outcome, result.stainlessHint);
 }
 
-void Refuse(SelectionResult& result, const char* message) {
-  result.message = QString::fromUtf8(message);
+void Refuse(SelectionResult& result, const SelectionMessage& message) {
+  result.message = message;
   result.outcome = InvalidInput;
 }
 
@@ -65,11 +61,17 @@ void RunSelection(const SelectionRequest& r, const Catalogue& catalogue,
                   const SaturationTable& saturation, SelectionResult& result) {
   ClearCandidateLists(result);
   ClearNumbers(result);
-  result.message.clear();
+  result.message = {};
   result.psat = LookupSaturationPressure(saturation, static_cast<float>(r.temperature));
 
-  if (!r.IsSteam() && !(r.p2 < r.p1)) return Refuse(result, "Должно быть Р2<Р1");
-  if (r.safetyFactor > 1.25 || r.safetyFactor < 1) return Refuse(result, "Должно быть 1<K<1.25");
+  if (!r.IsSteam() && !(r.p2 < r.p1)) {
+    return Refuse(result,
+                  {SelectionMessageCode::OutletPressureNotBelowInlet, InputField::OutletPressure});
+  }
+  if (r.safetyFactor > kSafetyFactorMax || r.safetyFactor < kSafetyFactorMin) {
+    return Refuse(result, {SelectionMessageCode::SafetyFactorOutOfRange, InputField::SafetyFactor,
+                           kSafetyFactorMin, kSafetyFactorMax});
+  }
 
   result.stainlessHint = false;
   SizingContext context{r, catalogue, result};
@@ -110,7 +112,7 @@ void ShowCandidate(SelectionResult& result, const SelectionRequest& request,
   FinishShownProduct(result, request, saturation);
 }
 
-void RefuseSelection(SelectionResult& result, const QString& message) {
+void RefuseSelection(SelectionResult& result, const SelectionMessage& message) {
   ClearCandidateLists(result);
   ClearNumbers(result);
   result.outcome = InvalidInput;
@@ -127,25 +129,19 @@ void ResetSelectionResult(SelectionResult& result) {
   ClearCandidateLists(result);
   ClearNumbers(result);
   result.outcome = NothingFound;
-  result.message.clear();
+  result.message = {};
   result.shownCandidate = 0;
   result.shownActuator = 0;
   result.stainlessHint = false;
 }
 
-QString OutcomeMessage(SelectionOutcome outcome, bool stainlessHint) {
+SelectionMessage OutcomeMessage(SelectionOutcome outcome, bool stainlessHint) {
   switch (outcome) {
     case NothingFound:
-      return QString::fromUtf8("Вашим параметрам не удовлетворяет ни один клапан\r\n") +
-             QString::fromUtf8(kConsultation);
+      return {SelectionMessageCode::NoValveFits};
     case NoActuator:
-      if (stainlessHint) {
-        return QString::fromUtf8(
-            "Вашим параметрам не удовлетворяет ни один привод. Попробуйте выбрать термостат из "
-            "нержавеющей стали.");
-      }
-      return QString::fromUtf8("Вашим параметрам не удовлетворяет ни один привод!\r\n") +
-             QString::fromUtf8(kConsultation);
+      return {stainlessHint ? SelectionMessageCode::NoActuatorTryStainlessThermostat
+                            : SelectionMessageCode::NoActuatorFits};
     case Found:
     case InvalidInput:
       break;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include "catalogue/catalogue_records.h"
 #include "engine/saturation_table.h"
 #include "engine/selection_request.h"
@@ -41,7 +39,7 @@ void ShowCandidate(SelectionResult& result, const SelectionRequest& request,
 
 // Ends a calculation whose inputs could not be read before they reached the sizing: empty lists,
 // no numbers, outcome InvalidInput with `message`.
-void RefuseSelection(SelectionResult& result, const QString& message);
+void RefuseSelection(SelectionResult& result, const SelectionMessage& message);
 
 // Empties the three candidate lists, keeping their storage.
 void ClearCandidateLists(SelectionResult& result);
@@ -49,8 +47,8 @@ void ClearCandidateLists(SelectionResult& result);
 // Puts `result` back as a fresh one would be, keeping the storage of its lists.
 void ResetSelectionResult(SelectionResult& result);
 
-// The message the outcome itself shows; empty for Found and InvalidInput (a refusal carries its
+// The message the outcome itself shows; None for Found and InvalidInput (a refusal carries its
 // own).
-QString OutcomeMessage(SelectionOutcome outcome, bool stainlessHint);
+SelectionMessage OutcomeMessage(SelectionOutcome outcome, bool stainlessHint);
 
 }  // namespace selvio

@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue_records.h"
 #include "engine/product_check.h"
+#include "engine/selection_message.h"
 #include "engine/selection_request.h"
 
 namespace selvio {
@@ -14,7 +15,8 @@ namespace selvio {
 // figures of the product shown and its check.
 struct SelectionResult {
   SelectionOutcome outcome = NothingFound;
-  QString message;     // a refusal's, or the outcome's own; empty when none is shown
+  // A refusal's message, or the outcome's own; None when none is shown.
+  SelectionMessage message;
   float kv = 0;        // m³/h, Kv·K
   float dpv = 0;       // bar, across the open product shown
   float velocity = 0;  // m/s, through the product shown

@@ -64,12 +64,12 @@ std::optional<ProductCheck> CheckShownProduct(const SelectionRequest& request,
   input.point = WorkingPoint(request, *medium);
   if (const ValveCandidate* valve = ShownValve(result)) {
     const ValveRecord& v = valve->valve;
-    input.product = {v.kvs, v.dn, v.characteristic, false, RatingOf(v)};
+    input.product = {v.kvs, v.dn, FlowCharacteristicOf(v.characteristic), false, RatingOf(v)};
     for (const ValveCandidate& candidate : result.valveCandidates)
       input.list.push_back(ListedOf(candidate.valve));
   } else if (const RegulatorCandidate* regulator = ShownRegulator(result)) {
     const RegulatorRecord& r = regulator->regulator;
-    input.product = {r.kvs, r.dn, QString(), true, RatingOf(r)};
+    input.product = {r.kvs, r.dn, FlowCharacteristic::Other, true, RatingOf(r)};
     for (const RegulatorCandidate& candidate : RegulatorCandidates(result))
       input.list.push_back(ListedOf(candidate.regulator));
   } else {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/c_numbers.h"
+#include "words/check_words.h"
 
 namespace selvio {
 namespace {
@@ -61,13 +62,13 @@ std::vector<CheckFigure> CheckFigures(const ProductCheck& check) {
 }
 
 QString CheckSectionText(const ProductCheck& check) {
-  QString text = check.verdict + Text("\n\n");
+  QString text = CheckVerdictText(check) + Text("\n\n");
   for (const CheckFigure& figure : CheckFigures(check))
     text += figure.label + Text(": ") + figure.value + QLatin1Char('\n');
   text += QLatin1Char('\n');
-  AppendList(text, "Предупреждения", check.warnings);
+  AppendList(text, "Предупреждения", CheckWarningTexts(check));
   text += QLatin1Char('\n');
-  AppendList(text, "Основа расчета", check.notes);
+  AppendList(text, "Основа расчета", CheckNoteTexts(check));
   return text;
 }
 

@@ -37,6 +37,18 @@ class LayeringTest(unittest.TestCase):
             "catalogue names a dialog key": {"catalogue/a.cpp": "int x = ids::kOk;\n"},
             "platform names a form id": {"platform/a.cpp": "int x = ids::kCalculate;\n"},
             "platform/qt names a form id": {"platform/qt/a.cpp": "int x = ids::kP1;\n"},
+            "engine includes words": {"engine/a.cpp": '#include "words/b.h"\n'},
+            "update includes words": {"update/a.cpp": '#include "words/b.h"\n'},
+            "words includes output": {"words/a.cpp": '#include "output/b.h"\n'},
+            "words includes app": {"words/a.cpp": '#include "app/files/b.h"\n'},
+            "engine holds a sentence": {
+                "engine/a.cpp": 'QString m = QStringLiteral("Должно быть Р2<Р1");\n'},
+            "engine holds a sentence in UTF-8": {"engine/a.h": 'auto m = u8"Ход";\n'},
+            "engine holds a raw sentence": {"engine/a.cpp": 'auto m = R"x(Ход "клапана")x";\n'},
+            "engine spells a letter as an escape": {"engine/a.cpp": 'auto m = "\\u0420";\n'},
+            "update holds a letter": {"update/a.cpp": "char16_t c = u'Ф';\n"},
+            "update holds a sentence after a comment": {
+                "update/a.cpp": '// a "quoted" note\nauto m = "Ошибка соединения!";\n'},
         }
         for name, files in cases.items():
             with self.subTest(name):
@@ -49,7 +61,19 @@ class LayeringTest(unittest.TestCase):
             "app includes every lower layer": {
                 "app/form/a.cpp": "".join(
                     f'#include "{layer}/b.h"\n'
-                    for layer in ("platform", "catalogue", "engine", "output", "update"))},
+                    for layer in ("platform", "catalogue", "engine", "words", "output", "update"))},
+            "output includes words": {"output/a.cpp": '#include "words/b.h"\n'},
+            "words includes engine and update": {
+                "words/a.cpp": '#include "engine/b.h"\n#include "update/c.h"\n'},
+            "the engine's comments may be Russian": {
+                "engine/a.cpp": '// Ход клапана, "равнопроцентная"\n/* Кавитация\n "x" */\n'
+                                'int x = 0;  // it\'s "Ход"\n'},
+            "the engine's Latin and Greek texts": {
+                "engine/a.cpp": 'auto m = "Kv/Kvs = %.1f %%, ΔP, δ, x_F";\nchar c = \'"\';\n'},
+            "the catalogue reads Russian element names": {
+                "catalogue/a.cpp": 'QString t = QStringLiteral("клапан");\n'},
+            "words and output hold words": {
+                "words/a.cpp": 'auto m = "Ход";\n', "output/b.cpp": 'auto m = "Ход";\n'},
             "the window includes platform/qt": {"app/window/a.cpp": '#include "platform/qt/b.h"\n'},
             "the command line includes platform/qt": {
                 "app/cli/a.cpp": '#include "platform/qt/b.h"\n'},

@@ -31,14 +31,15 @@ ProductCheck WaterCheck() {
   c.openingPercent = 56.0894;
   c.liftPercent = 85.2193;
   c.velocity = 1.72694;
-  c.verdict = Utf8("Kvs достаточен: по МЭК требуется Kv 10.77 ≤ Kvs 16.");
-  c.warnings = {Utf8("Ход 85.2 % выше рабочего диапазона 10–70 %.")};
-  c.notes = {Utf8("FL = 0.9."), Utf8("FP = 1.")};
+  c.kvs = 16;
+  c.safetyFactor = 1.2;
+  c.warnings = {{CheckWarningCode::LiftAboveBand, 85.2193}};
+  c.notes = {CheckNote::TypicalValveFactors, CheckNote::FittingsAndTurbulence};
   return c;
 }
 
 const char* const kWaterSection =
-    "Kvs достаточен: по МЭК требуется Kv 10.77 ≤ Kvs 16.\n"
+    "Kvs достаточен: по МЭК требуется Kv 10.77 ≤ Kvs 16 (с коэффициентом запаса K = 1.2).\n"
     "\n"
     "Давление на входе P1 (абс.), бар: 7.01\n"
     "Давление на выходе P2 (абс.), бар: 6.71\n"
@@ -56,11 +57,14 @@ const char* const kWaterSection =
     "Скорость в присоединении, м/с: 1.73\n"
     "\n"
     "Предупреждения:\n"
-    "\tХод 85.2 % выше рабочего диапазона 10–70 %.\n"
+    "\tХод 85.2 % выше рабочего диапазона 10–70 %: нет запаса по пропускной способности.\n"
     "\n"
     "Основа расчета:\n"
-    "\tFL = 0.9.\n"
-    "\tFP = 1.\n";
+    "\tКоэффициенты клапана FL = 0.9, xT = 0.72: типовые значения МЭК 60534-2-1 для "
+    "односедельного седельного клапана (профилированный плунжер, поток на открытие); каталог их "
+    "не задает.\n"
+    "\tFP = 1: присоединительная арматура трубопровода не известна и не учтена; FR = 1: течение "
+    "полностью турбулентное.\n";
 
 TEST(CheckTexts, LiquidSectionHasVerdictFiguresWarningsAndBasis) {
   EXPECT_EQ(CheckSectionText(WaterCheck()).toStdString(), kWaterSection);
@@ -94,9 +98,9 @@ TEST(CheckTexts, SteamShowsItsOwnFiguresAndNoCavitationIndex) {
   c.kvRequired = 7.74579;
   c.openingPercent = 48.411;
   c.velocity = 37.16;
-  c.verdict = Utf8("V.");
+  c.kvs = 16;
   EXPECT_EQ(CheckSectionText(c).toStdString(),
-            "V.\n"
+            "Kvs достаточен: по МЭК требуется Kv 7.75 ≤ Kvs 16.\n"
             "\n"
             "Давление на входе P1 (абс.), бар: 7.01\n"
             "Давление на выходе P2 (абс.), бар: 5.61\n"

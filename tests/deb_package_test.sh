@@ -53,6 +53,10 @@ cmp "$work/dir.json" "$work/user.json" || fail "the user's folder sizes the exam
 cmp "$data/xmldata.xml" "$work/xdg/selvio/xmldata.xml" || fail "the catalogue was not copied"
 [ -z "$(ls -A "$work/start")" ] || fail "files were written into the start folder"
 
+# The translations are built into the program: the installed one speaks English on request.
+(cd "$work/start" && "$cli" --lang en select "$data/example.crp" --dir "$data") >"$work/en.txt"
+grep -q "Kvs is sufficient: IEC requires Kv" "$work/en.txt" || fail "the installed program's English"
+
 # A plain install to another prefix finds its data the same way.
 cmake --install "$build" --prefix "$work/local" >/dev/null
 mkdir "$work/start-local"

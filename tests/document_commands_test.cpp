@@ -8,6 +8,7 @@
 #include "document_files.h"
 #include "form_fixture.h"
 #include "output/selection_report.h"
+#include "words/check_words.h"
 
 namespace selvio::test {
 namespace {
@@ -138,7 +139,8 @@ TEST_F(DocumentCommandsTest, DocumentCarriesTheCheckAndThePicturesOfTheGivenPain
   ASSERT_TRUE(View().Result().check);
   Click(ids::kPrint);
   const QString text = OdtText(FilePath("buff.odt"));
-  const QString section = Utf8("\nПроверка по МЭК 60534-2-1\n") + View().Result().check->verdict;
+  const QString section =
+      Utf8("\nПроверка по МЭК 60534-2-1\n") + CheckVerdictText(*View().Result().check);
   EXPECT_TRUE(text.contains(Report().section('\n', -2) + "\n" + section)) << text.toStdString();
   EXPECT_EQ(ImageCount(FilePath("buff.odt")), 0);
 

@@ -10,6 +10,7 @@
 #include "engine/selection_request.h"
 #include "engine/selection_result.h"
 #include "engine/sizing_context.h"
+#include "tests/code_printers.h"
 
 namespace selvio::test {
 

@@ -10,9 +10,6 @@
 namespace selvio {
 namespace {
 
-const char* const kMissingSaturation =
-    "Не хватает файла данных Рнас! Пожалуйста, переустановите программу.";
-
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -104,7 +101,7 @@ TEST_F(FluidTablesTest, MissingSaturationFileIsReportedAndLeavesTheTable) {
   table.temperatures[0] = 50;
   const LoadResult load = LoadSaturationTable(table);
   EXPECT_FALSE(load);
-  EXPECT_EQ(load.failure, QString::fromUtf8(kMissingSaturation));
+  EXPECT_EQ(load.failure, LoadFailure::SaturationTableMissing);
   EXPECT_EQ(table.count, 1);
   EXPECT_FLOAT_EQ(table.pressures[0], 2.5f);
 }

@@ -235,14 +235,19 @@ struct RefusalCase {
   ProductKind product;
   float setting;
   std::function<void(SelectionRequest&)> request;
-  const char* message;  // nullptr: accepted
+  SelectionMessage message;  // None: accepted
 };
 
 class RegulatorRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
-const char* const kDpSetting = "Значение настройки может быть 0.2<P<8";
-const char* const kReducingSetting = "Значение настройки может быть 0.4<P<16";
-const char* const kDelta = "Относительный перепад давления может быть 0.01<δ<0.42";
+// "Значение настройки может быть 0.2<P<8", "... 0.4<P<16", "... 0.01<δ<0.42".
+const SelectionMessage kDpSetting{SelectionMessageCode::SettingOutOfRange, InputField::Setting, 0.2,
+                                  8};
+const SelectionMessage kReducingSetting{SelectionMessageCode::SettingOutOfRange,
+                                        InputField::Setting, 0.4, 16};
+const SelectionMessage kDelta{SelectionMessageCode::RelativeDropOutOfRange,
+                              InputField::RelativeDrop, 0.01, 0.42};
+const SelectionMessage kAccepted{};
 
 TEST_P(RegulatorRefusalTest, MessageAndNothingElse) {
   const RefusalCase& c = GetParam();
@@ -253,13 +258,13 @@ TEST_P(RegulatorRefusalTest, MessageAndNothingElse) {
   f.catalogue->reducingValves.Append(MakeRegulator("RK"));
   if (c.request) c.request(f.request);
   const SelectionOutcome outcome = f.Run();
-  if (c.message == nullptr) {
+  if (c.message == kAccepted) {
     EXPECT_EQ(outcome, Found);
-    EXPECT_TRUE(f.result.message.isEmpty());
+    EXPECT_EQ(f.result.message, kAccepted);
     EXPECT_EQ(ListOf(f, c.product).size(), 1u);
   } else {
     EXPECT_EQ(outcome, InvalidInput);
-    EXPECT_EQ(f.result.message, QString::fromUtf8(c.message));
+    EXPECT_EQ(f.result.message, c.message);
     EXPECT_EQ(CandidateCount(f.result), 0);
     EXPECT_EQ(f.result.kv, 0.0f);
   }
@@ -280,18 +285,18 @@ constexpr ProductKind kReducing = ProductKind::ReducingValve;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegulatorRefusalTest,
     ::testing::Values(
-        RefusalCase{"dp_lowest_setting", kDp, 0.2f, {}, nullptr},
-        RefusalCase{"dp_highest_setting", kDp, 8, {}, nullptr},
+        RefusalCase{"dp_lowest_setting", kDp, 0.2f, {}, kAccepted},
+        RefusalCase{"dp_highest_setting", kDp, 8, {}, kAccepted},
         RefusalCase{"dp_setting_above", kDp, 8.01f, {}, kDpSetting},
         RefusalCase{"dp_setting_below", kDp, 0.19f, {}, kDpSetting},
         RefusalCase{"dp_setting_9", kDp, 9, {}, kDpSetting},
-        RefusalCase{"reducing_lowest_setting", kReducing, 0.4f, {}, nullptr},
-        RefusalCase{"reducing_highest_setting", kReducing, 16, {}, nullptr},
+        RefusalCase{"reducing_lowest_setting", kReducing, 0.4f, {}, kAccepted},
+        RefusalCase{"reducing_highest_setting", kReducing, 16, {}, kAccepted},
         RefusalCase{"reducing_setting_above", kReducing, 16.5f, {}, kReducingSetting},
         RefusalCase{"reducing_setting_below", kReducing, 0.39f, {}, kReducingSetting},
-        RefusalCase{"reducing_takes_a_setting_above_dp_bounds", kReducing, 10, {}, nullptr},
+        RefusalCase{"reducing_takes_a_setting_above_dp_bounds", kReducing, 10, {}, kAccepted},
         RefusalCase{"steam_delta_above", kReducing, 1, Steam(0.5f), kDelta},
-        RefusalCase{"steam_delta_at_upper_bound", kDp, 1, Steam(0.42f), nullptr},
+        RefusalCase{"steam_delta_at_upper_bound", kDp, 1, Steam(0.42f), kAccepted},
         RefusalCase{"steam_delta_single_precision_0_01", kDp, 1, Steam(0.01f), kDelta},
         RefusalCase{"setting_checked_before_delta", kDp, 9, Steam(0.5f), kDpSetting}),
     [](const auto& row) { return std::string(row.param.name); });

@@ -4,7 +4,10 @@
 
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "tests/code_printers.h"
 
 namespace selvio {
 namespace {
@@ -31,7 +34,7 @@ SettingsRecord WaterValveInputs() {
 
 SelectionRequest Capture(const SettingsRecord& in, const SelectionRequest& previous = {}) {
   const CapturedRequest captured = CaptureRequest(in, previous);
-  EXPECT_FALSE(captured.refusal.has_value()) << captured.refusal->toStdString();
+  EXPECT_FALSE(captured.refusal.has_value()) << ::testing::PrintToString(*captured.refusal);
   return captured.request;
 }
 
@@ -324,7 +327,7 @@ TEST(CaptureRequestTest, MaintainedTemperatureIsAWholeNumberOrZero) {
 struct UnreadableCase {
   const char* name;
   std::function<void(SettingsRecord&)> change;
-  const char* field;  // nullptr: accepted
+  std::optional<InputField> field;  // none: accepted
 };
 
 class UnreadableFieldTest : public ::testing::TestWithParam<UnreadableCase> {};
@@ -335,13 +338,13 @@ TEST_P(UnreadableFieldTest, RefusesByNameOrGoesOn) {
   SettingsRecord in = WaterValveInputs();
   c.change(in);
   const CapturedRequest captured = CaptureRequest(in, previous);
-  if (c.field == nullptr) {
-    EXPECT_FALSE(captured.refusal.has_value()) << captured.refusal->toStdString();
+  if (!c.field) {
+    EXPECT_FALSE(captured.refusal.has_value()) << ::testing::PrintToString(*captured.refusal);
     return;
   }
   ASSERT_TRUE(captured.refusal.has_value());
   EXPECT_EQ(*captured.refusal,
-            QString::fromUtf8("Поле «%1» не содержит числа").arg(QString::fromUtf8(c.field)));
+            (SelectionMessage{SelectionMessageCode::FieldWithoutNumber, *c.field}));
 }
 
 void Clear(TextField& field) { SetFieldText(field, ""); }
@@ -350,54 +353,57 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, UnreadableFieldTest,
     ::testing::Values(
         UnreadableCase{"cleared_flow_is_not_the_previous_one",
-                       [](SettingsRecord& in) { Clear(in.flow); }, "G"},
+                       [](SettingsRecord& in) { Clear(in.flow); }, InputField::Flow},
         UnreadableCase{"blank_inlet_pressure",
-                       [](SettingsRecord& in) { SetFieldText(in.p1, "   "); }, "Р1"},
+                       [](SettingsRecord& in) { SetFieldText(in.p1, "   "); },
+                       InputField::InletPressure},
         UnreadableCase{"letters_in_outlet_pressure",
                        [](SettingsRecord& in) { SetFieldText(in.p2, QString::fromUtf8("бар")); },
-                       "Р2"},
+                       InputField::OutletPressure},
         UnreadableCase{"letters_in_temperature",
-                       [](SettingsRecord& in) { SetFieldText(in.temperature, "abc"); }, "Т"},
-        UnreadableCase{"empty_drop", [](SettingsRecord& in) { Clear(in.drop); }, "ΔP"},
+                       [](SettingsRecord& in) { SetFieldText(in.temperature, "abc"); },
+                       InputField::Temperature},
+        UnreadableCase{"empty_drop", [](SettingsRecord& in) { Clear(in.drop); },
+                       InputField::PressureDrop},
         UnreadableCase{"letters_in_drop", [](SettingsRecord& in) { SetFieldText(in.drop, "abc"); },
-                       "ΔP"},
+                       InputField::PressureDrop},
         UnreadableCase{"empty_relative_drop_for_steam",
                        [](SettingsRecord& in) {
                          in.medium = 3;
                          Clear(in.drop);
                        },
-                       "δ"},
+                       InputField::RelativeDrop},
         UnreadableCase{"empty_k_while_ticked",
                        [](SettingsRecord& in) {
                          in.useSafetyFactor = 1;
                          Clear(in.safetyFactor);
                        },
-                       "K"},
+                       InputField::SafetyFactor},
         UnreadableCase{"empty_density_for_glycol",
                        [](SettingsRecord& in) {
                          in.medium = 2;
                          Clear(in.density);
                        },
-                       "Плотность среды"},
+                       InputField::Density},
         UnreadableCase{"empty_setting_for_a_regulator",
                        [](SettingsRecord& in) {
                          in.productType = 2;
                          Clear(in.setting);
                        },
-                       "Требуемый перепад давления (настройка)"},
+                       InputField::Setting},
         UnreadableCase{"empty_setting_for_a_reducing_valve",
                        [](SettingsRecord& in) {
                          in.productType = 3;
                          Clear(in.setting);
                        },
-                       "Требуемый перепад давления (настройка)"},
+                       InputField::Setting},
         UnreadableCase{"empty_thermostat_temperature_when_asked",
                        [](SettingsRecord& in) {
                          in.actuatorSectionOn = 1;
                          in.actuatorKind = 2;
                          Clear(in.maintainedTemperature);
                        },
-                       "Поддерживаемая температура"},
+                       InputField::MaintainedTemperature},
         UnreadableCase{"first_in_form_order",
                        [](SettingsRecord& in) {
                          Clear(in.flow);
@@ -405,29 +411,31 @@ INSTANTIATE_TEST_SUITE_P(
                          in.useSafetyFactor = 1;
                          SetFieldText(in.safetyFactor, "x");
                        },
-                       "K"},
+                       InputField::SafetyFactor},
         UnreadableCase{"before_the_pressure_order_check",
                        [](SettingsRecord& in) {
                          Clear(in.p1);
                          SetFieldText(in.p2, "7");
                        },
-                       "Р1"},
+                       InputField::InletPressure},
         UnreadableCase{"hidden_outlet_pressure_for_steam",
                        [](SettingsRecord& in) {
                          in.medium = 3;
                          Clear(in.p2);
                        },
-                       nullptr},
-        UnreadableCase{"k_not_ticked", [](SettingsRecord& in) { Clear(in.safetyFactor); }, nullptr},
-        UnreadableCase{"density_for_water", [](SettingsRecord& in) { Clear(in.density); }, nullptr},
+                       std::nullopt},
+        UnreadableCase{"k_not_ticked", [](SettingsRecord& in) { Clear(in.safetyFactor); },
+                       std::nullopt},
+        UnreadableCase{"density_for_water", [](SettingsRecord& in) { Clear(in.density); },
+                       std::nullopt},
         UnreadableCase{"setting_for_a_valve", [](SettingsRecord& in) { Clear(in.setting); },
-                       nullptr},
+                       std::nullopt},
         UnreadableCase{"thermostat_temperature_with_the_section_off",
                        [](SettingsRecord& in) {
                          in.actuatorKind = 2;
                          Clear(in.maintainedTemperature);
                        },
-                       nullptr},
+                       std::nullopt},
         UnreadableCase{"thermostat_temperature_for_a_regulator",
                        [](SettingsRecord& in) {
                          in.productType = 2;
@@ -435,11 +443,11 @@ INSTANTIATE_TEST_SUITE_P(
                          in.actuatorKind = 2;
                          Clear(in.maintainedTemperature);
                        },
-                       nullptr},
+                       std::nullopt},
         UnreadableCase{
             "a_number_followed_by_a_unit",
             [](SettingsRecord& in) { SetFieldText(in.flow, QString::fromUtf8("10 м3/ч")); },
-            nullptr}),
+            std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // An empty K with its box ticked used to count as 1: a safety factor nobody typed.
@@ -447,7 +455,8 @@ TEST(CaptureRequestTest, EmptyTickedKIsNotTakenAsOne) {
   SettingsRecord in = WaterValveInputs();
   in.useSafetyFactor = 1;
   Clear(in.safetyFactor);
-  EXPECT_EQ(CaptureRequest(in, {}).refusal, QString::fromUtf8("Поле «K» не содержит числа"));
+  EXPECT_EQ(CaptureRequest(in, {}).refusal,
+            (SelectionMessage{SelectionMessageCode::FieldWithoutNumber, InputField::SafetyFactor}));
 }
 
 // A field whose text cannot be read keeps the previous request's value, in base units, and is

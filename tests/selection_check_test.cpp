@@ -80,7 +80,10 @@ TEST_F(SelectionCheck, ShownValveCarriesItsCheck) {
   EXPECT_NEAR(*c.openingPercent, 56.089, 1e-3);
   EXPECT_NEAR(*c.liftPercent, 85.219, 1e-3);
   EXPECT_NEAR(*c.velocity, 1.72694, 1e-5);
-  EXPECT_EQ(c.verdict, Utf8("Kvs достаточен: по МЭК требуется Kv 8.97 ≤ Kvs 16."));
+  // "Kvs достаточен: по МЭК требуется Kv 8.97 ≤ Kvs 16."
+  EXPECT_FALSE(c.flags.kvExceedsKvs);
+  EXPECT_EQ(c.kvs, 16);
+  EXPECT_EQ(c.safetyFactor, 1);
 
   ASSERT_EQ(c.ratingChart.curve.size(), 3u);
   const double pairs[][2] = {{-10, 16}, {120, 16}, {150, 14.4f}};
@@ -128,9 +131,10 @@ TEST_F(SelectionCheck, VerdictChoosesTheSmallestSufficientKvsOfTheList) {
   EXPECT_NEAR(*result.check->kvIec, 9.5786, 1e-4);
   EXPECT_TRUE(result.check->flags.kvExceedsKvs);
   EXPECT_EQ(result.check->suggestion, 2);
-  EXPECT_EQ(result.check->verdict,
-            Utf8("Kvs недостаточен: по МЭК требуется Kv 9.58 > Kvs 9. Из того же списка "
-                 "подойдет VC-25 (Kvs 10)."));
+  // "... Из того же списка подойдет VC-25 (Kvs 10).": the list names a candidate "name-DN".
+  ASSERT_TRUE(result.check->suggestedProduct);
+  EXPECT_EQ(result.check->suggestedProduct->name, Utf8("VC-25"));
+  EXPECT_EQ(result.check->suggestedProduct->kvs, 10);
 }
 
 // A table of fewer than two pairs gives way to the nominal maximum temperature and pressure.
@@ -212,7 +216,7 @@ TEST_F(SelectionCheck, NothingShownNothingChecked) {
   EXPECT_FALSE(Run(tooMuch).check);
 
   result = Run(WaterRequest());
-  RefuseSelection(result, Utf8("Поле «G» не содержит числа"));
+  RefuseSelection(result, {SelectionMessageCode::FieldWithoutNumber, InputField::Flow});
   EXPECT_FALSE(result.check);
 }
 

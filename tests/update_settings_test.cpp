@@ -215,31 +215,31 @@ TEST_F(UpdateSettingsTest, ALoneCarriageReturnOrANulMakesTheFileUnusable) {
     Write(row.file);
     const UpdateSettingsFile read = ReadUpdateSettings(Path());
     EXPECT_EQ(read.settings, UpdateSettings{});
-    EXPECT_TRUE(read.problem.contains(QStringLiteral("update.dat"))) << read.problem.toStdString();
+    EXPECT_EQ(read.problem, UpdateSettingsFileProblem::StrayControlCharacter);
+    EXPECT_EQ(read.fileName, QStringLiteral("update.dat"));
     EXPECT_EQ(LoadUpdateSettings(Path()), UpdateSettings{});
   }
   Write("srv\r\nuser\r\npass\r\npub\r\n");
-  EXPECT_TRUE(ReadUpdateSettings(Path()).problem.isEmpty());
+  EXPECT_EQ(ReadUpdateSettings(Path()).problem, UpdateSettingsFileProblem::None);
 }
 
 TEST_F(UpdateSettingsTest, FieldsWithLineBreaksOrNulAreNeitherSavedNorSent) {
   Write("as it was");
   const QString breaks[] = {QStringLiteral("\r\nDELE xmldata.xml"), QStringLiteral("\n"),
                             QStringLiteral("\r"), QString(QChar(0))};
-  const char* labels[] = {"Сервер:", "Логин:", "Пароль:", "Путь:"};
+  const UpdateSettingsField names[] = {UpdateSettingsField::Server, UpdateSettingsField::Login,
+                                       UpdateSettingsField::Password, UpdateSettingsField::Path};
   for (int field = 0; field < 4; ++field) {
     for (const QString& cut : breaks) {
       UpdateSettings settings{"srv", "user", "pass", "pub"};
       QString* fields[] = {&settings.server, &settings.login, &settings.password, &settings.path};
       *fields[field] += cut;
-      const QString problem = UpdateSettingsProblem(settings);
-      EXPECT_TRUE(problem.contains(QString::fromUtf8("«%1»").arg(QString::fromUtf8(labels[field]))))
-          << problem.toStdString();
+      EXPECT_EQ(UpdateSettingsProblem(settings), names[field]);
       EXPECT_FALSE(SaveUpdateSettings(Path(), settings));
       EXPECT_EQ(Read(), QByteArray("as it was"));
     }
   }
-  EXPECT_TRUE(UpdateSettingsProblem({"srv", "user", "pa ss\t", "pub"}).isEmpty());
+  EXPECT_FALSE(UpdateSettingsProblem({"srv", "user", "pa ss\t", "pub"}));
 }
 
 TEST_F(UpdateSettingsTest, ALinkInPlaceOfTheFileIsReplacedNotWrittenThrough) {

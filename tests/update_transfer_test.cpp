@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/dialogs/update_dialog.h"
 #include "catalogue/catalogue_loader.h"
 #include "catalogue/catalogue_records.h"
 #include "platform/headless_controls.h"
@@ -41,7 +42,7 @@ class UpdateTransferTest : public ::testing::Test {
     WriteFile(Work("user.bin"), "settings of the user");
     WriteFile(Pub("xmldata.xml"), TestCatalogue(kNewDate));
     WriteFile(Pub(QString::fromUtf8("Рнас.dat")), "new table\n");
-    ASSERT_EQ(LoadCatalogue("xmldata.xml", *catalogue_).failure, QString());
+    ASSERT_EQ(LoadCatalogue("xmldata.xml", *catalogue_).failure, LoadFailure::None);
   }
 
   QString Work(const QString& name) const { return base_.filePath("work/" + name); }

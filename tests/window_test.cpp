@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,7 +17,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTranslator>
 #include <functional>
 #include <optional>
 #include <set>
@@ -26,9 +26,9 @@
 #include "app/form/fixed_text_ids.h"
 #include "app/form/section_switches.h"
 #include "app/window/form_placement.h"
-#include "app/window/qt_translation.h"
 #include "platform/headless_controls.h"
 #include "window_fixture.h"
+#include "words/language.h"
 
 namespace selvio::test {
 namespace {
@@ -708,11 +708,13 @@ TEST_F(WindowCalculation, TheAboutBoxIsASmallDialog) {
 }
 
 // Qt's own texts (the file dialogs, the overwrite question, the edits' context menu) speak
-// Russian once the window has installed Qt's translation.
+// Russian once the window has installed its language.
 TEST(WindowTranslation, QtsOwnTextsAreRussian) {
   TestApplication();
-  QTranslator* translator = InstallQtTranslation();
-  ASSERT_NE(translator, nullptr) << "qtbase_ru.qm is missing (qt6-translations-l10n)";
+  ASSERT_TRUE(QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                            QStringLiteral("/qtbase_ru.qm")))
+      << "qtbase_ru.qm is missing (qt6-translations-l10n)";
+  InstallLanguage(Language::Russian);
   QLineEdit edit;
   std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
   QStringList actions;
@@ -725,16 +727,14 @@ TEST(WindowTranslation, QtsOwnTextsAreRussian) {
   auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
   ASSERT_NE(lookIn, nullptr);
   EXPECT_NE(lookIn->text(), QStringLiteral("Look in:"));
-  QCoreApplication::removeTranslator(translator);
-  delete translator;
+  UninstallLanguage();
 }
 
 // "Сохранить как" onto an existing file asks before replacing it (a saved selection replaced by
 // mistake is lost), in Russian.
 TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
   TestApplication();
-  QTranslator* translator = InstallQtTranslation();
-  ASSERT_NE(translator, nullptr);
+  InstallLanguage(Language::Russian);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("saved.crp"));
   QFile file(path);
@@ -766,8 +766,7 @@ TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("saved.crp"));
   EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();
-  QCoreApplication::removeTranslator(translator);
-  delete translator;
+  UninstallLanguage();
 }
 
 // libcurl and the twenty-odd libraries it brings would be loaded and started before the window

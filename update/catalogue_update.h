@@ -1,25 +1,33 @@
 #pragma once
 
-#include <QString>
-
 #include "catalogue/catalogue_records.h"
-#include "platform/form_controls.h"
+#include "catalogue/load_result.h"
 #include "update/update_transfer.h"
 
 namespace selvio {
 
-// The main window's caption for the catalogue in use.
-QString CatalogueCaption(const Catalogue& catalogue);
+// How an update ended for the catalogue in use.
+enum class CatalogueUpdateEnding {
+  TransferFailed,      // the transfer did not apply (UpdateTransferResult::status says why)
+  CatalogueNotLoaded,  // it applied, but the working folder's catalogue did not load
+  NothingNew,          // the catalogue's date is the one it had
+  Updated,             // the catalogue's date changed
+};
 
-// The message for a transfer that did not apply; empty for one that did.
-QString UpdateTransferFailureMessage(const UpdateTransferResult& result);
+struct CatalogueUpdateOutcome {
+  CatalogueUpdateEnding ending = CatalogueUpdateEnding::TransferFailed;
+  LoadResult load;  // CatalogueNotLoaded: why
 
-// Ends an update as "Обновить" does: shows why a transfer failed, or takes the catalogue the
-// transfer downloaded and checked (loading "xmldata.xml" again when the server sent none) and
-// shows whether the catalogue date changed ("Обновление не найдено" / "Обновление прошло
-// успешно"), then how many listing entries were refused. True when the transfer applied and
-// the catalogue loaded.
-bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalogue,
-                           FormControls& messages);
+  // The transfer applied and the catalogue loaded.
+  bool Done() const {
+    return ending == CatalogueUpdateEnding::NothingNew || ending == CatalogueUpdateEnding::Updated;
+  }
+};
+
+// Ends an update as "Обновить" does, without the words: takes the catalogue the transfer
+// downloaded and checked (loading "xmldata.xml" again when the server sent none) and tells
+// whether the catalogue date changed. A transfer that did not apply leaves `catalogue` as it is.
+CatalogueUpdateOutcome TakeUpdatedCatalogue(const UpdateTransferResult& result,
+                                            Catalogue& catalogue);
 
 }  // namespace selvio

@@ -56,42 +56,35 @@ QString UpdateFieldText(const QString& text) {
   return text.left(splitsPair ? kUpdateFieldCapacity - 1 : kUpdateFieldCapacity);
 }
 
-QString UpdateSettingsProblem(const UpdateSettings& settings) {
-  const std::pair<const QString*, const char*> fields[] = {{&settings.server, "Сервер:"},
-                                                           {&settings.login, "Логин:"},
-                                                           {&settings.password, "Пароль:"},
-                                                           {&settings.path, "Путь:"}};
-  for (const auto& [text, label] : fields) {
-    if (EndsALine(*text)) {
-      return QString::fromUtf8(
-                 "Поле «%1» содержит перевод строки или нулевой символ. Исправьте его: "
-                 "настройки не сохранены, соединение не устанавливалось.")
-          .arg(QString::fromUtf8(label));
-    }
+std::optional<UpdateSettingsField> UpdateSettingsProblem(const UpdateSettings& settings) {
+  const std::pair<const QString*, UpdateSettingsField> fields[] = {
+      {&settings.server, UpdateSettingsField::Server},
+      {&settings.login, UpdateSettingsField::Login},
+      {&settings.password, UpdateSettingsField::Password},
+      {&settings.path, UpdateSettingsField::Path}};
+  for (const auto& [text, field] : fields) {
+    if (EndsALine(*text)) return field;
   }
-  return {};
+  return std::nullopt;
 }
 
 UpdateSettingsFile ReadUpdateSettings(const QString& path) {
+  const QString fileName = QFileInfo(path).fileName();
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.open(QIODevice::ReadOnly)) return {{}, UpdateSettingsFileProblem::None, fileName};
   const QByteArray bytes = file.readAll();
-  if (HoldsForeignControl(bytes)) {
-    return {{},
-            QString::fromUtf8(
-                "Файл настроек обновления %1 поврежден: в нем есть нулевой символ или возврат "
-                "каретки без перевода строки. Настройки из него не прочитаны, соединение не "
-                "устанавливалось.")
-                .arg(QFileInfo(path).fileName())};
-  }
+  if (HoldsForeignControl(bytes))
+    return {{}, UpdateSettingsFileProblem::StrayControlCharacter, fileName};
   const QByteArrayList words = FirstWords(bytes, 4);
-  return {{Field(words, 0), Field(words, 1), Field(words, 2), Field(words, 3)}, {}};
+  return {{Field(words, 0), Field(words, 1), Field(words, 2), Field(words, 3)},
+          UpdateSettingsFileProblem::None,
+          fileName};
 }
 
 UpdateSettings LoadUpdateSettings(const QString& path) { return ReadUpdateSettings(path).settings; }
 
 bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
-  if (!UpdateSettingsProblem(settings).isEmpty()) return false;
+  if (UpdateSettingsProblem(settings)) return false;
   QByteArray text;
   for (const QString* field :
        {&settings.server, &settings.login, &settings.password, &settings.path}) {

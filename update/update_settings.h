@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace selvio {
 
@@ -23,16 +24,26 @@ struct UpdateSettings {
   bool operator==(const UpdateSettings&) const = default;
 };
 
-// Why the settings may be neither saved nor sent to a server, for the user: a field holding a
+// The fields of the settings, in the dialog's order.
+enum class UpdateSettingsField { Server, Login, Password, Path };
+
+// Why the settings may be neither saved nor sent to a server: the first field holding a
 // carriage return, a line feed or a NUL (a value pasted with its line end), which would end an
-// FTP command early and start another one, and would break the settings file's lines. Empty
+// FTP command early and start another one, and would break the settings file's lines. Nothing
 // when the settings are fine.
-QString UpdateSettingsProblem(const UpdateSettings& settings);
+std::optional<UpdateSettingsField> UpdateSettingsProblem(const UpdateSettings& settings);
+
+// Why a settings file cannot be used.
+enum class UpdateSettingsFileProblem {
+  None,                   // fine, or missing
+  StrayControlCharacter,  // a NUL, or a carriage return without its line feed
+};
 
 // The settings file as read: its fields, or why it cannot be used.
 struct UpdateSettingsFile {
   UpdateSettings settings;
-  QString problem;  // for the user; empty when the file is fine or missing
+  UpdateSettingsFileProblem problem = UpdateSettingsFileProblem::None;
+  QString fileName;  // the file's name without its folder, for the user
 };
 
 // Reads the first four white-space-separated words of the file at `path` into server, login,
@@ -40,7 +51,8 @@ struct UpdateSettingsFile {
 // as words, not lines, so an empty line or a field with a space shifts the words that follow.
 // A missing or unreadable file gives four empty fields. Bytes are read as UTF-8. A file holding
 // a NUL, or a carriage return that no line feed follows, was not written by
-// SaveUpdateSettings and is not cut into fields: it gives four empty fields and a problem.
+// SaveUpdateSettings and is not cut into fields: it gives four empty fields and
+// StrayControlCharacter.
 UpdateSettingsFile ReadUpdateSettings(const QString& path);
 
 // The fields of ReadUpdateSettings: empty for a file with a problem.

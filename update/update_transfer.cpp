@@ -150,9 +150,9 @@ bool IsAcceptedUpdateFileName(const QString& name) {
 UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const FtpTimeouts& timeouts,
                                        const UpdateProgressObserver& observer,
                                        const UpdateLimits& limits) {
-  if (const QString problem = UpdateSettingsProblem(settings); !problem.isEmpty()) {
+  if (const std::optional<UpdateSettingsField> field = UpdateSettingsProblem(settings)) {
     UpdateTransferResult result = Failed(UpdateTransferStatus::InvalidSettings);
-    result.settingsProblem = problem;
+    result.badField = *field;
     return result;
   }
   if (settings.server.isEmpty()) return Failed(UpdateTransferStatus::NoServer);
@@ -233,8 +233,8 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
 
   if (const QString catalogue = staged.Find(kCatalogueFileName); !catalogue.isEmpty()) {
     auto trial = std::make_shared<Catalogue>();
-    result.catalogueFailure = LoadCatalogue(catalogue, *trial).failure;
-    if (!result.catalogueFailure.isEmpty()) {
+    result.catalogueLoad = LoadCatalogue(catalogue, *trial);
+    if (!result.catalogueLoad) {
       result.status = UpdateTransferStatus::CatalogueUnreadable;
       return result;
     }

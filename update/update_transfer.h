@@ -40,8 +40,8 @@ struct UpdateTransferResult {
   int applied = 0;                    // files that replaced or joined the local ones
   int refused = 0;                    // listing entries whose names may not be written here
   QString file;                       // the file a transfer broke on or that could not be written
-  QString catalogueFailure;           // the loader's text for an unreadable catalogue
-  QString settingsProblem;            // UpdateSettingsProblem for InvalidSettings
+  LoadResult catalogueLoad;           // why the server's catalogue did not load
+  UpdateSettingsField badField{};     // InvalidSettings: the field UpdateSettingsProblem names
   qint64 byteLimit = 0;               // the limit passed, for the ...TooLarge statuses
   std::chrono::seconds timeLimit{0};  // the whole time allowed, for OutOfTime
   // The downloaded xmldata.xml as it was loaded to check it, when the server sent one; the

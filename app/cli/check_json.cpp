@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "words/check_words.h"
+
 namespace selvio {
 namespace {
 
@@ -82,9 +84,9 @@ QJsonValue CheckJson(const std::optional<ProductCheck>& check) {
       {QStringLiteral("expansion"), Number(c.expansion)},
       {QStringLiteral("suggestion"), suggestion},
       {QStringLiteral("flags"), FlagsJson(c.flags)},
-      {QStringLiteral("verdict"), c.verdict},
-      {QStringLiteral("warnings"), Texts(c.warnings)},
-      {QStringLiteral("notes"), Texts(c.notes)},
+      {QStringLiteral("verdict"), CheckVerdictText(c)},
+      {QStringLiteral("warnings"), Texts(CheckWarningTexts(c))},
+      {QStringLiteral("notes"), Texts(CheckNoteTexts(c))},
   };
 }
 

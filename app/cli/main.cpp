@@ -2,6 +2,8 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/cli/cli_files.h"
+#include "app/cli/language_option.h"
 #include "app/cli/select_command.h"
 
 namespace {
@@ -24,7 +26,12 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const int status = selvio::RunSelvioCli(QCoreApplication::arguments().mid(1), out, err);
+  QStringList arguments = QCoreApplication::arguments().mid(1);
+  const selvio::LanguageOption language = selvio::TakeLanguageOption(arguments);
+  selvio::InstallLanguage(language.language);
+  const QString refusal = selvio::LanguageOptionRefusal(language);
+  const int status =
+      refusal.isEmpty() ? selvio::RunSelvioCli(arguments, out, err) : selvio::Refuse(err, refusal);
   out.flush();
   err.flush();
   return status;

@@ -19,6 +19,7 @@
 #include "catalogue/catalogue_loader.h"
 #include "engine/fluid_tables.h"
 #include "platform/working_files.h"
+#include "words/load_words.h"
 
 namespace selvio {
 namespace {
@@ -132,11 +133,11 @@ struct RecheckData {
 RecheckData LoadRecheckData() {
   RecheckData data;
   if (const LoadResult load = LoadSaturationTable(data.saturation); !load) {
-    data.failure = load.failure;
+    data.failure = LoadFailureText(load);
   } else if (const LoadResult catalogue =
                  LoadCatalogue(working_files::Name(working_files::kCatalogue), *data.catalogue);
              !catalogue) {
-    data.failure = catalogue.failure;
+    data.failure = LoadFailureText(catalogue);
   }
   return data;
 }

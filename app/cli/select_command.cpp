@@ -10,6 +10,7 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/cli_files.h"
 #include "app/cli/headless_form.h"
+#include "app/cli/language_option.h"
 #include "app/cli/project_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
@@ -61,7 +62,8 @@ QString CliUsage() {
   return SelectUsage() + BatchUsage() + ProjectUsage() + UpdateUsage() +
          QString::fromUtf8(
              "Использование: selvio-cli --help\n"
-             "  Выводит эту справку; КОМАНДА --help - справку по одной команде.\n");
+             "  Выводит эту справку; КОМАНДА --help - справку по одной команде.\n") +
+         LanguageOptionUsage();
 }
 
 }  // namespace

@@ -5,12 +5,13 @@
 
 #include "app/cli/cli_files.h"
 #include "app/cli/working_folder_option.h"
+#include "app/dialogs/update_dialog.h"
 #include "catalogue/catalogue_loader.h"
 #include "platform/headless_controls.h"
 #include "platform/working_files.h"
-#include "update/catalogue_update.h"
 #include "update/update_settings.h"
 #include "update/update_transfer.h"
+#include "words/update_words.h"
 
 namespace selvio {
 namespace {
@@ -63,7 +64,8 @@ int RunUpdateCommand(const QStringList& arguments, QTextStream& out, QTextStream
         err, QString::fromUtf8("Нет файла настроек обновления: %1").arg(Shown(settingsPath)));
   }
   const UpdateSettingsFile settings = ReadUpdateSettings(settingsPath);
-  if (!settings.problem.isEmpty()) return RefuseUpdate(err, settings.problem);
+  if (const QString problem = UpdateSettingsFileProblemText(settings); !problem.isEmpty())
+    return RefuseUpdate(err, problem);
   CurrentFolderScope folder;
   if (!folder.Enter(dir)) {
     return RefuseUpdate(

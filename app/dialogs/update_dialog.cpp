@@ -3,6 +3,7 @@
 #include "app/form/control_ids.h"
 #include "platform/working_files.h"
 #include "update/catalogue_update.h"
+#include "words/update_words.h"
 
 namespace selvio {
 
@@ -75,7 +76,8 @@ void CUpdateDlg::Initialise(DialogControls& controls) {
 }
 
 void CUpdateDlg::Shown(DialogControls& controls) {
-  if (!file_.problem.isEmpty()) controls.ShowMessage(file_.problem);
+  if (const QString problem = UpdateSettingsFileProblemText(file_); !problem.isEmpty())
+    controls.ShowMessage(problem);
 }
 
 void CUpdateDlg::OnUpdate(DialogControls& controls) {
@@ -83,8 +85,8 @@ void CUpdateDlg::OnUpdate(DialogControls& controls) {
   const UpdateSettings typed = {
       UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
       UpdateFieldText(controls.Text(kPassword)), UpdateFieldText(controls.Text(kPath))};
-  if (const QString problem = UpdateSettingsProblem(typed); !problem.isEmpty()) {
-    controls.ShowMessage(problem);
+  if (const std::optional<UpdateSettingsField> field = UpdateSettingsProblem(typed)) {
+    controls.ShowMessage(UpdateSettingsProblemText(*field));
     return;
   }
   settings_ = typed;
@@ -98,6 +100,14 @@ void RunUpdateDialog(FormControls& form, Catalogue& catalogue, CUpdateDlg::Reloa
   CUpdateDlg dialog(catalogue, std::move(onReload));
   form.RunModalDialog(dialog);
   form.SetCaption(CatalogueCaption(catalogue));
+}
+
+bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalogue,
+                           FormControls& messages) {
+  const CatalogueUpdateOutcome outcome = TakeUpdatedCatalogue(result, catalogue);
+  for (const QString& message : CatalogueUpdateMessages(result, outcome))
+    messages.ShowMessage(message);
+  return outcome.Done();
 }
 
 }  // namespace selvio

@@ -88,4 +88,11 @@ class CUpdateDlg : public ModalDialog {
 // the catalogue in use, whether or not it changed.
 void RunUpdateDialog(FormControls& form, Catalogue& catalogue, CUpdateDlg::ReloadHandler onReload);
 
+// Ends an update as "Обновить" does: shows why a transfer failed, or takes the catalogue the
+// transfer downloaded and checked (TakeUpdatedCatalogue) and shows whether the catalogue date
+// changed ("Обновление не найдено" / "Обновление прошло успешно"), then how many listing
+// entries were refused. True when the transfer applied and the catalogue loaded.
+bool FinishCatalogueUpdate(const UpdateTransferResult& result, Catalogue& catalogue,
+                           FormControls& messages);
+
 }  // namespace selvio

@@ -22,16 +22,12 @@ bool ReadInt(const TextField& field, int& value) {
   return read.has_value();
 }
 
-// A number field of the form, by the name the refusal gives it.
+// A number field of the form, as the refusal names it.
 struct NumberField {
-  const char* name;
+  InputField field;
   bool used;
   bool readable;
 };
-
-QString UnreadableFieldMessage(const char* name) {
-  return QString::fromUtf8("Поле «%1» не содержит числа").arg(QString::fromUtf8(name));
-}
 
 Medium MediumOf(std::int32_t number) {
   switch (number) {
@@ -167,18 +163,19 @@ CapturedRequest CaptureRequest(const SettingsRecord& in, SelectionRequest r) {
   const bool thermostatRead = ScanInt(FieldText(in.maintainedTemperature)).has_value();
   // In the order the fields stand on the form.
   const NumberField fields[] = {
-      {"K", r.useSafetyFactor, safetyFactorRead},
-      {"Плотность среды", r.medium == Medium::Glycol, densityRead},
-      {"Р1", true, p1Read},
-      {"Р2", !r.IsSteam(), p2Read},
-      {"Т", true, temperatureRead},
-      {r.IsSteam() ? "δ" : "ΔP", true, dropRead},
-      {"Требуемый перепад давления (настройка)", regulator, settingRead},
-      {"G", true, flowRead},
-      {"Поддерживаемая температура", thermostatAsked, thermostatRead},
+      {InputField::SafetyFactor, r.useSafetyFactor, safetyFactorRead},
+      {InputField::Density, r.medium == Medium::Glycol, densityRead},
+      {InputField::InletPressure, true, p1Read},
+      {InputField::OutletPressure, !r.IsSteam(), p2Read},
+      {InputField::Temperature, true, temperatureRead},
+      {r.IsSteam() ? InputField::RelativeDrop : InputField::PressureDrop, true, dropRead},
+      {InputField::Setting, regulator, settingRead},
+      {InputField::Flow, true, flowRead},
+      {InputField::MaintainedTemperature, thermostatAsked, thermostatRead},
   };
   for (const NumberField& field : fields) {
-    if (field.used && !field.readable) return {r, UnreadableFieldMessage(field.name)};
+    if (field.used && !field.readable)
+      return {r, SelectionMessage{SelectionMessageCode::FieldWithoutNumber, field.field}};
   }
   return {r, std::nullopt};
 }

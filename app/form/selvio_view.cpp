@@ -20,6 +20,9 @@
 #include "engine/selection.h"
 #include "output/selection_report.h"
 #include "platform/working_files.h"
+#include "words/load_words.h"
+#include "words/selection_words.h"
+#include "words/update_words.h"
 
 namespace selvio {
 namespace {
@@ -111,12 +114,12 @@ void CSelvioView::InitialiseReadCatalogue(const LoadResult& catalogueLoad, bool 
 void CSelvioView::InitialiseWith(const std::function<LoadResult()>& loadCatalogue,
                                  bool readSettingsFile) {
   if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
-    controls_.ShowMessage(load.failure);
+    controls_.ShowMessage(LoadFailureText(load));
   }
 
   ShowStartState();
   if (const LoadResult load = loadCatalogue(); !load) {
-    controls_.ShowMessage(load.failure);
+    controls_.ShowMessage(LoadFailureText(load));
   }
   BuildCapillaryLengthLists(catalogue_, state_);
 
@@ -130,7 +133,7 @@ void CSelvioView::InitialiseWith(const std::function<LoadResult()>& loadCatalogu
   if (readSettingsFile) ReadSelectionFile(settingsPath_, settings_);
   ApplySettingsRecord(settings_, controls_, state_);
 
-  controls_.SetCaption(QString::fromUtf8("Подбор клапана. База от ") + catalogue_.catalogueDate);
+  controls_.SetCaption(CatalogueCaption(catalogue_));
 }
 
 void CSelvioView::ShowStartState() {
@@ -206,10 +209,11 @@ void CSelvioView::OnCalculate() {
 
   const SelectionOutcome outcome = result_.outcome;
   if (outcome == InvalidInput) {
-    controls_.ShowMessage(result_.message);
+    controls_.ShowMessage(SelectionMessageText(result_.message));
   } else {
     ShowResult(CapturePanelChoices(inputs, state_));
-    if (!result_.message.isEmpty()) controls_.ShowMessage(result_.message);
+    if (const QString message = SelectionMessageText(result_.message); !message.isEmpty())
+      controls_.ShowMessage(message);
   }
   controls_.Enable(ids::kOtherConfiguration, outcome == Found);
   ResultShown();

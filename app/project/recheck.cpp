@@ -5,6 +5,7 @@
 #include "app/form/request_capture.h"
 #include "engine/selection.h"
 #include "output/schedule.h"
+#include "words/selection_words.h"
 
 namespace selvio {
 namespace {
@@ -80,7 +81,7 @@ RecheckReport RecheckProject(const Project& project, int revision, const Catalog
     recheck.recalculated =
         RecalculateSelection(position.inputs, position.shown, catalogue, saturation, result);
     recheck.change = CompareSelections(position.shown, recheck.recalculated);
-    recheck.message = result.message;
+    recheck.message = SelectionMessageText(result.message);
     report.positions.push_back(std::move(recheck));
     if (hooks.progress) hooks.progress(index + 1, total);
   }

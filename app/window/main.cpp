@@ -3,7 +3,7 @@
 
 #include "app/files/working_folder.h"
 #include "app/window/main_window.h"
-#include "app/window/qt_translation.h"
+#include "words/language.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Selvio"));
-  selvio::InstallQtTranslation();
+  selvio::InstallLanguage(std::nullopt, selvio::RememberedLanguage());
   // Lets the desktop match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.selvio.Selvio"));
   {
