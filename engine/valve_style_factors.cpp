@@ -5,8 +5,6 @@
 namespace selvio {
 namespace {
 
-bool Has(const QString& text, const char* word) { return text.contains(QString::fromUtf8(word)); }
-
 UsedFactor Choose(const std::optional<float>& given, double typical) {
   UsedFactor used{typical, FactorSource::TypicalTable, false};
   if (!given) return used;
@@ -34,26 +32,6 @@ TypicalFactors TypicalFactorsOf(ValveStyle style) {
       return {0.67, 0.35, 0.57};
   }
   return {0.90, 0.72, 0.46};
-}
-
-StyleMatch StyleOfConstruction(const QString& construction) {
-  const QString text = construction.toLower();
-  if (Has(text, "шаров")) {
-    const bool segmented = Has(text, "сегмент") || Has(text, "v-образ") || Has(text, "v-порт");
-    return {segmented ? ValveStyle::BallSegmented : ValveStyle::BallFull, StyleBasis::Construction};
-  }
-  if (Has(text, "затвор") || Has(text, "дисков")) {
-    return {Has(text, "эксцентри") ? ValveStyle::ButterflyOffsetSeat70
-                                   : ValveStyle::ButterflySwingThrough70,
-            StyleBasis::Construction};
-  }
-  if (Has(text, "двухседельн")) {
-    return {ValveStyle::GlobeDoubleSeatContouredPlug, StyleBasis::Construction};
-  }
-  if (Has(text, "седельн")) {
-    return {ValveStyle::GlobeSingleSeatContouredPlugFlowToOpen, StyleBasis::Construction};
-  }
-  return {ValveStyle::GlobeSingleSeatContouredPlugFlowToOpen, StyleBasis::NotRecognised};
 }
 
 ValveFactors FactorsOf(const ValveCoefficients& given, const StyleMatch& style) {
