@@ -1,7 +1,6 @@
 #include "update/update_settings.h"
 
 #include <QByteArrayList>
-#include <QFile>
 #include <QFileInfo>
 
 #include "platform/whole_file.h"
@@ -10,6 +9,9 @@ namespace selvio {
 namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+// Four fields of 1023 units, at most 3 bytes each in UTF-8, and their line ends: 12 KB, with room
+// for a file edited by hand.
+constexpr qint64 kUpdateSettingsFileLimit = 64 * 1024;
 
 // The C library's white space in the "C" locale.
 bool IsSpace(char c) {
@@ -73,9 +75,16 @@ QString UpdateSettingsProblem(const UpdateSettings& settings) {
 }
 
 UpdateSettingsFile ReadUpdateSettings(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
+  const ReadResult read = ReadFileWhole(path, kUpdateSettingsFileLimit);
+  if (read.error == ReadError::NotAFile || read.error == ReadError::TooLarge) {
+    return {{},
+            QString::fromUtf8("Файл настроек обновления %1 не прочитан: это не обычный файл или "
+                              "он больше %2 КБ. Соединение не устанавливалось.")
+                .arg(QFileInfo(path).fileName())
+                .arg(kUpdateSettingsFileLimit / 1024)};
+  }
+  if (!read) return {};
+  const QByteArray& bytes = read.bytes;
   if (HoldsForeignControl(bytes)) {
     return {{},
             QString::fromUtf8(
@@ -97,7 +106,7 @@ bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
        {&settings.server, &settings.login, &settings.password, &settings.path}) {
     text += UpdateFieldText(*field).toUtf8() + "\r\n";
   }
-  return ReplaceFileWhole(path, text, kOwnerOnly);
+  return static_cast<bool>(WriteFileWhole(path, text, LinkPolicy::ReplaceLink, kOwnerOnly));
 }
 
 }  // namespace selvio
