@@ -4,11 +4,13 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include "platform/whole_file.h"
+
 namespace selvio {
 
 QString ReadCatalogueDateText(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  QFile file;
+  if (OpenRegularFile(fileName, file) != ReadError::None) return {};
   // The date sits near the top of the file: stop at it instead of reading the whole catalogue.
   QXmlStreamReader reader(&file);
   if (!reader.readNextStartElement() || reader.name() != QStringLiteral("xmldata")) return {};

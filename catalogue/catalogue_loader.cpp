@@ -1,14 +1,16 @@
 #include "catalogue/catalogue_loader.h"
 
 #include <QDomDocument>
-#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 #include "catalogue/value_syntax.h"
 #include "platform/c_numbers.h"
+#include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
@@ -673,14 +675,14 @@ bool NestsTooDeep(const QByteArray& document) {
 }  // namespace
 
 CatalogueFile ReadCatalogueFile(const QString& fileName) {
-  QFile file(fileName);
-  const bool opened = file.open(QIODevice::ReadOnly);
-  if (opened && file.size() > kCatalogueFileLimit) {
-    return {nullptr, {LoadFailure::CatalogueTooLarge, fileName, file.size()}};
+  const ReadResult read = ReadFileWhole(fileName, kCatalogueFileLimit);
+  if (read.error == ReadError::TooLarge) {
+    return {nullptr,
+            {LoadFailure::CatalogueTooLarge, fileName,
+             std::max(QFileInfo(fileName).size(), kCatalogueFileLimit + 1)}};
   }
-  const QByteArray bytes = opened ? file.readAll() : QByteArray();
   QDomDocument document;
-  if (!opened || NestsTooDeep(bytes) || !document.setContent(bytes)) {
+  if (!read || NestsTooDeep(read.bytes) || !document.setContent(read.bytes)) {
     return {nullptr, {LoadFailure::CatalogueNotParsed, {}, 0}};
   }
   auto fresh = std::make_unique<Catalogue>();

@@ -1,10 +1,11 @@
 #include "engine/fluid_tables.h"
 
-#include <QFile>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "platform/c_numbers.h"
+#include "platform/whole_file.h"
 #include "platform/working_files.h"
 
 namespace selvio {
@@ -35,10 +36,10 @@ class NumberReader {
   bool atEnd_ = false;
 };
 
-std::optional<QByteArray> ReadWholeFile(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return file.readAll();
+std::optional<QByteArray> ReadWholeFile(const QString& fileName, qint64 limit) {
+  ReadResult read = ReadFileWhole(fileName, limit);
+  if (!read) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 std::string_view View(const QByteArray& bytes) {
@@ -78,7 +79,7 @@ std::optional<Bracket> BracketOf(const std::vector<float>& axis, int count, floa
 
 LoadResult LoadSaturationTable(SaturationTable& table) {
   const std::optional<QByteArray> bytes =
-      ReadWholeFile(working_files::Name(working_files::kSaturationTable));
+      ReadWholeFile(working_files::Name(working_files::kSaturationTable), kSaturationFileLimit);
   if (!bytes) return {LoadFailure::SaturationTableMissing, {}, 0};
   NumberReader reader(View(*bytes));
   int count = 0;
@@ -96,7 +97,7 @@ LoadResult LoadSaturationTable(SaturationTable& table) {
 
 void LoadPropertyTable(const QString& fileName, PropertyTable& table) {
   table = PropertyTable{};
-  const std::optional<QByteArray> bytes = ReadWholeFile(fileName);
+  const std::optional<QByteArray> bytes = ReadWholeFile(fileName, kPropertyTableFileLimit);
   if (!bytes) return;
   NumberReader reader(View(*bytes));
   const std::optional<int> n = reader.Int();

@@ -1,6 +1,7 @@
 #include "output/report_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlockFormat>
@@ -87,19 +88,47 @@ std::unique_ptr<QTextDocument> BuildReportDocument(
   return document;
 }
 
-bool WriteOdt(const QTextDocument& document, const QString& path) {
-  QTextDocumentWriter writer(path, "odf");
-  return writer.write(&document);
+std::optional<QByteArray> OdtBytes(const QTextDocument& document) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QTextDocumentWriter writer(&buffer, "odf");
+  if (!writer.write(&document)) return std::nullopt;
+  return buffer.data();
 }
 
-bool WritePdf(QTextDocument& document, const QString& path, QPageLayout::Orientation orientation) {
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageOrientation(orientation);
-  writer.setPageMargins(QMarginsF(25, 20, 15, 20), QPageLayout::Millimeter);
-  writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-  writer.setCreator(QStringLiteral("Selvio"));
-  return PaintDocumentPages(document, writer);
+std::optional<QByteArray> PdfBytes(QTextDocument& document, QPageLayout::Orientation orientation) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    // The writer ends the file when it goes.
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(orientation);
+    writer.setPageMargins(QMarginsF(25, 20, 15, 20), QPageLayout::Millimeter);
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    writer.setCreator(QStringLiteral("Selvio"));
+    if (!PaintDocumentPages(document, writer)) return std::nullopt;
+  }
+  return buffer.data();
+}
+
+namespace {
+
+WriteResult WriteMade(const std::optional<QByteArray>& bytes, const QString& path,
+                      LinkPolicy links) {
+  if (!bytes) return {WriteError::NoContent, 0, false};
+  return WriteFileWhole(path, *bytes, links);
+}
+
+}  // namespace
+
+WriteResult WriteOdt(const QTextDocument& document, const QString& path, LinkPolicy links) {
+  return WriteMade(OdtBytes(document), path, links);
+}
+
+WriteResult WritePdf(QTextDocument& document, const QString& path, LinkPolicy links,
+                     QPageLayout::Orientation orientation) {
+  return WriteMade(PdfBytes(document, orientation), path, links);
 }
 
 bool PaintDocumentPages(QTextDocument& document, QPagedPaintDevice& device) {

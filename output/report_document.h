@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QImage>
 #include <QPageLayout>
@@ -10,6 +11,8 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include "platform/whole_file.h"
 
 class QPagedPaintDevice;
 
@@ -46,13 +49,19 @@ std::unique_ptr<QTextDocument> BuildReportDocument(
     const QString& report, const QDateTime& when,
     const std::optional<DocumentAppendix>& appendix = std::nullopt);
 
-// The document as an OpenDocument text file; false when it could not be written.
-bool WriteOdt(const QTextDocument& document, const QString& path);
+// The document as an OpenDocument text file's bytes; nothing when the writer failed.
+std::optional<QByteArray> OdtBytes(const QTextDocument& document);
 
-// The document as an A4 PDF with its fonts embedded and the document's title; false when it
-// could not be written.
-bool WritePdf(QTextDocument& document, const QString& path,
-              QPageLayout::Orientation orientation = QPageLayout::Portrait);
+// The document as the bytes of an A4 PDF with its fonts embedded and the document's title;
+// nothing when painting failed.
+std::optional<QByteArray> PdfBytes(QTextDocument& document,
+                                   QPageLayout::Orientation orientation = QPageLayout::Portrait);
+
+// The document written to `path` as OdtBytes or PdfBytes make it, whole or not at all
+// (WriteFileWhole; WriteError::NoContent when the bytes could not be made).
+WriteResult WriteOdt(const QTextDocument& document, const QString& path, LinkPolicy links);
+WriteResult WritePdf(QTextDocument& document, const QString& path, LinkPolicy links,
+                     QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // Lays the document out on `device`'s pages and paints them, with nothing added (no page
 // numbers). The document keeps that layout afterwards. False when painting could not start.

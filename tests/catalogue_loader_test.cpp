@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/c_numbers.h"
+#include "tests/small_file_system.h"
 
 namespace selvio {
 namespace {
@@ -471,6 +472,22 @@ TEST_F(LoaderTest, AFileLargerThanTheLimitIsRefusedBeforeItIsParsed) {
   EXPECT_FALSE(Load(atLimit));
   EXPECT_EQ(failures, Failures{kLoadFailure}) << "a file at the limit is parsed";
   EXPECT_EQ(Describe(*catalogue), before);
+}
+
+// A FIFO in the catalogue's place is a catalogue that cannot be read, refused without waiting
+// for a writer (a device is refused alike: the command line's tests show it).
+TEST_F(LoaderTest, AFifoIsRefusedWithoutWaitingOnIt) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(test::MakeFifo(dir.filePath("fifo.xml")));
+  const test::FifoWatchdog watchdog(dir.filePath("fifo.xml"), std::chrono::seconds(3));
+  ASSERT_TRUE(Load(Fixture("rules.xml")));
+  const QString before = Describe(*catalogue);
+  failures.clear();
+  EXPECT_FALSE(Load(dir.filePath("fifo.xml")));
+  EXPECT_EQ(failures, Failures{kLoadFailure});
+  EXPECT_EQ(Describe(*catalogue), before);
+  EXPECT_FALSE(watchdog.Unblocked()) << "the loader waited on the FIFO";
 }
 
 TEST_F(LoaderTest, ReadingIntoANewCatalogueGivesWhatLoadingGives) {

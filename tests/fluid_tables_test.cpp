@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <clocale>
 
+#include "tests/small_file_system.h"
+
 namespace selvio {
 namespace {
 
@@ -172,6 +174,21 @@ TEST_F(FluidTablesTest, MissingPropertyFileIsSilentAndUnloaded) {
   EXPECT_EQ(glycol.firstCount, 0);
   EXPECT_EQ(glycol.secondCount, 0);
   EXPECT_EQ(InterpolatePropertyTable(glycol, 0, 0), 0);
+}
+
+// A FIFO in a table's place is a file that cannot be opened, never waited on.
+TEST_F(FluidTablesTest, AFifoIsATableThatCannotBeOpened) {
+  const QString saturation = QDir::current().filePath(QString::fromUtf8("Рнас.dat"));
+  const QString glycolFile = QDir::current().filePath(QStringLiteral("etilenglikol.dat"));
+  ASSERT_TRUE(test::MakeFifo(saturation) && test::MakeFifo(glycolFile));
+  const test::FifoWatchdog saturationWatch(saturation, std::chrono::seconds(3));
+  const test::FifoWatchdog glycolWatch(glycolFile, std::chrono::seconds(3));
+  const LoadResult load = LoadSaturationTable(table);
+  EXPECT_EQ(load.failure, LoadFailure::SaturationTableMissing);
+  PropertyTable glycol;
+  LoadPropertyTable(glycolFile, glycol);
+  EXPECT_EQ(glycol.firstCount, 0);
+  EXPECT_FALSE(saturationWatch.Unblocked() || glycolWatch.Unblocked()) << "a table was waited on";
 }
 
 TEST_F(FluidTablesTest, PropertyTableWithoutFinalLineBreakKeepsItsLastValue) {

@@ -1,9 +1,11 @@
 #include <QFileInfo>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/form/units.h"
 #include "form_fixture.h"
+#include "small_file_system.h"
 
 namespace selvio::test {
 namespace {
@@ -404,13 +406,100 @@ TEST_F(FormExit, SettingsFileStaysInTheStartUpFolder) {
   EXPECT_FALSE(QFile::exists(FilePath("elsewhere/user.bin")));
 }
 
-TEST_F(FormExit, UnwritableSettingsFileIsSkippedSilently) {
+// The program still ends when the settings cannot be saved, but says so.
+TEST_F(FormExit, UnwritableSettingsFileIsReportedAndTheProgramEnds) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("user.bin"));
   Start();
   Click(ids::kExit);
   EXPECT_EQ(closeRequests_, 1);
-  EXPECT_TRUE(C().Messages().isEmpty());
+  ASSERT_EQ(C().Messages().size(), 1);
+  EXPECT_TRUE(C().Messages()[0].startsWith(
+      QString::fromUtf8("Не удалось сохранить введенные данные в файле ")));
   EXPECT_TRUE(QFileInfo(FilePath("user.bin")).isDir());
+}
+
+// A settings file that is a link (a working folder shared with another user) is replaced by the
+// program's own file; the file it pointed to stays as it was.
+TEST_F(FormExit, ALinkInPlaceOfTheSettingsFileIsReplacedNotWrittenThrough) {
+  ASSERT_TRUE(WriteSelectionFile(FilePath("other.bin"), DefaultSettingsRecord()));
+  const QByteArray other = [this] {
+    QFile file(FilePath("other.bin"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
+  ASSERT_TRUE(QFile::link(FilePath("other.bin"), FilePath("user.bin")));
+  Start();
+  Type(ids::kP1, "33");
+  Click(ids::kExit);
+  EXPECT_TRUE(C().Messages().isEmpty());
+  EXPECT_FALSE(QFileInfo(FilePath("user.bin")).isSymLink());
+  EXPECT_EQ(QFileInfo(FilePath("user.bin")).size(), kSettingsFileSize);
+  QFile file(FilePath("other.bin"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), other);
+  Restart();
+  EXPECT_EQ(Text(ids::kP1), "33");
+}
+
+// A FIFO or a device in place of the settings file is a settings file that cannot be read: the
+// form starts with the defaults at once, without a word, and never waits on the FIFO.
+TEST_F(FormExit, AFifoOrADeviceAsTheSettingsFileLeavesTheDefaults) {
+  for (const char* kind : {"fifo", "/dev/zero"}) {
+    SCOPED_TRACE(kind);
+    QFile::remove(FilePath("user.bin"));
+    ASSERT_TRUE(QString(kind) == "fifo" ? MakeFifo(FilePath("user.bin"))
+                                        : QFile::link(kind, FilePath("user.bin")));
+    // Frees the form should it wait on the FIFO (a device needs no freeing).
+    std::optional<FifoWatchdog> watchdog;
+    if (QString(kind) == "fifo") watchdog.emplace(FilePath("user.bin"), std::chrono::seconds(3));
+    view_.reset();
+    Start();
+    EXPECT_FALSE(watchdog && watchdog->Unblocked()) << "the form waited on the FIFO";
+    EXPECT_EQ(Text(ids::kP1), "20");
+    EXPECT_TRUE(C().Messages().isEmpty());
+  }
+}
+
+// On a full disk "Выход" says the inputs were not saved, the program still ends, and the
+// settings file of the last run is as it was; "Сохранить как" says so too.
+TEST_F(FormExit, AFullDiskKeepsThePreviousFilesAndSaysSo) {
+  SmallFileSystem disk(64);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  for (const QString& name : {QStringLiteral("xmldata.xml"), QString::fromUtf8("Рнас.dat")}) {
+    ASSERT_TRUE(QFile::copy(FormDataFile(name), disk.FilePath(name)));
+  }
+  SettingsRecord previous = DefaultSettingsRecord();
+  SetFieldText(previous.p1, QStringLiteral("31"));
+  for (const char* name : {"user.bin", "kept.crp"}) {
+    ASSERT_TRUE(WriteSelectionFile(disk.FilePath(name), previous));
+  }
+  const auto bytes = [&disk](const char* name) {
+    QFile file(disk.FilePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray before = bytes("user.bin");
+  ASSERT_TRUE(disk.Fill());
+  QDir::setCurrent(disk.Path());
+  Start();
+  EXPECT_EQ(Text(ids::kP1), "31");
+  Type(ids::kP1, "44");
+
+  C().QueueFileAnswer(disk.FilePath("kept.crp"));
+  Click(ids::kSaveAs);
+  ASSERT_EQ(C().Messages().size(), 1);
+  EXPECT_EQ(C().Messages()[0],
+            QString::fromUtf8("Не удалось сохранить файл %1 (на диске нет места; прежний файл "
+                              "не изменен).")
+                .arg(disk.FilePath("kept.crp")));
+  EXPECT_EQ(bytes("kept.crp"), before);
+
+  C().ClearMessages();
+  Click(ids::kExit);
+  EXPECT_EQ(closeRequests_, 1);
+  ASSERT_EQ(C().Messages().size(), 1);
+  EXPECT_TRUE(C().Messages()[0].contains(
+      QString::fromUtf8("(на диске нет места; прежний файл не изменен)")));
+  EXPECT_EQ(bytes("user.bin"), before);
+  QDir::setCurrent(dir_.path());
 }
 
 TEST_F(FormExit, DamagedSettingsFileLeavesTheDefaults) {

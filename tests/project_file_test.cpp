@@ -11,6 +11,7 @@
 #include "app/files/settings_fields.h"
 #include "app/project/project_model.h"
 #include "tests/project_fixture.h"
+#include "tests/small_file_system.h"
 
 namespace selvio::test {
 namespace {
@@ -179,6 +180,18 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithTheirReason) {
   }
 }
 
+// The file is written a position at a time, laid out as Qt lays out the whole document, so it
+// reads as before and as a person edits it; past the limit nothing is made.
+TEST(ProjectFile, IsLaidOutAsAJsonDocumentAndStopsAtTheLimit) {
+  for (const Project& project : {Project{}, Project{{SimplePosition("A", 1)}}, TwoPositions()}) {
+    const QByteArray bytes = ProjectFileBytes(project);
+    EXPECT_EQ(QJsonDocument::fromJson(bytes).toJson(QJsonDocument::Indented), bytes)
+        << bytes.toStdString();
+    EXPECT_EQ(ProjectFileBytes(project, bytes.size()), bytes);
+    EXPECT_EQ(ProjectFileBytes(project, bytes.size() - 1), std::nullopt);
+  }
+}
+
 class ProjectModelTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -272,15 +285,56 @@ TEST_F(ProjectModelTest, AFailedSaveKeepsTheProjectAndThePreviousFile) {
   const Project before = model.Data();
 
   ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.selvio"));
-  for (const char* name : {"missing/b.selvio", "folder.selvio"}) {
+  ASSERT_TRUE(QFile::link(Path("nowhere.selvio"), Path("dangling.selvio")));
+  const std::pair<const char*, const char*> failures[] = {
+      {"missing/b.selvio", "Не удалось записать файл проекта (папка не найдена)"},
+      {"folder.selvio",
+       "Не удалось записать файл проекта (на этом месте папка или не обычный файл)"},
+      {"dangling.selvio",
+       "Не удалось записать файл проекта (это символическая ссылка на несуществующий файл)"},
+  };
+  for (const auto& [name, message] : failures) {
     const std::optional<QString> error = model.Save(Path(name));
     ASSERT_TRUE(error) << name;
-    EXPECT_EQ(*error, Utf8("Не удалось записать файл проекта"));
+    EXPECT_EQ(*error, Utf8(message));
     EXPECT_TRUE(model.IsModified());
     EXPECT_EQ(model.Path(), Path("a.selvio"));
     ExpectSameProject(model.Data(), before);
   }
   EXPECT_EQ(FileBytes(Path("a.selvio")), saved);
+  EXPECT_FALSE(QFile::exists(Path("nowhere.selvio")));
+}
+
+// "Сохранить проект" on a full disk: the project stays unsaved, the file saved before is whole.
+TEST(ProjectModelOnAFullDisk, TheProjectStaysUnsavedAndThePreviousFileWhole) {
+  SmallFileSystem disk(64);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  ProjectModel model;
+  model.Add(SimplePosition("A", 1));
+  ASSERT_EQ(model.Save(disk.FilePath("a.selvio")), std::nullopt);
+  const QByteArray saved = FileBytes(disk.FilePath("a.selvio"));
+  model.Add(SimplePosition("B", 3));
+  ASSERT_TRUE(disk.Fill());
+  const std::optional<QString> error = model.Save(disk.FilePath("a.selvio"));
+  ASSERT_TRUE(error);
+  EXPECT_EQ(*error,
+            Utf8("Не удалось записать файл проекта (на диске нет места; прежний файл не изменен)"));
+  EXPECT_TRUE(model.IsModified());
+  EXPECT_EQ(model.Count(), 2);
+  EXPECT_EQ(FileBytes(disk.FilePath("a.selvio")), saved);
+}
+
+// A project file that is a FIFO is refused at once, never waited on (a device is refused alike:
+// the command line's tests show it).
+TEST_F(ProjectModelTest, AFifoIsNoProjectFile) {
+  ASSERT_TRUE(MakeFifo(Path("fifo.selvio")));
+  const FifoWatchdog watchdog(Path("fifo.selvio"), std::chrono::seconds(3));
+  ProjectModel model;
+  const std::optional<QString> error = model.Open(Path("fifo.selvio"));
+  ASSERT_TRUE(error);
+  EXPECT_EQ(*error, Utf8("Файл проекта не читается (это не обычный файл, а папка, канал или "
+                         "устройство)"));
+  EXPECT_FALSE(watchdog.Unblocked()) << "the project file was waited on";
 }
 
 }  // namespace

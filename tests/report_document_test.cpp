@@ -74,7 +74,7 @@ TEST(ReportDocument, OdtHoldsHeadingDateAndReportInArialWithTheirSizesAndAlignme
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("report.odt");
-  ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen), path));
+  ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen), path, LinkPolicy::FollowToFile));
   const std::vector<OdtParagraph> paragraphs = ReadOdtParagraphs(OdtContentXml(path));
 
   QStringList expected = {Utf8(kHeading), Utf8(kDateLine), QString()};
@@ -142,7 +142,8 @@ TEST(ReportDocument, OdtOfAnAppendixHoldsItsPictures) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("report.odt");
-  ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen, TwoPictureAppendix()), path));
+  ASSERT_TRUE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen, TwoPictureAppendix()), path,
+                       LinkPolicy::FollowToFile));
   const QString content = QString::fromUtf8(OdtContentXml(path));
   const QStringList hrefs = OdtImageHrefs(content);
   ASSERT_EQ(hrefs.size(), 2);
@@ -158,8 +159,8 @@ TEST(ReportDocument, OdtOfAnAppendixHoldsItsPictures) {
 
 TEST(ReportDocument, OdtWriteFailsIntoAMissingFolder) {
   QTemporaryDir dir;
-  EXPECT_FALSE(
-      WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen), dir.filePath("missing/report.odt")));
+  EXPECT_FALSE(WriteOdt(*BuildReportDocument(Utf8(kReport), kWhen),
+                        dir.filePath("missing/report.odt"), LinkPolicy::FollowToFile));
 }
 
 // The words of a `pdftotext -bbox` page with their boxes, in reading order.
@@ -192,7 +193,7 @@ TEST(ReportDocument, PdfIsOneA4PageOfTheDocumentAloneWithEmbeddedArial) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("report.pdf");
-  ASSERT_TRUE(WritePdf(*BuildReportDocument(Utf8(kReport), kWhen), path));
+  ASSERT_TRUE(WritePdf(*BuildReportDocument(Utf8(kReport), kWhen), path, LinkPolicy::FollowToFile));
 
   // Nothing but the document's lines: no page number or other addition.
   QStringList expected = {Utf8(kHeading), Utf8(kDateLine)};
@@ -219,7 +220,7 @@ TEST(ReportDocument, PdfHeadingIsLargerAndCentredAndTheBodyStartsAtTheLeft) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("report.pdf");
-  ASSERT_TRUE(WritePdf(*BuildReportDocument(Utf8(kReport), kWhen), path));
+  ASSERT_TRUE(WritePdf(*BuildReportDocument(Utf8(kReport), kWhen), path, LinkPolicy::FollowToFile));
   const PdfPage page = PdfFirstPageWords(path);
   ASSERT_GE(page.words.size(), 5u);
   const PdfWord& first = page.words[0];  // "Результат"
@@ -247,7 +248,8 @@ TEST(ReportDocument, LongDocumentRunsOverPagesWithoutPageNumbers) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("long.pdf");
-  ASSERT_TRUE(WritePdf(*BuildReportDocument(lines.join('\n'), kWhen), path));
+  ASSERT_TRUE(
+      WritePdf(*BuildReportDocument(lines.join('\n'), kWhen), path, LinkPolicy::FollowToFile));
   QStringList expected = {Utf8(kHeading), Utf8(kDateLine)};
   expected += lines;
   EXPECT_EQ(TrimmedLines(PdfText(path)), expected);
@@ -257,8 +259,8 @@ TEST(ReportDocument, LongDocumentRunsOverPagesWithoutPageNumbers) {
 
 TEST(ReportDocument, PdfWriteFailsIntoAMissingFolder) {
   QTemporaryDir dir;
-  EXPECT_FALSE(
-      WritePdf(*BuildReportDocument(Utf8(kReport), kWhen), dir.filePath("missing/report.pdf")));
+  EXPECT_FALSE(WritePdf(*BuildReportDocument(Utf8(kReport), kWhen),
+                        dir.filePath("missing/report.pdf"), LinkPolicy::FollowToFile));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "platform/ftp_listing.h"
+#include "tests/small_file_system.h"
 #include "update/update_transfer.h"
 
 namespace selvio {
@@ -221,6 +222,24 @@ TEST_F(UpdateSettingsTest, ALoneCarriageReturnOrANulMakesTheFileUnusable) {
   }
   Write("srv\r\nuser\r\npass\r\npub\r\n");
   EXPECT_EQ(ReadUpdateSettings(Path()).problem, UpdateSettingsFileProblem::None);
+}
+
+// A FIFO in the file's place is refused with a problem, not waited on; so is a file far larger
+// than four fields can be.
+TEST_F(UpdateSettingsTest, AFifoOrAHugeFileIsRefused) {
+  ASSERT_TRUE(test::MakeFifo(Path()));
+  {
+    const test::FifoWatchdog watchdog(Path(), std::chrono::seconds(3));
+    const UpdateSettingsFile read = ReadUpdateSettings(Path());
+    EXPECT_EQ(read.settings, UpdateSettings{});
+    EXPECT_EQ(read.problem, UpdateSettingsFileProblem::NotARegularFileOrTooLarge);
+    EXPECT_EQ(read.fileName, QStringLiteral("update.dat"));
+    EXPECT_FALSE(watchdog.Unblocked()) << "the settings file was waited on";
+  }
+  QFile::remove(Path());
+  Write("srv\r\nuser\r\npass\r\npub\r\n" + QByteArray(1 << 20, ' '));
+  EXPECT_EQ(ReadUpdateSettings(Path()).problem,
+            UpdateSettingsFileProblem::NotARegularFileOrTooLarge);
 }
 
 TEST_F(UpdateSettingsTest, FieldsWithLineBreaksOrNulAreNeitherSavedNorSent) {

@@ -17,6 +17,8 @@ namespace {
 
 const QString kJournal = working_files::Name(working_files::kUpdateJournal);
 const QString kTemporaryPrefix = working_files::Name(working_files::kUpdateTemporaryPrefix);
+// A journal names each file of a set in about 200 bytes: room for tens of thousands of files.
+constexpr qint64 kJournalFileLimit = qint64{16} * 1024 * 1024;
 
 enum class Kind { None, Folder, Link, Other };
 
@@ -91,8 +93,8 @@ FileSetReplacement::Check FileSetReplacement::Begin() {
   }
   problem_ = kJournal;
   const QByteArray text = QJsonDocument(QJsonObject{{QStringLiteral("files"), journal}}).toJson();
-  if (!ReplaceFileWhole(folder_.filePath(kJournal), text,
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+  if (!WriteFileWhole(folder_.filePath(kJournal), text, LinkPolicy::ReplaceLink,
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
     return Check::Unwritable;
   }
   problem_.clear();
@@ -173,13 +175,11 @@ Recovery RecoverInterruptedUpdate(const QString& folder) {
   Recovery recovery;
   const Kind journalKind = KindAt(journalPath);
   if (journalKind == Kind::Other) {
-    QFile file(journalPath);
-    const QJsonArray entries = file.open(QIODevice::ReadOnly)
-                                   ? QJsonDocument::fromJson(file.readAll())
-                                         .object()
-                                         .value(QStringLiteral("files"))
-                                         .toArray()
-                                   : QJsonArray();
+    const QJsonArray entries =
+        QJsonDocument::fromJson(ReadFileWhole(journalPath, kJournalFileLimit).bytes)
+            .object()
+            .value(QStringLiteral("files"))
+            .toArray();
     for (qsizetype i = entries.size(); i-- > 0;) {
       const QJsonObject entry = entries[i].toObject();
       const StagedFile staged{entry.value(QStringLiteral("name")).toString(),

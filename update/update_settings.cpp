@@ -1,7 +1,6 @@
 #include "update/update_settings.h"
 
 #include <QByteArrayList>
-#include <QFile>
 #include <QFileInfo>
 
 #include "platform/whole_file.h"
@@ -70,9 +69,12 @@ std::optional<UpdateSettingsField> UpdateSettingsProblem(const UpdateSettings& s
 
 UpdateSettingsFile ReadUpdateSettings(const QString& path) {
   const QString fileName = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {{}, UpdateSettingsFileProblem::None, fileName};
-  const QByteArray bytes = file.readAll();
+  const ReadResult read = ReadFileWhole(path, kUpdateSettingsFileLimit);
+  if (read.error == ReadError::NotAFile || read.error == ReadError::TooLarge) {
+    return {{}, UpdateSettingsFileProblem::NotARegularFileOrTooLarge, fileName};
+  }
+  if (!read) return {{}, UpdateSettingsFileProblem::None, fileName};
+  const QByteArray& bytes = read.bytes;
   if (HoldsForeignControl(bytes))
     return {{}, UpdateSettingsFileProblem::StrayControlCharacter, fileName};
   const QByteArrayList words = FirstWords(bytes, 4);
@@ -90,7 +92,7 @@ bool SaveUpdateSettings(const QString& path, const UpdateSettings& settings) {
        {&settings.server, &settings.login, &settings.password, &settings.path}) {
     text += UpdateFieldText(*field).toUtf8() + "\r\n";
   }
-  return ReplaceFileWhole(path, text, kOwnerOnly);
+  return static_cast<bool>(WriteFileWhole(path, text, LinkPolicy::ReplaceLink, kOwnerOnly));
 }
 
 }  // namespace selvio

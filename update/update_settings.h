@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 namespace selvio {
@@ -33,10 +34,15 @@ enum class UpdateSettingsField { Server, Login, Password, Path };
 // when the settings are fine.
 std::optional<UpdateSettingsField> UpdateSettingsProblem(const UpdateSettings& settings);
 
+// The largest settings file read, bytes: four fields of 1023 units, at most 3 bytes each in
+// UTF-8, and their line ends take 12 KB; the rest is room for a file edited by hand.
+inline constexpr qint64 kUpdateSettingsFileLimit = 64 * 1024;
+
 // Why a settings file cannot be used.
 enum class UpdateSettingsFileProblem {
-  None,                   // fine, or missing
-  StrayControlCharacter,  // a NUL, or a carriage return without its line feed
+  None,                       // fine, or missing
+  StrayControlCharacter,      // a NUL, or a carriage return without its line feed
+  NotARegularFileOrTooLarge,  // a folder, device or pipe, or over kUpdateSettingsFileLimit
 };
 
 // The settings file as read: its fields, or why it cannot be used.

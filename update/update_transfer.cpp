@@ -1,5 +1,7 @@
 #include "update/update_transfer.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -210,8 +212,8 @@ UpdateTransferResult RunUpdateTransfer(const UpdateSettings& settings, const Ftp
     const qint64 left = limits.total - received;
     FtpStatus status = session->Download(name, target, std::min(fileLimit, left), report);
     if (status == FtpStatus::Done &&
-        (!target.flush() || !target.setPermissions(kPlainFilePermissions) ||
-         !staged.Keep(name, target))) {
+        (!target.flush() || ::fsync(target.handle()) != 0 ||
+         !target.setPermissions(kPlainFilePermissions) || !staged.Keep(name, target))) {
       status = FtpStatus::WriteFailed;
     }
     received += target.size();

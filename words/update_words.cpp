@@ -67,6 +67,13 @@ QString UpdateSettingsFileProblemText(const UpdateSettingsFile& file) {
                  "каретки без перевода строки. Настройки из него не прочитаны, соединение не "
                  "устанавливалось.")
           .arg(file.fileName);
+    case UpdateSettingsFileProblem::NotARegularFileOrTooLarge:
+      return QCoreApplication::translate(
+                 "UpdateSettings",
+                 "Файл настроек обновления %1 не прочитан: это не обычный файл или он больше %2 "
+                 "КБ. Соединение не устанавливалось.")
+          .arg(file.fileName)
+          .arg(kUpdateSettingsFileLimit / 1024);
   }
   return {};
 }

@@ -1,6 +1,5 @@
 #include "app/cli/batch_command.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "app/cli/select_command.h"
 #include "app/cli/select_output.h"
 #include "app/cli/working_folder_option.h"
+#include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "app/project/position_form.h"
@@ -19,6 +19,7 @@
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
 #include "platform/headless_controls.h"
+#include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
@@ -69,10 +70,21 @@ struct RowStart {
   QString error;
 };
 
-RowStart StartOf(const CsvRow& row, const QString& csvFolder, const SettingsRecord& base) {
+// The project file's message followed by its name.
+QString ProjectNotWrittenWords(const QString& path, const WriteResult& result) {
+  return ProjectNotWrittenMessage(result) + QStringLiteral(": ") + Shown(path);
+}
+
+// The selection file a row names in its cell "file", relative to the CSV's folder; empty when
+// it names none.
+QString RowFilePath(const CsvRow& row, const QString& csvFolder) {
   const std::optional<QString> file = row.Cell("file");
-  if (!file) return {base, {}};
-  const QString path = QDir(csvFolder).absoluteFilePath(*file);
+  return file ? QDir(csvFolder).absoluteFilePath(*file) : QString();
+}
+
+RowStart StartOf(const CsvRow& row, const QString& csvFolder, const SettingsRecord& base) {
+  const QString path = RowFilePath(row, csvFolder);
+  if (path.isEmpty()) return {base, {}};
   if (const QString refusal = SelectionFileRefusal(path); !refusal.isEmpty()) {
     return {std::nullopt, refusal};
   }
@@ -164,16 +176,30 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
   if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
     return Refuse(err, refusal);
   }
-  QFile csvFile(csvPath);
-  if (QFileInfo(csvPath).isDir() || !csvFile.open(QIODevice::ReadOnly)) {
-    return Refuse(err, QString::fromUtf8("Файл CSV не читается: %1").arg(Shown(csvPath)));
+  const QString basePath =
+      options.base.isEmpty() ? QString() : QDir::current().absoluteFilePath(options.base);
+  if (!projectPath.isEmpty()) {
+    if (const QString refusal =
+            OutputRefusal(projectPath, {csvPath, basePath}, ProjectNotWrittenWords);
+        !refusal.isEmpty()) {
+      return Refuse(err, refusal);
+    }
   }
-  const CsvTable table = ParseCsv(csvFile.readAll());
+  const ReadResult csv = ReadFileWhole(csvPath, kBatchCsvFileLimit);
+  if (!csv) return Refuse(err, CsvNotReadMessage(csvPath, csv, kBatchCsvFileLimit));
+  const CsvTable table = ParseCsv(csv.bytes);
   const QString csvFolder = QFileInfo(csvPath).absolutePath();
+  if (!projectPath.isEmpty()) {
+    for (const QStringList& cells : table.rows) {
+      const QString rowFile = RowFilePath(CsvRow(table.header, cells), csvFolder);
+      if (const QString refusal = OwnInputRefusal(projectPath, {rowFile}); !refusal.isEmpty()) {
+        return Refuse(err, refusal);
+      }
+    }
+  }
 
   SettingsRecord base = BatchDefaultRecord();
-  if (!options.base.isEmpty()) {
-    const QString basePath = QDir::current().absoluteFilePath(options.base);
+  if (!basePath.isEmpty()) {
     if (const QString refusal = SelectionFileRefusal(basePath); !refusal.isEmpty()) {
       return Refuse(err, refusal);
     }

@@ -10,6 +10,10 @@ namespace selvio {
 // Exit status of a batch in which some row had an error of its own.
 inline constexpr int kRowErrorStatus = 1;
 
+// The largest CSV file read; a row of a point takes about 80 bytes, so this holds some 200 000.
+// A larger file is refused at once, before it is read.
+inline constexpr qint64 kBatchCsvFileLimit = qint64{16} * 1024 * 1024;
+
 // The command line of "selvio-cli batch FILE.csv [--dir DIR] [--base FILE.crp] [--json]
 // [--project OUT.selvio]", as typed: paths are not resolved yet.
 struct BatchOptions {
@@ -39,8 +43,10 @@ QString BatchUsage();
 // With a project file, every row sized becomes a position of it (its label, the quantity of the
 // column "quantity" or 1, the inputs and what the form shows), written when all rows are done.
 // Returns 0 when every row was sized, kRowErrorStatus when some row had an error, and
-// kRefusedStatus (with the reason on `err`) for an unusable folder, CSV or base file, or a
-// project file that cannot be written.
+// kRefusedStatus (with the reason on `err`) for an unusable folder, CSV or base file (anything
+// but a regular file, a CSV larger than kBatchCsvFileLimit), or a project file that cannot be
+// written or is one of the files read (the CSV, the base or a row's file: refused before
+// anything is sized).
 int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& err);
 
 }  // namespace selvio

@@ -1,10 +1,10 @@
 #include "app/cli/cli_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include "app/cli/select_command.h"
+#include "app/files/file_messages.h"
 #include "app/files/settings_record.h"
 
 namespace selvio {
@@ -22,13 +22,12 @@ QString WorkingFolderRefusal(const QString& dir) {
 }
 
 QString SelectionFileRefusal(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
-  QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
+  const ReadResult read = ReadFileStart(path, 4);
+  if (read.error == ReadError::Missing) {
+    return QString::fromUtf8("Файл выбора не найден: %1").arg(Shown(path));
   }
-  const QByteArray word = file.read(4);
+  if (!read) return SelectionFileNotReadMessage(path, read);
+  const QByteArray& word = read.bytes;
   if (word.size() == 4) {
     const qint32 version = qFromLittleEndian<qint32>(word.constData());
     if (version != kSettingsFileVersion) {
@@ -37,6 +36,22 @@ QString SelectionFileRefusal(const QString& path) {
           .arg(kSettingsFileVersion)
           .arg(Shown(path));
     }
+  }
+  return {};
+}
+
+QString OwnInputRefusal(const QString& output, const QStringList& inputs) {
+  for (const QString& input : inputs) {
+    if (!input.isEmpty() && IsSameFile(input, output)) return SameFileRefusal(input, output);
+  }
+  return {};
+}
+
+QString OutputRefusal(const QString& output, const QStringList& inputs,
+                      const WriteFailureWords& failure) {
+  if (QString refusal = OwnInputRefusal(output, inputs); !refusal.isEmpty()) return refusal;
+  if (const WriteResult target = CheckWriteTarget(output, LinkPolicy::FollowToFile); !target) {
+    return failure(output, target);
   }
   return {};
 }

@@ -13,6 +13,7 @@
 #include "app/cli/cli_files.h"
 #include "app/cli/select_command.h"
 #include "app/cli/working_folder_option.h"
+#include "app/files/file_messages.h"
 #include "app/project/project_file.h"
 #include "app/project/project_schedule.h"
 #include "app/project/recheck.h"
@@ -222,6 +223,12 @@ int RunProjectCommand(const ProjectOptions& options, QTextStream& out, QTextStre
   const QString exportPath = options.exportPath.isEmpty()
                                  ? QString()
                                  : QDir::current().absoluteFilePath(options.exportPath);
+  if (!exportPath.isEmpty()) {
+    if (const QString refusal = OutputRefusal(exportPath, {file}, ScheduleNotWrittenMessage);
+        !refusal.isEmpty()) {
+      return Refuse(err, refusal);
+    }
+  }
   ReadProject read = ReadProjectFile(file);
   if (!read.project) return Refuse(err, read.error + QStringLiteral(": ") + Shown(file));
   Project project = std::move(*read.project);

@@ -15,6 +15,7 @@
 #include "app/cli/select_output.h"
 #include "app/cli/update_command.h"
 #include "app/cli/working_folder_option.h"
+#include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "output/report_document.h"
@@ -51,10 +52,12 @@ int FirstActuator(const SelectionResult& result, int candidate) {
 // The selection's document as "Экспорт в MS Word" builds it (the report, then the check with its
 // pictures) written to `path` in the format its suffix names: PDF for ".pdf", OpenDocument text
 // otherwise (the options admit only ".odt" besides).
-bool ExportDocument(const QString& path, CSelvioView& view) {
+WriteResult ExportDocument(const QString& path, CSelvioView& view) {
   const auto document = view.Documents().BuildDocument();
-  if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return WritePdf(*document, path);
-  return WriteOdt(*document, path);
+  if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+    return WritePdf(*document, path, LinkPolicy::FollowToFile);
+  }
+  return WriteOdt(*document, path, LinkPolicy::FollowToFile);
 }
 
 // Every command with its options, for "--help" and for a command line without a known command.
@@ -81,6 +84,12 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
   }
   if (const QString refusal = SelectionFileRefusal(file); !refusal.isEmpty()) {
     return Refuse(err, refusal);
+  }
+  if (!exportPath.isEmpty()) {
+    if (const QString refusal = OutputRefusal(exportPath, {file}, DocumentNotWrittenMessage);
+        !refusal.isEmpty()) {
+      return Refuse(err, refusal);
+    }
   }
   CurrentFolderScope folder;
   if (!folder.Enter(dir)) {
@@ -111,9 +120,10 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
     view.ApplyCandidateChoice(candidate, actuator);
   }
 
-  if (!exportPath.isEmpty() && !ExportDocument(exportPath, view)) {
-    return Refuse(err,
-                  QString::fromUtf8("Не удалось записать документ: %1").arg(Shown(exportPath)));
+  if (!exportPath.isEmpty()) {
+    if (const WriteResult written = ExportDocument(exportPath, view); !written) {
+      return Refuse(err, DocumentNotWrittenMessage(exportPath, written));
+    }
   }
 
   if (options.json) {

@@ -1,7 +1,5 @@
 #include "app/files/settings_record.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "app/files/settings_fields.h"
@@ -144,24 +142,20 @@ void OverlaySettingsRecordBytes(SettingsRecord& record, const QByteArray& bytes)
 }
 
 bool ReadSelectionFile(const QString& path, SettingsRecord& record) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray version = file.read(4);
-  if (version.size() == 4 && GetInt32(version, 0) != kSettingsFileVersion) return false;
-  const QByteArray bytes = file.read(kSettingsRecordSize);
-  OverlaySettingsRecordBytes(record, bytes);
+  const ReadResult read = ReadFileStart(path, kSettingsFileSize);
+  if (!read) return false;
+  if (read.bytes.size() >= 4 && GetInt32(read.bytes, 0) != kSettingsFileVersion) return false;
+  OverlaySettingsRecordBytes(record, read.bytes.mid(4));
   return true;
 }
 
-bool WriteSelectionFile(const QString& path, const SettingsRecord& record) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray contents = VersionWord() + SettingsRecordBytes(record);
-  if (file.write(contents) != contents.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+WriteResult WriteSelectionFile(const QString& path, const SettingsRecord& record) {
+  return WriteFileWhole(path, VersionWord() + SettingsRecordBytes(record),
+                        LinkPolicy::FollowToFile);
+}
+
+WriteResult WriteSettingsFile(const QString& path, const SettingsRecord& record) {
+  return WriteFileWhole(path, VersionWord() + SettingsRecordBytes(record), LinkPolicy::ReplaceLink);
 }
 
 }  // namespace selvio

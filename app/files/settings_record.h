@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/whole_file.h"
+
 // Every input of the selection form in one fixed-size record, and the files that hold it
 // ("user.bin" and the "*.crp" selection files): the version word 1, then the record.
 namespace selvio {
@@ -82,12 +84,18 @@ QByteArray SettingsRecordBytes(const SettingsRecord& record);
 // Replaces the first bytes of the record with `bytes` (at most 3124); the rest stays.
 void OverlaySettingsRecordBytes(SettingsRecord& record, const QByteArray& bytes);
 
-// Reads a settings or selection file into `record`. False when the file cannot be opened or its
+// Reads a settings or selection file into `record`. False when the file cannot be opened (it is
+// missing, unreadable, or no regular file: a FIFO or a device is not waited on nor read) or its
 // version word is not 1, the record unchanged; otherwise the bytes the file has replace the
-// record's first bytes (a file shorter than four bytes changes nothing).
+// record's first bytes (a file shorter than four bytes changes nothing). Bytes after the record
+// are not read.
 bool ReadSelectionFile(const QString& path, SettingsRecord& record);
-// Writes the version word and the record through a temporary file renamed over `path`, so an
-// interrupted write leaves the previous file whole. False when nothing was written.
-bool WriteSelectionFile(const QString& path, const SettingsRecord& record);
+// Writes the version word and the record as a selection file the user named, whole or not at all
+// (WriteFileWhole, following a link to a file). Converts to false when nothing was written, the
+// previous file then as it was.
+WriteResult WriteSelectionFile(const QString& path, const SettingsRecord& record);
+// The same for the settings file "user.bin" of the working folder, which is never written
+// through a link: a link in its place is replaced.
+WriteResult WriteSettingsFile(const QString& path, const SettingsRecord& record);
 
 }  // namespace selvio

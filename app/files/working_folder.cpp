@@ -24,6 +24,10 @@ namespace {
 
 const QString kCatalogueName = working_files::Name(working_files::kCatalogue);
 constexpr qsizetype kListedFailures = 5;
+// The manifest names each installed file with its digest in about 100 bytes.
+constexpr qint64 kManifestFileLimit = qint64{16} * 1024 * 1024;
+// The largest installed file copied: the catalogue's limit with room for a document or drawing.
+constexpr qint64 kInstalledFileLimit = qint64{256} * 1024 * 1024;
 // What a file copied in by hand would have: read and write for the owner, read for the others.
 constexpr QFileDevice::Permissions kCopyPermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -42,17 +46,17 @@ QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // Hex SHA-256 of the file, or empty when it cannot be read.
 QString FileDigest(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  QFile file;
+  if (OpenRegularFile(path, file) != ReadError::None) return {};
   QCryptographicHash hash(QCryptographicHash::Sha256);
   if (!hash.addData(&file)) return {};
   return QString::fromLatin1(hash.result().toHex());
 }
 
 Manifest ReadManifest(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+  const ReadResult read = ReadFileWhole(path, kManifestFileLimit);
+  if (!read) return {};
+  const QJsonObject root = QJsonDocument::fromJson(read.bytes).object();
   Manifest manifest;
   const QJsonObject copied = root.value(QStringLiteral("copied")).toObject();
   for (auto it = copied.begin(); it != copied.end(); ++it) {
@@ -70,7 +74,8 @@ bool WriteManifest(const QString& path, const Manifest& manifest) {
   if (!manifest.declinedCatalogue.isEmpty()) {
     root.insert(QStringLiteral("declinedCatalogue"), manifest.declinedCatalogue);
   }
-  return ReplaceFileWhole(path, QJsonDocument(root).toJson(), kCopyPermissions);
+  return static_cast<bool>(WriteFileWhole(path, QJsonDocument(root).toJson(),
+                                          LinkPolicy::ReplaceLink, kCopyPermissions));
 }
 
 // Every file under `folder`, by its path relative to it, in a stable order.
@@ -87,11 +92,10 @@ QStringList FilesUnder(const QString& folder) {
 // leaves the user's file as it was. The copy is the user's to write, whatever the installed
 // file's permissions.
 bool CopyFile(const QString& source, const QString& target) {
-  QFile in(source);
-  if (!in.open(QIODevice::ReadOnly)) return false;
-  if (!QDir().mkpath(QFileInfo(target).absolutePath())) return false;
-  const QByteArray bytes = in.readAll();
-  return bytes.size() == in.size() && ReplaceFileWhole(target, bytes, kCopyPermissions);
+  const ReadResult read = ReadFileWhole(source, kInstalledFileLimit);
+  if (!read || !QDir().mkpath(QFileInfo(target).absolutePath())) return false;
+  return static_cast<bool>(
+      WriteFileWhole(target, read.bytes, LinkPolicy::ReplaceLink, kCopyPermissions));
 }
 
 // The symbolic link, relative to `folder`, that a write of `relative` would go through: the

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
 
+#include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
 #include "app/form/selvio_view.h"
 #include "output/check_document.h"
@@ -69,9 +71,12 @@ void DocumentCommands::ExportToWord() {
   QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/selvio-XXXXXX"));
   folder.setAutoRemove(false);
   const QString path = folder.filePath(Text("Подбор клапана.odt"));
-  if (!folder.isValid() || !WriteOdt(*document, path)) {
-    controls.ShowMessage(Text("Не удалось записать документ во временную папку %1.")
-                             .arg(QDir::toNativeSeparators(QDir::tempPath())));
+  const WriteResult written = folder.isValid() ? WriteOdt(*document, path, LinkPolicy::ReplaceLink)
+                                               : WriteResult{WriteError::NotCreated, errno, false};
+  if (!written) {
+    controls.ShowMessage(
+        Text("Не удалось записать документ во временную папку %1 (%2).")
+            .arg(QDir::toNativeSeparators(QDir::tempPath()), WriteFailureReason(written)));
     return;
   }
   if (!programs_->HasHandlerForType(Text(kOdtMimeType)) || !programs_->OpenFile(path)) {
@@ -87,10 +92,11 @@ void DocumentCommands::PrintReport() {
   // The copy is written before printing so that it is there even when nothing prints.
   const QString copy =
       QDir::current().absoluteFilePath(working_files::Name(working_files::kPrintCopy));
-  const bool copied = WriteOdt(*document, copy);
+  // A file of the working folder: a link in its place is replaced, not written through.
+  const WriteResult copied = WriteOdt(*document, copy, LinkPolicy::ReplaceLink);
   if (!copied) {
-    controls.ShowMessage(Text("Не удалось сохранить копию документа в файле %1.")
-                             .arg(QDir::toNativeSeparators(copy)));
+    controls.ShowMessage(Text("Не удалось сохранить копию документа в файле %1 (%2).")
+                             .arg(QDir::toNativeSeparators(copy), WriteFailureReason(copied)));
   }
   const PrintOutcome outcome = printer_->PrintOnDefaultPrinter(
       [&document](QPagedPaintDevice& printer) { return PaintDocumentPages(*document, printer); });

@@ -7,6 +7,7 @@
 #include "app/dialogs/density_dialog.h"
 #include "app/dialogs/flow_dialog.h"
 #include "app/dialogs/update_dialog.h"
+#include "app/files/file_messages.h"
 #include "app/form/capillary_lengths.h"
 #include "app/form/control_ids.h"
 #include "app/form/mode_rules.h"
@@ -237,7 +238,10 @@ void CSelvioView::OnSaveAs() {
 
 void CSelvioView::OnExit() {
   CaptureSettingsRecord(controls_, state_, settings_);
-  WriteSelectionFile(settingsPath_, settings_);
+  // The user asked to leave: a file that cannot be written is reported, and the program ends.
+  if (const WriteResult written = WriteSettingsFile(settingsPath_, settings_); !written) {
+    controls_.ShowMessage(SettingsNotSavedMessage(settingsPath_, written));
+  }
   if (closeHandler_) closeHandler_();
 }
 
@@ -255,7 +259,9 @@ void CSelvioView::OpenSettingsRecord(const SettingsRecord& record) {
 
 bool CSelvioView::SaveSelectionFile(const QString& path) {
   CaptureSettingsRecord(controls_, state_, settings_);
-  return WriteSelectionFile(path, settings_);
+  const WriteResult written = WriteSelectionFile(path, settings_);
+  if (!written) controls_.ShowMessage(SelectionNotSavedMessage(path, written));
+  return static_cast<bool>(written);
 }
 
 void CSelvioView::ApplyCandidateChoice(int candidate, int actuator) {

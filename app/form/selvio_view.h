@@ -61,7 +61,8 @@ class CSelvioView {
   // "Открыть" (1109) and "Сохранить как" (1110) through the file dialogs.
   void OnOpen();
   void OnSaveAs();
-  // "Выход" (1), Enter and Esc: saves the inputs into "user.bin", then asks to close.
+  // "Выход" (1), Enter and Esc: saves the inputs into "user.bin" (a link in its place is
+  // replaced, not written through), says so in a message when it cannot, then asks to close.
   void OnExit();
 
   // What "Открыть" does with the chosen file: reads it over the settings record and, when it
@@ -69,7 +70,8 @@ class CSelvioView {
   bool OpenSelectionFile(const QString& path);
   // What "Открыть" does with a record read: it becomes the settings record and sets the form.
   void OpenSettingsRecord(const SettingsRecord& record);
-  // What "Сохранить как" does with the chosen name. False when nothing was written.
+  // What "Сохранить как" does with the chosen name: the file written whole or, with a message
+  // saying why, not at all (the previous file as it was). False when nothing was written.
   bool SaveSelectionFile(const QString& path);
 
   // A confirmed choice of the candidate dialog: shows that candidate and actuator, with the

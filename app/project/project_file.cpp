@@ -1,17 +1,17 @@
 #include "app/project/project_file.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
+#include "app/files/file_messages.h"
 #include "app/files/settings_fields.h"
 #include "platform/c_numbers.h"
+#include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
@@ -222,14 +222,33 @@ ProjectPosition ReadPosition(const QJsonValue& value, int number, QString& error
 
 }  // namespace
 
+std::optional<QByteArray> ProjectFileBytes(const Project& project, qint64 limit) {
+  // Laid out as QJsonDocument lays out the whole file (members in order of their keys, four
+  // blanks a level), one position at a time: the JSON of every position is never held at once.
+  QByteArray bytes =
+      QByteArrayLiteral("{\n    \"format\": \"") + kProjectFormat + "\",\n    \"positions\": [\n";
+  for (std::size_t i = 0; i < project.positions.size(); ++i) {
+    if (i > 0) bytes += ",\n";
+    // A position alone is "{...}\n" at the top level; the file holds it two levels deeper.
+    const QByteArray alone =
+        QJsonDocument(PositionJson(project.positions[i])).toJson(QJsonDocument::Indented);
+    for (qsizetype start = 0; start < alone.size();) {
+      const qsizetype end = alone.indexOf('\n', start);
+      if (start > 0) bytes += '\n';
+      bytes += "        ";
+      bytes.append(alone.constData() + start, end - start);
+      start = end + 1;
+    }
+    if (bytes.size() > limit) return std::nullopt;
+  }
+  if (!project.positions.empty()) bytes += '\n';
+  bytes += "    ],\n    \"version\": " + QByteArray::number(kProjectFileVersion) + "\n}\n";
+  if (bytes.size() > limit) return std::nullopt;
+  return bytes;
+}
+
 QByteArray ProjectFileBytes(const Project& project) {
-  QJsonArray positions;
-  for (const ProjectPosition& position : project.positions)
-    positions.append(PositionJson(position));
-  const QJsonObject file{{"format", QLatin1String(kProjectFormat)},
-                         {"version", kProjectFileVersion},
-                         {"positions", positions}};
-  return QJsonDocument(file).toJson(QJsonDocument::Indented);
+  return *ProjectFileBytes(project, std::numeric_limits<qint64>::max());
 }
 
 ReadProject ParseProjectFile(const QByteArray& bytes) {
@@ -276,19 +295,17 @@ ReadProject ParseProjectFile(const QByteArray& bytes) {
 }
 
 ReadProject ReadProjectFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {std::nullopt, QString::fromUtf8("Файл проекта не читается")};
-  }
-  return ParseProjectFile(file.readAll());
+  const ReadResult read = ReadFileWhole(path, kProjectFileLimit);
+  if (!read) return {std::nullopt, ProjectNotReadMessage(read, kProjectFileLimit)};
+  return ParseProjectFile(read.bytes);
 }
 
 std::optional<QString> WriteProjectFile(const QString& path, const Project& project) {
-  const QByteArray bytes = ProjectFileBytes(project);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    file.cancelWriting();
-    return QString::fromUtf8("Не удалось записать файл проекта");
+  const std::optional<QByteArray> bytes = ProjectFileBytes(project, kProjectFileLimit);
+  if (!bytes) return ProjectTooLargeMessage(kProjectFileLimit);
+  if (const WriteResult written = WriteFileWhole(path, *bytes, LinkPolicy::FollowToFile);
+      !written) {
+    return ProjectNotWrittenMessage(written);
   }
   return std::nullopt;
 }

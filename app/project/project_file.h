@@ -20,6 +20,8 @@ inline constexpr const char* kProjectSuffix = "selvio";
 
 // The project as the file holds it.
 QByteArray ProjectFileBytes(const Project& project);
+// The same, or nothing as soon as it grows past `limit` bytes.
+std::optional<QByteArray> ProjectFileBytes(const Project& project, qint64 limit);
 
 // The project the bytes hold, or the Russian message saying why they hold none: not JSON (a
 // damaged or truncated file), not a project file, a newer or unknown version, or a position
@@ -30,12 +32,19 @@ struct ReadProject {
 };
 ReadProject ParseProjectFile(const QByteArray& bytes);
 
-// Reads the file at `path`; an unreadable file is refused too. The messages do not name the
-// file.
+// The largest project file read or written. A position takes about 2.3 KB of the file, so this
+// holds some 14 000 positions; a larger file is refused at once, before it is read.
+inline constexpr qint64 kProjectFileLimit = qint64{32} * 1024 * 1024;
+
+// Reads the file at `path`; an unreadable file is refused too, and so is anything but a regular
+// file (a FIFO or a device: not waited on nor read) or a file larger than kProjectFileLimit. The
+// messages do not name the file.
 ReadProject ReadProjectFile(const QString& path);
 
-// Writes the file through a temporary one renamed over `path`, so a failed write leaves the
-// previous file whole. The Russian message (not naming the file) when nothing was written.
+// Writes the file whole or not at all (WriteFileWhole, following a link to a file; a dangling
+// link is refused), so a failed write leaves the previous file as it was. A project whose file
+// would be larger than kProjectFileLimit, which could not be read back, is not written. The
+// Russian message (not naming the file) when nothing was written.
 std::optional<QString> WriteProjectFile(const QString& path, const Project& project);
 
 }  // namespace selvio

@@ -1,12 +1,11 @@
 #include "app/project/project_schedule.h"
 
-#include <QDir>
-#include <QSaveFile>
-
+#include "app/files/file_messages.h"
 #include "app/form/units.h"
 #include "output/report_document.h"
 #include "output/schedule_document.h"
 #include "platform/c_numbers.h"
+#include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
@@ -39,12 +38,6 @@ ScheduleFormat FormatOf(const QString& path) {
   if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return ScheduleFormat::Pdf;
   if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) return ScheduleFormat::Csv;
   return ScheduleFormat::None;
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
-  return file.commit();
 }
 
 }  // namespace
@@ -101,18 +94,18 @@ std::optional<QString> ExportSchedule(const Project& project, const QString& pro
     return QString::fromUtf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv");
   }
   const Schedule schedule = ScheduleOf(project);
-  bool written = false;
+  constexpr LinkPolicy kLinks = LinkPolicy::FollowToFile;
+  WriteResult written;
   if (format == ScheduleFormat::Csv) {
-    written = WriteBytes(path, ScheduleCsv(schedule));
+    written = WriteFileWhole(path, ScheduleCsv(schedule), kLinks);
   } else if (format == ScheduleFormat::Odt) {
-    written = WriteOdt(*BuildScheduleDocument(schedule, projectName, when), path);
+    written = WriteOdt(*BuildScheduleDocument(schedule, projectName, when), path, kLinks);
   } else {
-    written = WritePdf(*BuildSchedulePrintDocument(schedule, projectName, when), path,
+    written = WritePdf(*BuildSchedulePrintDocument(schedule, projectName, when), path, kLinks,
                        QPageLayout::Landscape);
   }
   if (written) return std::nullopt;
-  return QString::fromUtf8("Не удалось записать ведомость оборудования: %1")
-      .arg(QDir::toNativeSeparators(path));
+  return ScheduleNotWrittenMessage(path, written);
 }
 
 }  // namespace selvio

@@ -19,8 +19,9 @@ ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number);
 Schedule ScheduleOf(const Project& project);
 
 // The schedule written to `path` in the format its suffix names: ".odt", ".pdf" or ".csv"
-// (case ignored). `projectName` heads the documents. The Russian message when nothing could be
-// written or the suffix names no format.
+// (case ignored), whole or not at all (WriteFileWhole, following a link to a file; a dangling
+// link is refused). `projectName` heads the documents. The Russian message when nothing could be
+// written, the previous file then as it was, or the suffix names no format.
 std::optional<QString> ExportSchedule(const Project& project, const QString& projectName,
                                       const QString& path, const QDateTime& when);
 

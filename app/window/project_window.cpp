@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/files/file_messages.h"
 #include "app/form/selvio_view.h"
 #include "app/project/position_form.h"
 #include "app/project/project_schedule.h"
@@ -20,6 +21,7 @@
 #include "app/window/recheck_dialog.h"
 #include "output/schedule.h"
 #include "output/schedule_document.h"
+#include "platform/whole_file.h"
 
 namespace selvio {
 
@@ -403,6 +405,10 @@ void ProjectWindow::ExportSchedule() {
   const QString name = model_.Name().isEmpty() ? Utf8(kScheduleHeading) : model_.Name();
   const std::optional<QString> path = prompts_.scheduleToSave(name + QStringLiteral(".odt"));
   if (!path) return;
+  if (!model_.Path().isEmpty() && IsSameFile(*path, model_.Path())) {
+    prompts_.message(ScheduleOverProjectMessage(*path));
+    return;
+  }
   if (const std::optional<QString> error =
           selvio::ExportSchedule(model_.Data(), name, *path, QDateTime::currentDateTime())) {
     prompts_.message(*error);
