@@ -84,6 +84,7 @@ class ModalWatch {
     Clock::time_point tried;
     int tries = 0;
     bool posted = false;
+    int running = 0;  // tries under way: one may wait in a long step that processes events
   };
 
   ModalWatch() {
@@ -118,7 +119,12 @@ class ModalWatch {
                .arg(Describe(*modal)));
       return;
     }
-    if (watched->posted || (watched->tries > 0 && now - watched->tried < kRetry)) return;
+    // A try while an earlier one still runs is the user's next action during a long step (a
+    // cancel); more would only pile up.
+    if (watched->posted || watched->running > 1 ||
+        (watched->tries > 0 && now - watched->tried < kRetry)) {
+      return;
+    }
     watched->posted = true;
     watched->tried = now;
     ++watched->tries;
@@ -147,7 +153,10 @@ class ModalWatch {
     if (QApplication::activeModalWidget() != window || !window->isVisible()) return;
     // A copy: the act may open a window of its own, and the ticks meanwhile change watched_.
     const std::function<bool(QWidget&)> act = watched->rule.act;
-    if (!act(*window) && window) {
+    ++watched->running;
+    const bool answered = act(*window);
+    if (Watched* after = Find(window)) after->running = std::max(after->running - 1, 0);
+    if (!answered && window) {
       Fail(QStringLiteral("a modal window its rule cannot answer: %1").arg(Describe(*window)));
     }
   }

@@ -32,7 +32,8 @@ ModalRule ChooseFile(const QString& path, std::function<void(QFileDialog&)> prep
 // File dialogs: cancelled.
 ModalRule CancelFileDialog();
 // Dialogs that are neither message boxes nor file dialogs: `act` plays the user; it runs again
-// while the dialog stays open, so it must bear repeating.
+// while the dialog stays open, so it must bear repeating. While a run waits in a long step that
+// processes events, one more run comes: the user's next action, such as a cancel.
 ModalRule DriveDialog(std::function<void(QDialog&)> act);
 
 // Long enough for a busy build machine, short enough that a stuck window costs seconds.
