@@ -102,24 +102,19 @@ class CheckWindowTest : public WindowTest {
 
   // "Другая конфигурация", candidate `row` chosen with its first actuator, "OK".
   void ChooseCandidate(int row) {
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      driver.stop();
-      auto* valves = dialog->findChild<QListWidget*>(QStringLiteral("id1079"));
+    ModalDriver candidates{DriveDialog([row](QDialog& dialog) {
+      auto* valves = dialog.findChild<QListWidget*>(QStringLiteral("id1079"));
       QTest::mouseClick(valves->viewport(), Qt::LeftButton, Qt::NoModifier,
                         valves->visualItemRect(valves->item(row)).center());
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("id1081")), Qt::LeftButton);
-    });
-    driver.start(10);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("id1081")), Qt::LeftButton);
+    })};
     Click(ids::kOtherConfiguration);
   }
 };
 
 TEST_F(CheckWindowTest, CheckOpensANonModalWindowWithTheFiguresAndBothPictures) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   EXPECT_FALSE(Widget(ids::kCheckWindow)->isEnabled()) << "nothing calculated yet";
   Click(ids::kCalculate);
   OpenCheck();
@@ -166,7 +161,7 @@ TEST_F(CheckWindowTest, CheckOpensANonModalWindowWithTheFiguresAndBothPictures) 
 
 TEST_F(CheckWindowTest, FollowsEachCalculationAndEachChoiceInTheCandidateList) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Click(ids::kCalculate);
   OpenCheck();
 
@@ -207,7 +202,7 @@ TEST_F(CheckWindowTest, FollowsEachCalculationAndEachChoiceInTheCandidateList) {
 // A differential-pressure regulator has no lift: the rating picture alone, as in the document.
 TEST_F(CheckWindowTest, ARegulatorShowsTheRatingPictureOnly) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Click(ids::kDpRegulator);
   Type(ids::kSetting, QStringLiteral("0.5"));
   PickFirst(ids::kSettingUnit);  // бар
@@ -231,7 +226,7 @@ TEST_F(CheckWindowTest, ARegulatorShowsTheRatingPictureOnly) {
 // left alone, and opened again it shows the last result.
 TEST_F(CheckWindowTest, EscClosesOnlyTheCheckWindowAndReopeningShowsTheLastResult) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Click(ids::kCalculate);
   OpenCheck();
   QTest::keyClick(Check()->Text(), Qt::Key_Escape);
@@ -249,7 +244,7 @@ TEST_F(CheckWindowTest, EscClosesOnlyTheCheckWindowAndReopeningShowsTheLastResul
 
 TEST_F(CheckWindowTest, TextAndPicturesAreNamedForScreenReaders) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Click(ids::kCalculate);
   OpenCheck();
   QAccessibleInterface* text = QAccessible::queryAccessibleInterface(Check()->Text());
@@ -269,7 +264,7 @@ TEST_F(CheckWindowTest, TextAndPicturesAreNamedForScreenReaders) {
 // with Qt Charts by the painter the program hands its document commands.
 TEST_F(CheckWindowTest, ExportedDocumentHoldsBothPicturesOfTheCheck) {
   StartOnExample();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   HeadlessUserPrograms programs;
   HeadlessPrinter printer;
   programs.AddTypeHandler(QStringLiteral("application/vnd.oasis.opendocument.text"));

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
-#include <QTimer>
 
 #include "app/form/control_ids.h"
 #include "app/project/project.h"
@@ -430,29 +429,19 @@ TEST_F(ProjectWindowTest, TheScheduleTakesTheSuffixOfTheFormatPickedInTheFileDia
 
   const QString typed = dir_.filePath(Utf8("ведомость"));
   QStringList filters;
-  QString title;
-  bool answered = false;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog || answered) return;
-    answered = true;
-    filters = dialog->nameFilters();
-    title = dialog->windowTitle();
+  ModalDriver files{ChooseFile(typed, [&filters](QFileDialog& dialog) {
+    filters = dialog.nameFilters();
     // The user picks the third format in the list of types, then types a bare name.
-    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     ASSERT_NE(types, nullptr);
     types->setFocus();
+    QTest::keyClick(types, Qt::Key_Home);
     QTest::keyClick(types, Qt::Key_Down);
     QTest::keyClick(types, Qt::Key_Down);
-    dialog->selectFile(typed);
-    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-  });
-  driver.start(10);
+  })};
   Press(window, kExportScheduleCommand);
-  driver.stop();
 
-  EXPECT_EQ(title, Utf8(kExportScheduleCommand));
+  EXPECT_EQ(files.Titles(), QStringList{Utf8(kExportScheduleCommand)});
   EXPECT_EQ(filters, QStringList({Utf8("Документ ODT (*.odt)"), Utf8("Документ PDF (*.pdf)"),
                                   Utf8("Таблица CSV (*.csv)")}));
   QFile csv(typed + QStringLiteral(".csv"));

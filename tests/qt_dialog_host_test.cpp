@@ -1,5 +1,5 @@
 // The Qt dialog host: a dialog written once over DialogControls, shown on real widgets and
-// driven as a user would, from a timer, so no test blocks on the modal window.
+// driven as a user would by the modal driver, so no test blocks on the modal window.
 #include "platform/qt/qt_dialog_host.h"
 
 #include <gtest/gtest.h>
@@ -79,17 +79,6 @@ class SampleDialog : public ModalDialog {
   }
 };
 
-// Runs `act` on the dialog once it is the active modal window.
-void WhenDialogOpens(QTimer& timer, std::function<void(QDialog&)> act) {
-  QObject::connect(&timer, &QTimer::timeout, [&timer, act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || qobject_cast<QMessageBox*>(dialog) || !dialog->isVisible()) return;
-    timer.stop();
-    act(*dialog);
-  });
-  timer.start(10);
-}
-
 template <typename T>
 T* Control(QDialog& dialog, int id) {
   return dialog.findChild<T*>(QStringLiteral("id%1").arg(id));
@@ -106,14 +95,13 @@ class QtDialogHostTest : public ::testing::Test, WithTestApplication {
   bool Run() { return RunQtDialog(dialog_, nullptr); }
 
   SampleDialog dialog_;
-  QTimer driver_;
-  MessageBoxAnswerer messages_;
+  ModalDriver messages_{AnswerMessageBox()};
 };
 
 TEST_F(QtDialogHostTest, UserTypesSeesAMessageStaysInTheDialogAndConfirms) {
   bool openAfterMessage = false;
   int selectedRow = -2;
-  WhenDialogOpens(driver_, [&](QDialog& dialog) {
+  ModalDriver driver{DriveDialog([&](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Плотность"));
     EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault()) << "the default button looks it";
     EXPECT_FALSE(Control<QPushButton>(dialog, 2)->isDefault());
@@ -124,7 +112,7 @@ TEST_F(QtDialogHostTest, UserTypesSeesAMessageStaysInTheDialogAndConfirms) {
     Click(dialog, kRefresh);
     openAfterMessage = dialog.isVisible();
     Click(dialog, 1);
-  });
+  })};
   EXPECT_TRUE(Run());
   EXPECT_EQ(dialog_.confirmedText, QStringLiteral("35"));
   EXPECT_EQ(messages_.Texts(), QStringList{QString::fromUtf8("Обновлено: 35")});
@@ -136,12 +124,12 @@ TEST_F(QtDialogHostTest, UserTypesSeesAMessageStaysInTheDialogAndConfirms) {
 }
 
 TEST_F(QtDialogHostTest, UserSelectionInAListBoxRunsItsHandler) {
-  WhenDialogOpens(driver_, [&](QDialog& dialog) {
+  ModalDriver driver{DriveDialog([&](QDialog& dialog) {
     QListWidget* list = Control<QListWidget>(dialog, kFluids);
     const QRect row = list->visualItemRect(list->item(2));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     Click(dialog, 2);
-  });
+  })};
   EXPECT_FALSE(Run());
   EXPECT_EQ(dialog_.listRuns, 1);
 }
@@ -149,7 +137,7 @@ TEST_F(QtDialogHostTest, UserSelectionInAListBoxRunsItsHandler) {
 // The handler of a list box reads the entry the user has just picked, by mouse or by key, as
 // a dialog that refills a second list from the first needs.
 TEST_F(QtDialogHostTest, ListHandlerSeesTheEntryTheUserPicked) {
-  WhenDialogOpens(driver_, [&](QDialog& dialog) {
+  ModalDriver driver{DriveDialog([&](QDialog& dialog) {
     QListWidget* list = Control<QListWidget>(dialog, kFluids);
     list->setFocus();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -158,7 +146,7 @@ TEST_F(QtDialogHostTest, ListHandlerSeesTheEntryTheUserPicked) {
                       list->visualItemRect(list->item(0)).center());
     QTest::keyClick(list, Qt::Key_Down);
     Click(dialog, 2);
-  });
+  })};
   EXPECT_FALSE(Run());
   EXPECT_EQ(dialog_.selectedInHandler, (std::vector<int>{2, 0, 1}));
 }
@@ -182,8 +170,7 @@ TEST_F(QtDialogHostTest, KeysAndCloseBoxEndTheDialog) {
   };
   for (const KeyCase& c : cases) {
     SampleDialog dialog;
-    QTimer driver;
-    WhenDialogOpens(driver, c.act);
+    ModalDriver driver{DriveDialog(c.act)};
     EXPECT_EQ(RunQtDialog(dialog, nullptr), c.accepted) << c.name;
   }
 }
@@ -210,12 +197,18 @@ class ProgressDialog : public SampleDialog {
   }
 };
 
+// The driver's next try, while the long step runs, is the user's click on cancel.
 TEST_F(QtDialogHostTest, ProcessEventsDeliversTheUsersCancelDuringALongStep) {
   ProgressDialog dialog;
-  WhenDialogOpens(driver_, [](QDialog& d) {
-    QTimer::singleShot(0, &d, [&d] { Click(d, kRefresh); });
-    QTimer::singleShot(50, &d, [&d] { Click(d, 2); });
-  });
+  bool started = false;
+  ModalDriver driver{DriveDialog([&started](QDialog& d) {
+    if (started) {
+      Click(d, 2);
+      return;
+    }
+    started = true;
+    Click(d, kRefresh);
+  })};
   EXPECT_FALSE(RunQtDialog(dialog, nullptr));
   EXPECT_TRUE(dialog.cancelled);
 }

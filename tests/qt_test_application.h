@@ -1,19 +1,23 @@
 #pragma once
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QStringList>
-#include <QTimer>
+
+#include "modal_driver.h"
 
 namespace selvio::test {
 
-// The one QApplication of a widget test program, created on first use (offscreen under CTest).
-// It is never destroyed: at exit Qt's own globals may already be gone.
+// The one QApplication of a widget test program, created on first use (offscreen under CTest),
+// with modal windows watched from then on, so that none waits for ever. It is never destroyed:
+// at exit Qt's own globals may already be gone.
 inline QApplication& TestApplication() {
   static int argc = 1;
   static char name[] = "selvio-widget-tests";
   static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
+  static QApplication* application = [] {
+    auto* created = new QApplication(argc, argv);
+    WatchModalWindows();
+    return created;
+  }();
   return *application;
 }
 
@@ -21,26 +25,6 @@ inline QApplication& TestApplication() {
 // before them.
 struct WithTestApplication {
   WithTestApplication() { TestApplication(); }
-};
-
-// While it lives, answers every message box that opens with OK and keeps its text, so a test
-// never blocks on one.
-class MessageBoxAnswerer {
- public:
-  MessageBoxAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts_ << box->text();
-        box->accept();
-      }
-    });
-    timer_.start(10);
-  }
-  const QStringList& Texts() const { return texts_; }
-
- private:
-  QTimer timer_;
-  QStringList texts_;
 };
 
 }  // namespace selvio::test

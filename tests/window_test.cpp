@@ -90,7 +90,7 @@ void CalculateThreeWay(WindowTest& t) {
   ASSERT_TRUE(QFile::copy(t.dir_.filePath(QStringLiteral("example.crp")),
                           t.dir_.filePath(QStringLiteral("user.bin"))));
   t.Start();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   t.Click(ids::kThreeWay);
   t.Click(ids::kCalculate);
   const QString values = t.As<QLabel>(ids::kRegulatorValues)->text();
@@ -157,7 +157,7 @@ TEST_F(WindowLayout, TheWindowOpensWithinTheScreen) {
 // share a place (the balanced check box, the regulators' setting) never show together.
 TEST_F(WindowLayout, ModeRulesMoveNothingAndPlaceSharersNeverShowTogether) {
   Start();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   const std::map<int, QRect> start = Places(*this);
   const auto together = [this] {
     return Widget(ids::kBalanced)->isVisible() &&
@@ -356,7 +356,7 @@ QString Shown(const QString& panel) {
 
 TEST_F(WindowCalculation, PanelsEqualTheCommandLineTool) {
   Start();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Type(ids::kP1, QStringLiteral("6"));
   PickFirst(ids::kP1Unit);  // бар
   Type(ids::kP2, QStringLiteral("4"));
@@ -404,20 +404,13 @@ TEST_F(WindowCalculation, CaptionShowsTheCatalogueDate) {
 
 TEST_F(WindowCalculation, ClickOnTheLogoOpensTheAboutBox) {
   Start();
-  QString title;
   QString text;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    driver.stop();
-    title = dialog->windowTitle();
-    if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("id1001"))) text = label->text();
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("id1")), Qt::LeftButton);
-  });
-  driver.start(10);
+  ModalDriver about{DriveDialog([&](QDialog& dialog) {
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("id1001"))) text = label->text();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("id1")), Qt::LeftButton);
+  })};
   Click(ids::kLogo);
-  EXPECT_EQ(title, QStringLiteral("About Selvio"));
+  EXPECT_EQ(about.Titles(), QStringList{QStringLiteral("About Selvio")});
   EXPECT_EQ(text, QString::fromUtf8("Программа для подбора регуляторов температры, расхода и "
                                     "перепада давления. Версия 1.2"));
 }
@@ -432,22 +425,16 @@ TEST_F(WindowStartData, MissingDataIsReportedInTheFormsOrderBeforeTheWindowShows
   ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
   catalogue.write("<xmldata><клапан>");
   catalogue.close();
-  QStringList texts;
   QList<bool> windowShown;
-  QTimer answerer;
-  QObject::connect(&answerer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      texts << box->text();
-      windowShown << (program_ && program_->Window().isVisible());
-      box->accept();
-    }
-  });
-  answerer.start(10);
+  ModalDriver messages{AnswerMessageBox(QMessageBox::AcceptRole, [&](QMessageBox&) {
+    windowShown << (program_ && program_->Window().isVisible());
+  })};
   Start();
   // The texts of the headless form's start-up (form_initialisation_test.cpp).
-  EXPECT_EQ(texts, QStringList({QString::fromUtf8("Не хватает файла данных Рнас! Пожалуйста, "
-                                                  "переустановите программу."),
-                                QStringLiteral("Unable to load XML document into the parser")}));
+  EXPECT_EQ(messages.Texts(),
+            QStringList({QString::fromUtf8("Не хватает файла данных Рнас! Пожалуйста, "
+                                           "переустановите программу."),
+                         QStringLiteral("Unable to load XML document into the parser")}));
   EXPECT_EQ(windowShown, QList<bool>({false, false}));
   EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Подбор клапана. База от "));
 }
@@ -500,7 +487,7 @@ TEST_F(WindowExit, ExitButtonEnterAndEscSaveTheInputsForTheNextStart) {
 
 TEST_F(WindowExit, EnterOnTheFocusedCalculateButtonCalculatesAndKeepsTheWindow) {
   Start();
-  MessageBoxAnswerer messages;
+  ModalDriver messages{AnswerMessageBox()};
   Widget(ids::kCalculate)->setFocus();
   QTest::keyClick(Widget(ids::kCalculate), Qt::Key_Return);
   EXPECT_TRUE(Window().isVisible());
@@ -546,7 +533,7 @@ TEST_F(WindowKeyboard, F9AndCtrlEnterCalculateFromAnywhereOnTheForm) {
                           dir_.filePath(QStringLiteral("user.bin"))));
   for (const Case& c : cases) {
     Start();
-    MessageBoxAnswerer messages;
+    ModalDriver messages{AnswerMessageBox()};
     ASSERT_FALSE(Widget(ids::kOtherConfiguration)->isEnabled());
     Widget(c.focused)->setFocus();
     QTest::keyClick(Widget(c.focused), c.keys.key(), c.keys.keyboardModifiers());
@@ -557,28 +544,9 @@ TEST_F(WindowKeyboard, F9AndCtrlEnterCalculateFromAnywhereOnTheForm) {
   EXPECT_TRUE(Widget(ids::kCalculate)->toolTip().contains(QStringLiteral("Ctrl+Enter")));
 }
 
-// While it lives, closes every file dialog that opens and keeps its title.
-class FileDialogCloser {
- public:
-  FileDialogCloser() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-        titles_ << dialog->windowTitle();
-        dialog->reject();
-      }
-    });
-    timer_.start(10);
-  }
-  const QStringList& Titles() const { return titles_; }
-
- private:
-  QTimer timer_;
-  QStringList titles_;
-};
-
 TEST_F(WindowKeyboard, CtrlOOpensAndCtrlSSaves) {
   Start();
-  FileDialogCloser closer;
+  ModalDriver closer{CancelFileDialog()};
   QTest::keyClick(Widget(ids::kP1), Qt::Key_O, Qt::ControlModifier);
   Window().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
@@ -658,13 +626,9 @@ TEST_F(WindowCalculation, CandidateListsKeepTheChoiceAClickOnEmptySpaceWouldClea
   Click(ids::kCalculate);
   QString hint;
   int actuatorRowAfterEmptyClick = -2;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    driver.stop();
-    auto* valves = dialog->findChild<QListWidget*>(QStringLiteral("id1079"));
-    auto* actuators = dialog->findChild<QListWidget*>(QStringLiteral("id1077"));
+  ModalDriver candidates{DriveDialog([&](QDialog& dialog) {
+    auto* valves = dialog.findChild<QListWidget*>(QStringLiteral("id1079"));
+    auto* actuators = dialog.findChild<QListWidget*>(QStringLiteral("id1077"));
     hint = valves->item(0)->toolTip();
     QTest::mouseClick(valves->viewport(), Qt::LeftButton, Qt::NoModifier,
                       valves->visualItemRect(valves->item(1)).center());
@@ -675,9 +639,8 @@ TEST_F(WindowCalculation, CandidateListsKeepTheChoiceAClickOnEmptySpaceWouldClea
     actuatorRowAfterEmptyClick = actuators->selectedItems().isEmpty()
                                      ? -1
                                      : actuators->row(actuators->selectedItems().front());
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("id1081")), Qt::LeftButton);
-  });
-  driver.start(10);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("id1081")), Qt::LeftButton);
+  })};
   Click(ids::kOtherConfiguration);
   EXPECT_EQ(hint, QString::fromUtf8("Пропускная способн. Kvs, м³/ч: 16.0"));
   EXPECT_EQ(actuatorRowAfterEmptyClick, 0);
@@ -691,17 +654,12 @@ TEST_F(WindowCalculation, TheAboutBoxIsASmallDialog) {
   Start();
   QSize size;
   int okWidth = 0;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    driver.stop();
-    size = dialog->size();
-    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("id1"));
+  ModalDriver about{DriveDialog([&](QDialog& dialog) {
+    size = dialog.size();
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("id1"));
     okWidth = ok->width();
     QTest::mouseClick(ok, Qt::LeftButton);
-  });
-  driver.start(10);
+  })};
   Click(ids::kLogo);
   EXPECT_LT(size.width(), 520) << "the text breaks into lines";
   EXPECT_LT(okWidth, size.width() / 2) << "\"ОК\" keeps a button's width";
@@ -743,29 +701,15 @@ TEST(WindowTranslation, SavingOverAFileAsksFirstInRussian) {
 
   QWidget window;
   QtControls controls(&window);
-  QString question;
-  bool named = false;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      question = box->text();
-      for (QAbstractButton* button : box->buttons()) {
-        if (box->buttonRole(button) == QMessageBox::YesRole) button->click();
-      }
-    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !named) {
-      named = true;
-      dialog->selectFile(path);
-      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    }
-  });
-  driver.start(10);
+  ModalDriver driver{AnswerMessageBox(QMessageBox::YesRole), ChooseFile(path)};
   const std::optional<QString> chosen =
       controls.ChooseFileToSave({QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"),
                                  QString(), QStringLiteral("crp"), QString()});
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(QFileInfo(*chosen).fileName(), QStringLiteral("saved.crp"));
-  EXPECT_TRUE(question.contains(QString::fromUtf8("существует"))) << question.toStdString();
+  ASSERT_EQ(driver.Texts().size(), 1) << "the question was asked once";
+  EXPECT_TRUE(driver.Texts()[0].contains(QString::fromUtf8("существует")))
+      << driver.Texts()[0].toStdString();
   UninstallLanguage();
 }
 
