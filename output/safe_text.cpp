@@ -34,14 +34,10 @@ bool IsControlCharacter(char32_t c) {
          (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x2028 || c == 0x2029;
 }
 
-char32_t FirstControlCharacter(const QString& text) {
-  char32_t found = 0;
-  bool seen = false;
+std::optional<char32_t> FirstControlCharacter(const QString& text) {
+  std::optional<char32_t> found;
   ForEachCodePoint(text, [&](char32_t c, qsizetype, qsizetype, bool lone) {
-    if (!seen && (lone || IsControlCharacter(c))) {
-      found = c;
-      seen = true;
-    }
+    if (!found && (lone || IsControlCharacter(c))) found = c;
   });
   return found;
 }

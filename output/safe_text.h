@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Free texts (labels, catalogue names, file names) on their way into a document, a spreadsheet
 // or a terminal: characters that steer the layout or the terminal instead of showing shown as
@@ -15,8 +16,9 @@ namespace selvio {
 // U+202E turns the figures after it round.
 bool IsControlCharacter(char32_t character);
 
-// The first control character of `text` (a lone surrogate counts as one), or 0 when it has none.
-char32_t FirstControlCharacter(const QString& text);
+// The first control character of `text` (a lone surrogate counts as one), or nothing when it has
+// none.
+std::optional<char32_t> FirstControlCharacter(const QString& text);
 
 // "U+202E": the code point as the Unicode standard writes it, in four hex digits or more.
 QString CodePointName(char32_t character);
