@@ -21,7 +21,8 @@ TEST(ControlCharacters, TheSetOfCharactersThatSteerWhatFollows) {
     EXPECT_FALSE(IsControlCharacter(c)) << std::hex << static_cast<unsigned>(c);
   }
   EXPECT_EQ(FirstControlCharacter(Utf8("ИТП-1\u202Eабв\x1b")), 0x202Eu);
-  EXPECT_EQ(FirstControlCharacter(Utf8("ИТП-1, ГВС 😀")), 0u);
+  EXPECT_EQ(FirstControlCharacter(QString(QChar(0)) + "a"), 0u);
+  EXPECT_EQ(FirstControlCharacter(Utf8("ИТП-1, ГВС 😀")), std::nullopt);
   EXPECT_EQ(FirstControlCharacter(QString(QChar(0xD800)) + "a"), 0xD800u);  // a lone surrogate
   EXPECT_EQ(CodePointName(0x1B), "U+001B");
   EXPECT_EQ(CodePointName(0x202E), "U+202E");

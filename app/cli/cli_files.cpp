@@ -6,8 +6,18 @@
 
 #include "app/cli/select_command.h"
 #include "app/files/settings_record.h"
+#include "output/safe_text.h"
 
 namespace selvio {
+namespace {
+
+// Refusals of a selection file that "Открыть" would read as it stands.
+const char* const kWrongVersion =
+    "Файл выбора не читается: это не файл параметров выбора версии %1: %2";
+const char* const kTooShort =
+    "Файл выбора не читается: он короче %1 байт и не содержит даже номера версии: %2";
+
+}  // namespace
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -29,20 +39,23 @@ QString SelectionFileRefusal(const QString& path) {
     return QString::fromUtf8("Файл выбора не читается: %1").arg(Shown(path));
   }
   const QByteArray word = file.read(4);
-  if (word.size() == 4) {
-    const qint32 version = qFromLittleEndian<qint32>(word.constData());
-    if (version != kSettingsFileVersion) {
-      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
-          .arg(version)
-          .arg(kSettingsFileVersion)
-          .arg(Shown(path));
-    }
+  if (word.size() < 4) return QString::fromUtf8(kTooShort).arg(4).arg(Shown(path));
+  if (qFromLittleEndian<qint32>(word.constData()) != kSettingsFileVersion) {
+    return QString::fromUtf8(kWrongVersion).arg(kSettingsFileVersion).arg(Shown(path));
   }
   return {};
 }
 
+QString PrintableText(const QString& text, const QString& kept) {
+  return EscapeControls(text, QStringLiteral("\n") + kept);
+}
+
+QString PrintableJson(const QJsonDocument& document, QJsonDocument::JsonFormat format) {
+  return QString::fromUtf8(JsonWithEscapedControls(document.toJson(format)));
+}
+
 int Refuse(QTextStream& err, const QString& message) {
-  err << message << '\n';
+  err << PrintableText(message) << '\n';
   err.flush();
   return kRefusedStatus;
 }
