@@ -22,9 +22,10 @@ constexpr double kDocumentDpi = 96;
 
 const QString kCutMark = QStringLiteral("…");
 
-// A cell's paragraph: wrapped at blanks, inside a word only when the word alone is wider than
-// the column; left to right whatever its first letter, so that its figures stay where the other
-// cells' are; advances at the font's design size, the same on screen and on paper.
+// A cell's paragraph: wrapped where Unicode's line breaking allows (at blanks, after a hyphen or
+// a slash), inside a word only when the word alone is wider than the column; left to right
+// whatever its first letter, so that its figures stay where the other cells' are; advances at
+// the font's design size, the same on screen and on paper.
 void StartLayout(QTextLayout& layout) {
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -62,6 +63,7 @@ std::unique_ptr<QTextLayout> FitCell(const QString& text, const QFont& font, dou
   qsizetype end = last.textStart() + last.textLength();
   // The mark may not fit beside the last line's text: take off a character at a time.
   for (int attempt = 0; attempt < 8 && end > 0; ++attempt, --end) {
+    if (text[end - 1].isHighSurrogate()) --end;  // a character is never split in two
     auto cut = std::make_unique<QTextLayout>(text.left(end).trimmed() + kCutMark, font);
     if (LayLines(*cut, width, maxLines).first <= maxLines) return cut;
   }
