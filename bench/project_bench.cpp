@@ -179,6 +179,30 @@ BENCHMARK(ExportScheduleFile)
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond);
 
+// One position whose label is N characters long, as a project file written by another program
+// could hold (the window and the file reader take 200 at most): its PDF. A cell is laid out in
+// time that grows with its text, not with the text's square; a text taller than a page is cut.
+void PrintLongLabel(benchmark::State& state) {
+  Schedule schedule;
+  ScheduleRow row;
+  row.number = 1;
+  row.quantity = 1;
+  // Words of ten characters, or (second argument 1) one word that has to be broken anywhere.
+  row.label = state.range(1) ? QString(state.range(0), QChar(0x0416))
+                             : QStringLiteral("отопление ").repeated(state.range(0) / 10);
+  schedule.rows.push_back(row);
+  const QString path = Positions().OutputPath("long.pdf");
+  for (auto _ : state) {
+    auto document = BuildSchedulePrintDocument(schedule, "rows", QDateTime::currentDateTime());
+    if (!WritePdf(*document, path, LinkPolicy::ReplaceLink, QPageLayout::Landscape))
+      state.SkipWithError("not written");
+  }
+}
+BENCHMARK(PrintLongLabel)
+    ->ArgNames({"characters", "one_word"})
+    ->ArgsProduct({{1000, 10000, 30000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace selvio
 

@@ -15,6 +15,7 @@ enum class SelectionMessageCode {
   DensityNotPositive,                // glycol: the density is not above zero
   RelativeDropOutOfRange,            // steam: δ outside low..high
   InletPressureNotPositive,          // steam: P1 not above zero
+  FlowNotPositive,                   // G not above zero (after every other refusal)
   SettingOutOfRange,                 // a regulator's setting outside low..high
   NoValveFits,                       // nothing found (for a regulator too)
   NoActuatorFits,                    // valves fit, but none with an actuator

@@ -11,6 +11,8 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include "output/safe_text.h"
+
 namespace selvio {
 
 QTextCharFormat ArialFormat(double pointSize) {
@@ -25,6 +27,11 @@ QTextCharFormat ArialFormat(double pointSize) {
 }
 
 namespace {
+
+// A text of the report for the document: its lines and the tabs that indent sub-items as they
+// are, any other control character a catalogue name holds shown escaped, so that it neither
+// breaks a line nor turns the text after it round.
+QString DocumentText(const QString& text) { return EscapeControls(text, QStringLiteral("\n\t")); }
 
 QTextBlockFormat AlignedBlock(Qt::Alignment alignment) {
   QTextBlockFormat format;
@@ -42,7 +49,7 @@ void InsertAppendix(QTextDocument& document, QTextCursor& cursor, const Document
   cursor.insertBlock(AlignedBlock(Qt::AlignLeft), heading);
   cursor.insertText(appendix.heading, heading);
   cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
-  QString text = appendix.text;
+  QString text = DocumentText(appendix.text);
   if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   cursor.insertText(text, body);
   int number = 0;
@@ -83,7 +90,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(
   cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
   // Every line feed starts a paragraph of the same format: the date line's own line feed
   // leaves an empty paragraph before the report.
-  cursor.insertText(ReportDateLine(when) + QLatin1Char('\n') + report, body);
+  cursor.insertText(ReportDateLine(when) + QLatin1Char('\n') + DocumentText(report), body);
   if (appendix) InsertAppendix(*document, cursor, *appendix, body);
   return document;
 }

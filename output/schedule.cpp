@@ -4,26 +4,40 @@
 #include <cmath>
 
 #include "output/panel_texts.h"
+#include "output/safe_text.h"
 #include "output/value_text.h"
 
 namespace selvio {
 namespace {
+
+// The mark of a product or an actuator the catalogue does not hold, and the note that explains
+// it.
+const char* const kNotInCatalogueMark = " [нет в каталоге]";
+const char* const kNotInCatalogueNote =
+    "[нет в каталоге] — изделия или привода нет в каталоге рабочей папки: позиция подобрана по "
+    "другому каталогу. Перепроверьте проект перед заказом.";
 
 QString WithDecimalComma(QString text) {
   text.replace(QLatin1Char('.'), QLatin1Char(','));
   return text;
 }
 
+QString Marked(const QString& name, bool notInCatalogue) {
+  return notInCatalogue ? name + QString::fromUtf8(kNotInCatalogueMark) : name;
+}
+
 // Adds `quantity` to the line of `name` and `dn`, appending it when it is new.
-void AddOrder(std::vector<OrderLine>& lines, const QString& name, const QString& dn, int quantity) {
+void AddOrder(std::vector<OrderLine>& lines, const QString& name, const QString& dn, int quantity,
+              bool notInCatalogue) {
   if (name.isEmpty()) return;
   for (OrderLine& line : lines) {
     if (line.name == name && line.dn == dn) {
       line.quantity += quantity;
+      line.notInCatalogue = line.notInCatalogue || notInCatalogue;
       return;
     }
   }
-  lines.push_back({name, dn, quantity});
+  lines.push_back({name, dn, quantity, notInCatalogue});
 }
 
 // One CSV cell: quoted when it holds the separator, a quote or a line break.
@@ -36,6 +50,9 @@ QString CsvCell(const QString& text) {
   quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
+
+// A text cell: its controls escaped, a formula kept as text.
+QString Text(const QString& text) { return SpreadsheetText(EscapeControls(text)); }
 
 QString CsvLine(const QStringList& cells) {
   QStringList quoted;
@@ -51,9 +68,9 @@ std::vector<OrderLine> OrderList(const std::vector<ScheduleRow>& rows) {
   std::vector<OrderLine> controllers;
   for (const ScheduleRow& row : rows) {
     if (row.product.isEmpty()) continue;
-    AddOrder(products, row.product, row.dn, row.quantity);
-    AddOrder(actuators, row.actuator, {}, row.quantity);
-    AddOrder(controllers, row.controller, {}, row.quantity);
+    AddOrder(products, row.product, row.dn, row.quantity, row.productNotInCatalogue);
+    AddOrder(actuators, row.actuator, {}, row.quantity, row.actuatorNotInCatalogue);
+    AddOrder(controllers, row.controller, {}, row.quantity, false);
   }
   products.insert(products.end(), actuators.begin(), actuators.end());
   products.insert(products.end(), controllers.begin(), controllers.end());
@@ -83,6 +100,25 @@ QStringList ScheduleCsvHeadings() {
   headings.insert(7, QString::fromUtf8("Ед. ΔP"));
   return headings;
 }
+
+QString ScheduleProductText(const ScheduleRow& row) {
+  return Marked(row.product, row.productNotInCatalogue);
+}
+
+QString ScheduleActuatorText(const ScheduleRow& row) {
+  return Marked(row.actuator, row.actuatorNotInCatalogue);
+}
+
+QString OrderLineText(const OrderLine& line) { return Marked(line.name, line.notInCatalogue); }
+
+bool MarksItemsNotInCatalogue(const Schedule& schedule) {
+  for (const OrderLine& line : schedule.orders) {
+    if (line.notInCatalogue) return true;
+  }
+  return false;
+}
+
+QString NotInCatalogueNote() { return QString::fromUtf8(kNotInCatalogueNote); }
 
 QString ScheduleFlowText(const ScheduleRow& row) {
   if (!std::isfinite(row.flow)) return QString::fromUtf8("—");
@@ -118,14 +154,18 @@ QString CsvDecimal(float value) {
 QByteArray ScheduleCsv(const Schedule& schedule) {
   QString text = CsvLine(ScheduleCsvHeadings());
   for (const ScheduleRow& r : schedule.rows) {
-    text += CsvLine({QString::number(r.number), r.label, QString::number(r.quantity), r.medium,
-                     CsvDecimal(r.flow), r.flowUnit, CsvDecimal(r.drop), r.dropUnit, r.product,
-                     r.dn, CsvDecimal(r.kvs), r.actuator, r.controller, CsvDecimal(r.kv),
+    text += CsvLine({QString::number(r.number), Text(r.label), QString::number(r.quantity),
+                     Text(r.medium), CsvDecimal(r.flow), Text(r.flowUnit), CsvDecimal(r.drop),
+                     Text(r.dropUnit), Text(ScheduleProductText(r)), Text(r.dn), CsvDecimal(r.kvs),
+                     Text(ScheduleActuatorText(r)), Text(r.controller), CsvDecimal(r.kv),
                      CsvDecimal(r.dpv), CsvDecimal(r.velocity)});
   }
   text += QStringLiteral("\r\n") + CsvLine(OrderListHeadings());
   for (const OrderLine& line : schedule.orders) {
-    text += CsvLine({line.name, line.dn, QString::number(line.quantity)});
+    text += CsvLine({Text(OrderLineText(line)), Text(line.dn), QString::number(line.quantity)});
+  }
+  if (MarksItemsNotInCatalogue(schedule)) {
+    text += QStringLiteral("\r\n") + CsvLine({Text(NotInCatalogueNote())});
   }
   return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -27,6 +27,10 @@ struct ScheduleRow {
   float kvs = kNoFigure;  // m³/h
   QString actuator;
   QString controller;
+  // The catalogue the schedule was made on holds no product of this name and DN, no actuator of
+  // this name: the position was sized on another one.
+  bool productNotInCatalogue = false;
+  bool actuatorNotInCatalogue = false;
   float kv = kNoFigure;        // m³/h, Kv·K
   float dpv = kNoFigure;       // bar
   float velocity = kNoFigure;  // m/s
@@ -38,6 +42,7 @@ struct OrderLine {
   QString name;
   QString dn;  // empty for actuators and controllers
   long long quantity = 0;
+  bool notInCatalogue = false;
 };
 
 struct Schedule {
@@ -60,6 +65,17 @@ QStringList ScheduleHeadings();
 QStringList ScheduleCsvHeadings();
 QStringList OrderListHeadings();
 
+// The product, the actuator and an order line's name as the documents and the CSV show them:
+// marked "[нет в каталоге]" when the catalogue does not hold them; empty when there is none.
+QString ScheduleProductText(const ScheduleRow& row);
+QString ScheduleActuatorText(const ScheduleRow& row);
+QString OrderLineText(const OrderLine& line);
+
+// Whether some row or order line is marked as not in the catalogue, and the note under the
+// schedule that says what the mark means.
+bool MarksItemsNotInCatalogue(const Schedule& schedule);
+QString NotInCatalogueNote();
+
 // The cells G and ΔP of the documents: the number as typed and its unit ("5 м³/ч", "0,3 Бар"),
 // for steam "δ 0,3" ("δ 30 кПа"); "—" without a number.
 QString ScheduleFlowText(const ScheduleRow& row);
@@ -77,7 +93,9 @@ QString CsvDecimal(float value);
 // The schedule as CSV for a spreadsheet in a Russian locale: UTF-8 with a byte order mark,
 // cells separated by ";", decimal commas, lines ended by CR LF. The heading line and one line
 // per row (ScheduleCsvHeadings), then an empty line, the order list's heading line and its
-// lines.
+// lines, and after another empty line the note on items not in the catalogue when some are.
+// Texts have their control characters escaped and are kept from being read as formulas
+// (SpreadsheetText); numbers stay numbers.
 QByteArray ScheduleCsv(const Schedule& schedule);
 
 }  // namespace selvio

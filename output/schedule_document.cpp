@@ -1,14 +1,15 @@
 #include "output/schedule_document.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextTable>
 #include <QTextTableFormat>
 #include <array>
 
+#include "output/print_rows.h"
 #include "output/report_document.h"
+#include "output/safe_text.h"
 
 namespace selvio {
 namespace {
@@ -17,7 +18,7 @@ constexpr double kHeadingPointSize = 16;
 constexpr double kBodyPointSize = 10;
 constexpr double kTablePointSize = 8;
 
-// The print layout's columns in pixels of 96 per inch, as a document measures tab stops: the
+// The print layout's columns in pixels of 96 per inch, as a document measures lengths: the
 // schedule's fourteen, then the order list's three. Together they fill the 257 mm × 170 mm that
 // WritePdf leaves inside its margins of a landscape A4 page (971 × 642 px, less the document's
 // own margin of 4 px all round).
@@ -34,25 +35,22 @@ const QColor kHeadingShade(0xD0, 0xD0, 0xD0);
 
 QString Dash(const QString& text) { return text.isEmpty() ? QString::fromUtf8("—") : text; }
 
+// Each cell's control characters escaped: a cell shows its text and steers nothing.
+QStringList Escaped(QStringList cells) {
+  for (QString& cell : cells) cell = EscapeControls(cell);
+  return cells;
+}
+
 QStringList RowCells(const ScheduleRow& r) {
-  return {QString::number(r.number),
-          r.label,
-          QString::number(r.quantity),
-          r.medium,
-          ScheduleFlowText(r),
-          ScheduleDropText(r),
-          Dash(r.product),
-          r.dn,
-          ScheduleFigureText(r.kvs),
-          r.actuator,
-          r.controller,
-          ScheduleFigureText(r.kv),
-          ScheduleFigureText(r.dpv),
-          ScheduleVelocityText(r.velocity)};
+  return Escaped({QString::number(r.number), r.label, QString::number(r.quantity), r.medium,
+                  ScheduleFlowText(r), ScheduleDropText(r), Dash(ScheduleProductText(r)), r.dn,
+                  ScheduleFigureText(r.kvs), ScheduleActuatorText(r), r.controller,
+                  ScheduleFigureText(r.kv), ScheduleFigureText(r.dpv),
+                  ScheduleVelocityText(r.velocity)});
 }
 
 QStringList OrderCells(const OrderLine& line) {
-  return {line.name, line.dn, QString::number(line.quantity)};
+  return Escaped({OrderLineText(line), line.dn, QString::number(line.quantity)});
 }
 
 QTextCharFormat Bold(QTextCharFormat format) {
@@ -78,7 +76,7 @@ QTextCursor StartDocument(QTextDocument& document, const QString& projectName,
   cursor.insertText(QString::fromUtf8(kScheduleHeading), heading);
   if (!projectName.isEmpty()) {
     cursor.insertBlock(QTextBlockFormat(), body);
-    cursor.insertText(QString::fromUtf8("Проект: ") + projectName, body);
+    cursor.insertText(QString::fromUtf8("Проект: ") + EscapeControls(projectName), body);
   }
   cursor.insertBlock(QTextBlockFormat(), body);
   cursor.insertText(QString::fromUtf8("Дата: ") + when.toString(QStringLiteral("HH:mm dd.MM.yyyy")),
@@ -120,101 +118,32 @@ void InsertTable(QTextCursor& cursor, const QStringList& headings,
   cursor.movePosition(QTextCursor::End);
 }
 
-// ---- Rows on tab stops, for print.
-
-// Breaks `text` into lines no wider than `width`: at blanks, and inside a word only when the
-// word alone is wider.
-QStringList WrapText(const QString& text, const QFontMetricsF& metrics, double width) {
-  if (metrics.horizontalAdvance(text) <= width) return {text};
-  QStringList lines;
-  QString line;
-  const auto add = [&](const QString& piece) {
-    const QString joined = line.isEmpty() ? piece : line + QLatin1Char(' ') + piece;
-    if (line.isEmpty() || metrics.horizontalAdvance(joined) <= width) {
-      line = joined;
-      return;
-    }
-    lines << line;
-    line = piece;
-  };
-  for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    while (metrics.horizontalAdvance(word) > width && word.size() > 1) {
-      qsizetype fits = 1;
-      while (fits < word.size() && metrics.horizontalAdvance(word.left(fits + 1)) <= width) ++fits;
-      if (!line.isEmpty()) {
-        lines << line;
-        line.clear();
-      }
-      lines << word.left(fits);
-      word = word.mid(fits);
-    }
-    add(word);
-  }
-  if (!line.isEmpty() || lines.isEmpty()) lines << line;
-  return lines;
-}
-
-// Lays cells out on the tab stops of their columns, wrapping within each column; measured
-// widths are kept, as the same names come back row after row.
-class TabRows {
- public:
-  template <std::size_t N>
-  TabRows(const std::array<double, N>& columns, const QFont& font)
-      : metrics_(font), widths_(columns.begin(), columns.end()) {
-    double position = 0;
-    for (std::size_t i = 0; i + 1 < N; ++i) {
-      position += columns[i];
-      tabs_ << QTextOption::Tab(position, QTextOption::LeftTab);
-    }
-  }
-
-  const QList<QTextOption::Tab>& Tabs() const { return tabs_; }
-  double LineHeight() const { return metrics_.lineSpacing(); }
-
-  // The paragraph's text: its lines separated by line separators, the cells of each line by
-  // tabs; and how many lines it has.
-  std::pair<QString, int> Text(const QStringList& cells) {
-    std::vector<QStringList> wrapped;
-    int lines = 1;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-      wrapped.push_back(Wrapped(cells[i], widths_[static_cast<std::size_t>(i)] - kCellGap));
-      lines = std::max(lines, static_cast<int>(wrapped.back().size()));
-    }
-    QString text;
-    for (int line = 0; line < lines; ++line) {
-      if (line > 0) text += QChar::LineSeparator;
-      for (std::size_t i = 0; i < wrapped.size(); ++i) {
-        if (i > 0) text += QLatin1Char('\t');
-        text += wrapped[i].value(line);
-      }
-    }
-    return {text, lines};
-  }
-
- private:
-  QStringList Wrapped(const QString& text, double width) {
-    const auto key = std::make_pair(text, width);
-    if (const auto found = cache_.constFind(key); found != cache_.cend()) return *found;
-    return *cache_.insert(key, WrapText(text, metrics_, width));
-  }
-
-  QFontMetricsF metrics_;
-  std::vector<double> widths_;
-  QList<QTextOption::Tab> tabs_;
-  QHash<std::pair<QString, double>, QStringList> cache_;
-};
-
-QTextBlockFormat RowFormat(const QList<QTextOption::Tab>& tabs) {
-  QTextBlockFormat format;
-  format.setTabPositions(tabs);
-  format.setNonBreakableLines(true);
-  return format;
-}
-
 QFont TableFont() {
   QFont font(QString::fromUtf8(kReportFontFamily));
   font.setPointSizeF(kTablePointSize);
   return font;
+}
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+PrintRows::Table PrintTable(const std::vector<double>& columns, const QFont& font,
+                            double maxHeight) {
+  PrintRows::Table table;
+  table.columns = columns;
+  table.font = font;
+  table.cellGap = kCellGap;
+  table.maxHeight = maxHeight;
+  return table;
+}
+
+// The note under the tables when some product or actuator is not in the catalogue.
+void InsertNote(QTextCursor& cursor, const Schedule& schedule, const QTextCharFormat& format) {
+  if (!MarksItemsNotInCatalogue(schedule)) return;
+  cursor.insertBlock(QTextBlockFormat(), format);
+  cursor.insertText(NotInCatalogueNote(), format);
 }
 
 }  // namespace
@@ -237,6 +166,7 @@ std::unique_ptr<QTextDocument> BuildScheduleDocument(const Schedule& schedule,
   std::vector<QStringList> orders;
   for (const OrderLine& line : schedule.orders) orders.push_back(OrderCells(line));
   InsertTable(cursor, OrderListHeadings(), orders, body);
+  InsertNote(cursor, schedule, body);
   return document;
 }
 
@@ -245,8 +175,6 @@ std::unique_ptr<QTextDocument> BuildSchedulePrintDocument(const Schedule& schedu
                                                           const QDateTime& when) {
   auto document = std::make_unique<QTextDocument>();
   QTextCursor cursor = StartDocument(*document, projectName, when);
-  const QTextCharFormat cells = ArialFormat(kTablePointSize);
-  const QTextCharFormat bold = Bold(cells);
 
   // What the first page holds above the table: the heading and the body lines under it.
   const double bodyLine = QFontMetricsF(document->defaultFont()).lineSpacing();
@@ -256,50 +184,40 @@ std::unique_ptr<QTextDocument> BuildSchedulePrintDocument(const Schedule& schedu
   double left = usable - QFontMetricsF(headingFont).lineSpacing() -
                 (projectName.isEmpty() ? 2 : 3) * bodyLine;
 
-  TabRows rows(kScheduleColumns, TableFont());
-  const QTextBlockFormat rowFormat = RowFormat(rows.Tabs());
-  QTextBlockFormat headingRow = rowFormat;
-  headingRow.setBackground(kHeadingShade);
-  const auto [headingText, headingLines] = rows.Text(ScheduleHeadings());
-  const double headingHeight = headingLines * rows.LineHeight();
+  PrintRows rows(*document);
+  const std::vector<double> columns(kScheduleColumns.begin(), kScheduleColumns.end());
+  const int headings = rows.AddTable(PrintTable(columns, Bold(TableFont()), usable / 2));
+  const PrintRows::Row headingRow = rows.Lay(headings, ScheduleHeadings());
+  // A position's row fits on a page under the heading row: a longer text is cut.
+  const int positions =
+      rows.AddTable(PrintTable(columns, TableFont(), usable - headingRow.height - bodyLine));
 
-  const auto insertHeadingRow = [&](bool newPage) {
-    QTextBlockFormat format = headingRow;
-    if (newPage) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    cursor.setBlockFormat(format);
-    cursor.insertText(headingText, bold);
-    left -= headingHeight;
-  };
-  insertHeadingRow(false);
+  rows.Insert(cursor, headingRow, kHeadingShade);
+  left -= headingRow.height;
   bool shaded = false;
   for (const ScheduleRow& row : schedule.rows) {
-    const auto [text, lines] = rows.Text(RowCells(row));
-    const double height = lines * rows.LineHeight();
-    QTextBlockFormat format = rowFormat;
-    if (shaded) format.setBackground(kShade);
-    shaded = !shaded;
-    cursor.insertBlock(format, cells);
-    if (height > left) {
-      insertHeadingRow(true);
-      left = usable - headingHeight;
-      cursor.insertBlock(format, cells);
+    const PrintRows::Row laid = rows.Lay(positions, RowCells(row));
+    if (laid.height > left) {
+      rows.Insert(cursor, headingRow, kHeadingShade, true);
+      left = usable - headingRow.height;
     }
-    cursor.insertText(text, cells);
-    left -= height;
+    rows.Insert(cursor, laid, shaded ? kShade : QColor());
+    shaded = !shaded;
+    left -= laid.height;
   }
 
   const QTextCharFormat body = ArialFormat(kBodyPointSize);
   cursor.insertBlock(QTextBlockFormat(), body);
   cursor.insertBlock(QTextBlockFormat(), body);
   cursor.insertText(QString::fromUtf8(kOrderListHeading), Bold(body));
-  TabRows orders(kOrderColumns, TableFont());
-  const QTextBlockFormat orderFormat = RowFormat(orders.Tabs());
-  cursor.insertBlock(orderFormat, bold);
-  cursor.insertText(orders.Text(OrderListHeadings()).first, bold);
+  const std::vector<double> orderColumns(kOrderColumns.begin(), kOrderColumns.end());
+  const int orderHeadings = rows.AddTable(PrintTable(orderColumns, Bold(TableFont()), usable));
+  const int orders = rows.AddTable(PrintTable(orderColumns, TableFont(), usable));
+  rows.Insert(cursor, rows.Lay(orderHeadings, OrderListHeadings()), QColor());
   for (const OrderLine& line : schedule.orders) {
-    cursor.insertBlock(orderFormat, cells);
-    cursor.insertText(orders.Text(OrderCells(line)).first, cells);
+    rows.Insert(cursor, rows.Lay(orders, OrderCells(line)), QColor());
   }
+  InsertNote(cursor, schedule, body);
   return document;
 }
 

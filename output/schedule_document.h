@@ -21,10 +21,13 @@ std::unique_ptr<QTextDocument> BuildScheduleDocument(const Schedule& schedule,
                                                      const QDateTime& when);
 
 // The same schedule to print (written as PDF on landscape A4 by WritePdf): each position one
-// paragraph whose cells stand at tab stops, a text too wide for its column wrapped onto more
-// lines of the paragraph, alternate positions shaded, and the heading row at the top of every
-// page. Qt lays out a paragraph far faster than a table cell, which makes the difference for a
-// schedule of a thousand positions.
+// row whose cells are laid out each on its own (PrintRows), a text too wide for its column
+// wrapped within it and one too long for a page cut, alternate positions shaded, and the
+// heading row at the top of every page. A row of cells is far faster to lay out than a table
+// row, which makes the difference for a schedule of a thousand positions.
+//
+// In both documents every text has its control characters escaped, and a product or actuator
+// not in the catalogue is marked, with a note under the order list.
 std::unique_ptr<QTextDocument> BuildSchedulePrintDocument(const Schedule& schedule,
                                                           const QString& projectName,
                                                           const QDateTime& when);

@@ -109,6 +109,22 @@ INSTANTIATE_TEST_SUITE_P(
                     [](CalculateHandler& form) { form.TypeText(ids::kFlow, ""); },
                     InvalidInput,
                     {QString::fromUtf8("Поле «G» не содержит числа")}},
+        // A flow of zero or below would size to a Kv of zero or below that every valve passes.
+        OutcomeCase{"negative_flow",
+                    [](CalculateHandler& form) { form.TypeText(ids::kFlow, "-5"); },
+                    InvalidInput,
+                    {QString::fromUtf8("Расход среды G должен быть больше нуля")}},
+        OutcomeCase{"zero_flow_with_a_decimal_comma",
+                    [](CalculateHandler& form) { form.TypeText(ids::kFlow, "0,0"); },
+                    InvalidInput,
+                    {QString::fromUtf8("Расход среды G должен быть больше нуля")}},
+        OutcomeCase{"negative_flow_after_the_pressures",
+                    [](CalculateHandler& form) {
+                      form.TypeText(ids::kFlow, "-5");
+                      form.TypeText(ids::kP2, "20");
+                    },
+                    InvalidInput,
+                    {QString::fromUtf8("Должно быть Р2<Р1")}},
         OutcomeCase{"regulator_setting_out_of_bounds",
                     [](CalculateHandler& form) {
                       form.ClickControl(ids::kDpRegulator);

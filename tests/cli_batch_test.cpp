@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "app/cli/batch_command.h"
 #include "app/cli/batch_csv.h"
 #include "app/cli/select_command.h"
 #include "app/files/settings_record.h"
@@ -198,10 +200,10 @@ class FixtureBatch : public BatchTest {
 TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
   const QString csv = WriteBytes("bad.csv",
                                  "label,p1,p2,t,drop,flow,p1_unit,product,setting,flow_unit\n"
-                                 "good,6,4,90,0.3,5,,,\n"
-                                 "bad unit,6,4,90,0.3,5,psi,,\n"
-                                 "only a label,,,,,,,,\n"
-                                 "regulator,6,4,90,0.3,5,,РПД,0.5\n"
+                                 "good,6,4,90,0.3,5,,,,\n"
+                                 "bad unit,6,4,90,0.3,5,psi,,,\n"
+                                 "only a label,,,,,,,,,\n"
+                                 "regulator,6,4,90,0.3,5,,РПД,0.5,\n"
                                  "steam unit for water,6,4,90,0.3,5,,,,т/ч\n");
   const QString withFile = WriteBytes("bad_file.csv", "label,file\nmissing,absent.crp\n");
   const RunResult run = Batch(csv);
@@ -220,6 +222,174 @@ TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
   const RunResult missing = Batch(withFile, {"--json"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(Json(missing.out).value("error").toString().contains("absent.crp"));
+}
+
+// A file whose rows do not match its header, whose header names a column twice, whose quote is
+// never closed (it would swallow every row after it) or that holds more than 10000 rows is no
+// batch: it is refused before any row is sized, naming the line, and nothing is printed.
+TEST_F(FixtureBatch, ACsvFileThatIsNoTableIsRefusedNamingTheLine) {
+  const QByteArray tooMany = "label\n" + QByteArray("a\n").repeated(kMaxBatchRows + 1);
+  struct Case {
+    const char* name;
+    QByteArray csv;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"a short row", "label,p1,p2\na,6,4\nb,6\n", "строка 3: ячеек 2, а столбцов в заголовке 3"},
+      {"a cell too many", "label,p1\na,6,7\n", "строка 2: ячеек 3, а столбцов в заголовке 2"},
+      {"a column named twice", "label,p1,P1\na,6,7\n",
+       "строка 1: столбец «p1» назван в заголовке дважды"},
+      {"a quote never closed", "label,p1\n\"a,6\nb,7\nc,8\n",
+       "строка 2: кавычка не закрыта до конца файла"},
+      {"lines counted through a quoted line break", "label,p1\n\"a\nb\",6\nc\n",
+       "строка 4: ячеек 1, а столбцов в заголовке 2"},
+      {"lines counted through empty lines", "label,p1\n\na,6\n\nb\n",
+       "строка 5: ячеек 1, а столбцов в заголовке 2"},
+      {"a spreadsheet's short row", "\xEF\xBB\xBFlabel;p1\r\na;6\r\nb\r\n",
+       "строка 3: ячеек 1, а столбцов в заголовке 2"},
+      {"more rows than a batch takes", tooMany, "строк данных больше 10000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString csv = WriteBytes("table.csv", c.csv);
+    const RunResult run = Batch(csv);
+    EXPECT_EQ(run.status, kRefusedStatus);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.left(200).toStdString();
+    EXPECT_EQ(run.err, QString::fromUtf8("Файл CSV не принят, %1: %2\n")
+                           .arg(QString::fromUtf8(c.problem), QDir::toNativeSeparators(csv)));
+  }
+  // Columns without a name, as a spreadsheet leaves after the last one, are no duplicates.
+  const RunResult trailing = Batch(WriteBytes("trailing.csv", "label,flow,,\na,5,,\n"));
+  EXPECT_EQ(trailing.status, 0) << trailing.err.toStdString();
+}
+
+// The column "file" names a selection file in the CSV's folder or below it: an absolute path, a
+// path out of the folder and a file that is no ".crp" are the row's error, and a file of another
+// kind is refused without showing its first bytes as a version number.
+TEST_F(FixtureBatch, TheFileColumnTakesSelectionFilesInTheCsvsFolderOnly) {
+  SettingsRecord point = BatchDefaultRecord();
+  SetFieldText(point.p1, "6");
+  SetFieldText(point.p2, "4");
+  SetFieldText(point.temperature, "90");
+  SetFieldText(point.drop, "0.3");
+  SetFieldText(point.flow, "5");
+  ASSERT_TRUE(WriteSelectionFile(FilePath("point.crp"), point));
+  ASSERT_TRUE(QDir(FilePath("")).mkpath("sub"));
+  ASSERT_TRUE(WriteSelectionFile(FilePath("sub/point.crp"), point));
+  ASSERT_TRUE(WriteSelectionFile(Work() + "/outside.crp", point));
+  WriteBytes("notes.txt", "hostname\n");
+  WriteBytes("notes.crp", "hostname\n");  // "host" read as a version: 1953722216
+  WriteBytes("short.crp", QByteArray("\x01\x00", 2));
+  struct Case {
+    QString file;
+    const char* error;  // empty: sized
+  };
+  const Case cases[] = {
+      {"point.crp", ""},
+      {"sub/point.crp", ""},
+      {"./sub/../point.crp", ""},
+      {FilePath("point.crp"),
+       "Столбец file: нужен путь к файлу выбора относительно папки файла CSV"},
+      {"../work/outside.crp", "Столбец file: путь \"../work/outside.crp\" выходит из папки"},
+      {"sub/../../work/outside.crp", "выходит из папки файла CSV"},
+      {"..", "выходит из папки файла CSV"},
+      {"../../../../etc/hostname", "выходит из папки файла CSV"},
+      {"notes.txt", "Столбец file: нужен файл выбора .crp, а не \"notes.txt\""},
+      {"notes.crp", "Файл выбора не читается: это не файл параметров выбора версии 1"},
+      {"short.crp", "Файл выбора не читается: он короче 4 байт"},
+  };
+  QByteArray csv = "label,file\n";
+  for (const Case& c : cases) csv += "a,\"" + c.file.toUtf8() + "\"\n";
+  const RunResult run = Batch(WriteBytes("files.csv", csv), {"--json"});
+  EXPECT_EQ(run.status, kRowErrorStatus);
+  EXPECT_FALSE(run.out.contains("1953722216"));
+  const QStringList lines = OutputLines(run.out);
+  ASSERT_EQ(lines.size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const QJsonObject row = Json(lines[static_cast<qsizetype>(i)]);
+    SCOPED_TRACE(cases[i].file.toStdString());
+    if (*cases[i].error == 0) {
+      EXPECT_EQ(row.value("outcome").toInt(), 1) << lines[static_cast<qsizetype>(i)].toStdString();
+    } else {
+      EXPECT_TRUE(row.value("error").toString().startsWith(QString::fromUtf8(cases[i].error)) ||
+                  row.value("error").toString().contains(QString::fromUtf8(cases[i].error)))
+          << row.value("error").toString().toStdString();
+    }
+  }
+}
+
+// Labels and cells that would steer a document or a terminal are the row's error, naming the
+// line and the character; labels a spreadsheet would take for a formula are sized and written
+// as text; the output holds no raw control character.
+TEST_F(FixtureBatch, HostileLabelsAreRefusedAndFormulasKeptAsText) {
+  const QString forbidden = QString::fromUtf8("Строка %1, столбец %2: %3недопустимый знак %4");
+  const QString label = QString::fromUtf8("обозначение содержит ");
+  struct Case {
+    QByteArray row;     // label and p1
+    QString error;      // empty: sized
+    QString labelCell;  // the label as the output's CSV holds it
+  };
+  const Case cases[] = {
+      {"\"a\x1b[2Jb\",6", forbidden.arg(2).arg("label", label, "U+001B"), "a\\x1b[2Jb"},
+      {"\"ok\r\nforged\",6", forbidden.arg(3).arg("label", label, "U+000D"), "ok\\x0d\\x0aforged"},
+      {"\"A\xE2\x80\xAE"
+       "321\",6",
+       forbidden.arg(5).arg("label", label, "U+202E"), "A\\u202e321"},
+      {"\"a\tb\",6", forbidden.arg(6).arg("label", label, "U+0009"), "a\\x09b"},
+      {QString(201, QChar(0x0416)).toUtf8() + ",6",
+       QString::fromUtf8("Строка 7, столбец label: обозначение длиннее 200 знаков"),
+       QString(201, QChar(0x0416))},
+      {"b,\"6\x1b\"", forbidden.arg(8).arg("p1", "", "U+001B"), "b"},
+      {"\"=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",6", {}, "'=HYPERLINK(\"http://x\",\"y\")"},
+      {"-5 этаж,6", {}, QString::fromUtf8("'-5 этаж")},
+      {"+7,6", {}, "'+7"},
+      {"@a,6", {}, "'@a"},
+      {"refused,3", {}, "refused"},
+  };
+  QByteArray csv = "label,p1,p2,t,drop,flow\n";
+  for (const Case& c : cases) csv += c.row + ",4,90,0.3,5\n";
+  const RunResult run = Batch(WriteBytes("labels.csv", csv));
+  EXPECT_EQ(run.status, kRowErrorStatus);
+  for (const QChar c : {QChar(0x1B), QChar(u'\r'), QChar(0x202E), QChar(u'\t')}) {
+    EXPECT_FALSE(run.out.contains(c)) << static_cast<int>(c.unicode());
+  }
+  const CsvTable out = ParseCsv(run.out.toUtf8());
+  ASSERT_EQ(out.rows.size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    const QStringList& cells = out.rows[static_cast<qsizetype>(i)];
+    SCOPED_TRACE(c.labelCell.toStdString());
+    if (!c.error.isEmpty()) {
+      EXPECT_EQ(cells.value(1), "error");
+      EXPECT_TRUE(cells.value(2).startsWith(c.error)) << cells.value(2).toStdString();
+    } else {
+      EXPECT_NE(cells.value(1), "error") << cells.value(2).toStdString();
+    }
+    EXPECT_EQ(cells.value(0), c.labelCell);
+  }
+  // The refused point's outcome is a number, not a text kept from a spreadsheet's formulas.
+  EXPECT_EQ(out.rows.last().value(1), "-2");
+}
+
+// A flow of zero or below is refused with its message, whatever its unit.
+TEST_F(FixtureBatch, ZeroOrNegativeFlowIsRefused) {
+  const QString csv = WriteBytes("flow.csv",
+                                 "label,p1,p2,t,drop,flow,flow_unit\n"
+                                 "negative,6,4,90,0.3,-5,м³/ч\n"
+                                 "zero,6,4,90,0.3,0,л/ч\n"
+                                 "positive,6,4,90,0.3,5,м³/ч\n");
+  const RunResult run = Batch(csv, {"--json"});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  const QStringList lines = OutputLines(run.out);
+  ASSERT_EQ(lines.size(), 3);
+  for (int i : {0, 1}) {
+    const QJsonObject row = Json(lines[i]);
+    EXPECT_EQ(row.value("outcome").toInt(), -2) << lines[i].toStdString();
+    EXPECT_EQ(row.value("kv").toDouble(), 0.0);
+    EXPECT_EQ(row.value("messages").toArray(),
+              QJsonArray{QString::fromUtf8("Расход среды G должен быть больше нуля")});
+  }
+  EXPECT_EQ(Json(lines[2]).value("outcome").toInt(), 1);
 }
 
 TEST_F(FixtureBatch, UnusableCommandLineOrFileIsRefused) {

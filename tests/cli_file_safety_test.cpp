@@ -252,8 +252,8 @@ TEST_F(CliFiles, FifosAndDevicesAsInputsAreNeitherWaitedOnNorRead) {
   }
 }
 
-// A project file larger than the limit is refused at once, not read and parsed (a valid project
-// of 40 MB took seconds and hundreds of megabytes).
+// A project file larger than the limit is refused at once by its size, not read and parsed (a
+// project of 40 MB took seconds and hundreds of megabytes before its positions were counted).
 TEST_F(CliFiles, AProjectFileOverTheLimitIsRefusedAtOnce) {
   const QByteArray one = FileBytes(FilePath("p.selvio"));
   const qsizetype open = one.indexOf('[') + 1;
@@ -263,7 +263,6 @@ TEST_F(CliFiles, AProjectFileOverTheLimitIsRefusedAtOnce) {
   while (big.size() <= kProjectFileLimit + (qint64{8} << 20)) big += positions + ",\n";
   big += positions + one.mid(close);
   ASSERT_TRUE(PutFile(FilePath("big.selvio"), big));
-  ASSERT_TRUE(ParseProjectFile(big).project) << "the large project is a valid one";
   big.clear();
 
   QElapsedTimer timer;

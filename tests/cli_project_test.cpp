@@ -138,6 +138,56 @@ TEST_F(CliProject, RecheckReportsChangesAndLeavesTheFile) {
   EXPECT_EQ(FileBytes(Path("points.selvio")), file);
 }
 
+// A project sized on another catalogue, opened without a re-check: what the working folder's
+// catalogue does not hold is marked in the text, the JSON and the schedule, with a note, not
+// ordered without a word. A re-check takes what the catalogue holds, unmarked.
+TEST_F(CliProject, ProductsTheCatalogueDoesNotHoldAreMarked) {
+  ASSERT_EQ(MakeProject().status, 0);
+  RemoveProducts(QStringLiteral("ВКФ-2-32-16"));
+  const QString mark = Utf8(" [нет в каталоге]");
+  const RunResult text = RunProject({"--export", Path("s.csv")});
+  ASSERT_EQ(text.status, 0) << text.err.toStdString();
+  EXPECT_TRUE(text.out.contains(Utf8("| ВКФ-2-32-16 [нет в каталоге] Ду 32, Kvs 16,00 +")))
+      << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(Utf8("  ВКФ-2-32-16 [нет в каталоге] (Ду 32): 1 шт\n")));
+  EXPECT_TRUE(text.out.endsWith(Utf8("Перепроверьте проект перед заказом.\n")));
+  EXPECT_EQ(text.out.count(mark), 2) << "the position and its order line";
+  EXPECT_TRUE(text.out.contains(Utf8("\n[нет в каталоге] — изделия или привода нет в каталоге")));
+  const QString csv = QString::fromUtf8(FileBytes(Path("s.csv")));
+  EXPECT_TRUE(csv.contains(Utf8(";ВКФ-2-32-16 [нет в каталоге];32;"))) << csv.toStdString();
+  EXPECT_TRUE(csv.endsWith(Utf8("Перепроверьте проект перед заказом.\r\n")));
+
+  const RunResult json = RunProject({"--json"});
+  const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  const QJsonArray positions = object["positions"].toArray();
+  EXPECT_EQ(positions[0].toObject()["not_in_catalogue"].toArray(), QJsonArray{Utf8("ВКФ-2-32-16")});
+  EXPECT_EQ(positions[1].toObject()["not_in_catalogue"].toArray(), QJsonArray{});
+  EXPECT_FALSE(object["orders"].toArray()[0].toObject()["in_catalogue"].toBool());
+  EXPECT_TRUE(object["orders"].toArray()[1].toObject()["in_catalogue"].toBool());
+
+  const RunResult rechecked = RunProject({"--recheck"});
+  EXPECT_FALSE(rechecked.out.contains(mark)) << rechecked.out.toStdString();
+}
+
+// Names a project file holds (as a colleague's program or editor wrote them) reach the terminal
+// with their control characters escaped, in the text and in the JSON.
+TEST_F(CliProject, NamesInTheFileCannotSteerTheTerminal) {
+  ASSERT_EQ(MakeProject().status, 0);
+  Project project = ReadProjectFile(Path("points.selvio")).project.value_or(Project{});
+  ASSERT_FALSE(project.positions.empty());
+  project.positions[0].shown.product = Utf8("ВКФ\x1b]0;title\x07\r\u202E");
+  ASSERT_EQ(WriteProjectFile(Path("points.selvio"), project), std::nullopt);
+  for (const QStringList& extra : {QStringList{}, QStringList{"--json"}}) {
+    const RunResult run = RunProject(extra);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    for (const QChar c : {QChar(0x1B), QChar(0x07), QChar(u'\r'), QChar(0x202E)}) {
+      EXPECT_FALSE(run.out.contains(c)) << static_cast<int>(c.unicode());
+    }
+  }
+  EXPECT_TRUE(RunProject({}).out.contains(Utf8("ВКФ\\x1b]0;title\\x07\\x0d\\u202e")));
+  EXPECT_TRUE(RunProject({"--json"}).out.contains(Utf8("ВКФ\\u001b]0;title\\u0007\\r\\u202e")));
+}
+
 TEST_F(CliProject, ExportWritesTheScheduleInTheFormatOfItsSuffix) {
   ASSERT_EQ(MakeProject().status, 0);
   for (const char* name : {"s.csv", "s.odt", "s.PDF"}) {

@@ -12,6 +12,7 @@
 
 #include "app/cli/select_command.h"
 #include "app/files/settings_record.h"
+#include "app/project/project_file.h"
 #include "platform/c_numbers.h"
 #include "tests/cli_run.h"
 
@@ -281,6 +282,10 @@ TEST_F(CliFixture, RefusalsEndWithStatusTwoAndPrintNothing) {
   QByteArray version2 = pointFile.readAll();
   version2[0] = 2;
   const QString secondVersion = WriteBytes(QStringLiteral("v2.crp"), version2);
+  // Any readable file: its first four bytes ("host" = 0x74736f68 = 1953722216) are no version
+  // to show.
+  const QString text = WriteBytes(QStringLiteral("notes.crp"), "hostname\n");
+  const QString shortFile = WriteBytes(QStringLiteral("short.crp"), QByteArray("\x01\x00", 2));
   const QString missing = FilePath(QStringLiteral("missing.crp"));
   const QString work = Work();
 
@@ -291,7 +296,13 @@ TEST_F(CliFixture, RefusalsEndWithStatusTwoAndPrintNothing) {
   };
   const Row rows[] = {
       {"missing file", {"select", missing, "--dir", work}, "Файл выбора не найден"},
-      {"version word 2", {"select", secondVersion, "--dir", work}, "версии 2"},
+      {"version word 2",
+       {"select", secondVersion, "--dir", work},
+       "это не файл параметров выбора версии 1"},
+      {"a text file", {"select", text, "--dir", work}, "это не файл параметров выбора версии 1"},
+      {"shorter than the version word",
+       {"select", shortFile, "--dir", work},
+       "короче 4 байт и не содержит даже номера версии"},
       {"a folder for the file", {"select", work, "--dir", work}, "не читается"},
       {"working folder missing",
        {"select", point, "--dir", work + "/nowhere"},
@@ -335,6 +346,7 @@ TEST_F(CliFixture, RefusalsEndWithStatusTwoAndPrintNothing) {
     EXPECT_EQ(run.status, kRefusedStatus);
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.error))) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("1953722216")) << run.err.toStdString();
   }
 }
 
@@ -354,10 +366,15 @@ TEST(CliUsage, NoCommandAndHelpListEveryCommandAndOption) {
   }
 }
 
-TEST_F(CliFixture, FilesWithoutARecordCalculateTheDefaults) {
+// A file that holds only the version word changes nothing, as "Открыть" reads it: the defaults
+// are sized. One too short to hold the version word is no selection file at all: "Открыть"
+// ignores it without a word, and a command that sized the defaults in its place would answer
+// for a point nobody gave, so it is refused.
+TEST_F(CliFixture, TheVersionWordAloneGivesTheDefaultsAShorterFileIsRefused) {
   const QJsonObject defaults =
       SelectJson(WriteSelection(QStringLiteral("defaults.crp"), DefaultSettingsRecord()));
-  const QByteArray versionWord("\x01\x00\x00\x00", 4);
+  EXPECT_EQ(SelectJson(WriteBytes(QStringLiteral("word.crp"), QByteArray("\x01\x00\x00\x00", 4))),
+            defaults);
   struct Row {
     const char* name;
     QByteArray bytes;
@@ -365,12 +382,15 @@ TEST_F(CliFixture, FilesWithoutARecordCalculateTheDefaults) {
   const Row rows[] = {
       {"empty file", {}},
       {"two bytes", QByteArray("\x07\x00", 2)},
-      {"three bytes", QByteArray("\x02\x00\x00", 3)},
-      {"the version word alone", versionWord},
+      {"three bytes", QByteArray("\x01\x00\x00", 3)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(SelectJson(WriteBytes(QStringLiteral("short.crp"), row.bytes)), defaults);
+    const QString path = WriteBytes(QStringLiteral("short.crp"), row.bytes);
+    const RunResult run = RunInProcess({"select", path, "--dir", Work(), "--json"});
+    EXPECT_EQ(run.status, kRefusedStatus);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8("короче 4 байт"))) << run.err.toStdString();
   }
 }
 
@@ -404,6 +424,103 @@ TEST_F(CliFixture, PathsAreTheCallersAndItsFolderIsKept) {
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(ParseJson(run.out).value("outcome").toInt(), 1);
   EXPECT_EQ(QDir(after), QDir(dir_.path()));
+}
+
+// A working folder whose catalogue does not load, or holds no product, or whose saturation
+// table is missing, would have every point "found" nothing or sized without its saturation
+// pressure: every command refuses it with the loader's message and the file, and prints nothing.
+TEST_F(CliFixture, AWorkingFolderWhoseDataDoNotLoadIsRefusedByEveryCommand) {
+  const QString point = WriteSelection(QStringLiteral("point.crp"), ExamplePoint());
+  const QString csv = WriteBytes(QStringLiteral("points.csv"), "label,flow\na,5\n");
+  const QString project = WriteBytes(QStringLiteral("p.selvio"), ProjectFileBytes(Project{}));
+  QFile catalogue(Work() + "/xmldata.xml");
+  ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
+  const QByteArray catalogueBytes = catalogue.readAll();
+
+  // Folders beside "work", each a copy of it with one fault.
+  const auto folder = [&](const char* name, const QByteArray& xml, bool table) {
+    const QString path = dir_.filePath(QString::fromUtf8(name));
+    EXPECT_TRUE(QDir().mkpath(path));
+    if (!xml.isNull()) {
+      QFile file(path + "/xmldata.xml");
+      EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(xml);
+    }
+    if (table) {
+      EXPECT_TRUE(QFile::copy(Work() + QString::fromUtf8("/Рнас.dat"),
+                              path + QString::fromUtf8("/Рнас.dat")));
+    }
+    return path;
+  };
+  const char* const unloadable = "Unable to load XML document into the parser (";
+  const char* const noTable =
+      "Не хватает файла данных Рнас! Пожалуйста, переустановите программу. (";
+  struct Case {
+    const char* name;
+    QString dir;
+    QStringList messages;  // each a line of standard error
+  };
+  const Case cases[] = {
+      {"an empty folder", folder("empty", QByteArray(), false), {unloadable, noTable}},
+      {"a catalogue cut short",
+       folder("cut", catalogueBytes.left(catalogueBytes.size() / 2), true),
+       {unloadable}},
+      {"a catalogue without products",
+       folder("bare",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xmldata><обновление>01.01.2026"
+              "</обновление></xmldata>\n",
+              true),
+       {"Каталог не содержит ни клапанов, ни регуляторов ("}},
+      {"the root folder", QStringLiteral("/"), {unloadable, noTable}},
+  };
+  for (const Case& c : cases) {
+    for (const QStringList& command : {QStringList{"select", point}, QStringList{"batch", csv},
+                                       QStringList{"project", project}}) {
+      SCOPED_TRACE(std::string(c.name) + ", " + command[0].toStdString());
+      const RunResult run = RunInProcess(command + QStringList{"--dir", c.dir});
+      EXPECT_EQ(run.status, kRefusedStatus);
+      EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+      const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+      ASSERT_EQ(lines.size(), c.messages.size()) << run.err.toStdString();
+      for (qsizetype i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(lines[i].startsWith(c.messages[i])) << lines[i].toStdString();
+      }
+    }
+  }
+}
+
+// What the catalogue names, which no one can refuse, reaches the terminal with its control
+// characters escaped: a carriage return, a right-to-left override and a C1 control sequence
+// introducer in a valve's name (each allowed in XML) cannot rewrite a line, turn the text round
+// or clear the screen. The JSON holds the same name, escaped.
+TEST_F(CliFixture, ControlCharactersOfTheCatalogueReachTheTerminalEscaped) {
+  QFile catalogue(Work() + "/xmldata.xml");
+  ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
+  QString text = QString::fromUtf8(catalogue.readAll());
+  catalogue.close();
+  ASSERT_TRUE(text.contains(QString::fromUtf8("<название>VF</название>")));
+  text.replace(QString::fromUtf8("<название>VF</название>"),
+               QString::fromUtf8("<название>V&#13;F&#x202E;&#x9B;2JX</название>"));
+  ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  catalogue.write(text.toUtf8());
+  catalogue.close();
+
+  const QString point = WriteSelection(QStringLiteral("point.crp"), ExamplePoint());
+  const RunResult plain = RunInProcess({"select", point, "--dir", Work()});
+  const RunResult json = RunInProcess({"select", point, "--dir", Work(), "--json"});
+  ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  EXPECT_TRUE(plain.out.contains(QStringLiteral("V\\x0dF\\u202e\\x9b2JX")))
+      << plain.out.toStdString();
+  const QString forged = QString::fromUtf8("V\rF\u202E\u009B2JX");
+  EXPECT_TRUE(
+      ParseJson(json.out).value("candidates").toArray()[0].toObject().value("name").toString() ==
+      forged);
+  for (const RunResult* run : {&plain, &json}) {
+    for (const QChar c : {QChar(u'\r'), QChar(0x202E), QChar(0x009B)}) {
+      EXPECT_FALSE(run->out.contains(c)) << std::hex << static_cast<int>(c.unicode());
+    }
+  }
 }
 
 TEST_F(CliFixture, TextShowsLabelsBesideValues) {

@@ -171,6 +171,12 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithTheirReason) {
        "Позиция 1: поле «inputs.p1» должно быть строкой не длиннее 99 знаков без нулевого знака"},
       {"a label that is a number", editPosition(0, [](QJsonObject& p) { p["label"] = 5; }),
        "Позиция 1: поле «label» должно быть строкой"},
+      {"too many positions", edited([](QJsonObject& f) {
+         QJsonArray positions = f["positions"].toArray();
+         while (positions.size() <= kMaxProjectPositions) positions.append(positions[0]);
+         f["positions"] = positions;
+       }),
+       "В файле проекта позиций: 10001, а в проекте их может быть не больше 10000"},
   };
   for (const Case& c : cases) {
     const ReadProject read = ParseProjectFile(c.bytes);
@@ -189,6 +195,48 @@ TEST(ProjectFile, IsLaidOutAsAJsonDocumentAndStopsAtTheLimit) {
         << bytes.toStdString();
     EXPECT_EQ(ProjectFileBytes(project, bytes.size()), bytes);
     EXPECT_EQ(ProjectFileBytes(project, bytes.size() - 1), std::nullopt);
+  }
+}
+
+// A received file whose label would steer a document or a terminal is refused, naming the
+// position and the character: the window would not have taken such a label.
+TEST(ProjectFile, LabelsThatWouldSteerTheOutputsAreRefused) {
+  struct Case {
+    const char* name;
+    QString label;
+    const char* message;  // empty: read
+  };
+  const QString forbidden = Utf8(
+      "Позиция 2: поле «label» содержит недопустимый знак %1: управляющие знаки, знаки "
+      "направления письма и разделители строк в обозначении не допускаются");
+  const Case cases[] = {
+      {"a right-to-left override", Utf8("ИТП-1\u202E321"), "U+202E"},
+      {"a tab", Utf8("ИТП\t1"), "U+0009"},
+      {"an escape sequence", Utf8("ИТП\x1b[2J"), "U+001B"},
+      {"a carriage return", Utf8("ИТП-1\rподделка"), "U+000D"},
+      {"a line feed", Utf8("ИТП-1\nГВС"), "U+000A"},
+      {"a C1 control", Utf8("ИТП\u009B1"), "U+009B"},
+      {"a line separator", Utf8("ИТП\u2028ГВС"), "U+2028"},
+      {"an isolate", Utf8("ИТП\u2067ГВС"), "U+2067"},
+      {"a lone surrogate", Utf8("ИТП") + QChar(0xD800), "U+D800"},
+      {"201 characters", QString(201, QChar(0x0416)), ""},
+      {"200 characters", QString(200, QChar(0x0416)), nullptr},
+      {"200 characters beyond the basic plane", Utf8("😀").repeated(200), nullptr},
+      {"Hebrew and a formula sign", Utf8("=קו 1, ИТП «А»"), nullptr},
+  };
+  for (const Case& c : cases) {
+    Project project = TwoPositions();
+    project.positions[1].label = c.label;
+    const ReadProject read = ParseProjectFile(ProjectFileBytes(project));
+    if (!c.message) {
+      ASSERT_TRUE(read.project) << c.name << ": " << read.error.toStdString();
+      EXPECT_EQ(read.project->positions[1].label, c.label) << c.name;
+      continue;
+    }
+    EXPECT_FALSE(read.project) << c.name;
+    const QString expected = *c.message ? forbidden.arg(Utf8(c.message))
+                                        : Utf8("Позиция 2: поле «label» длиннее 200 знаков");
+    EXPECT_EQ(read.error, expected) << c.name;
   }
 }
 
@@ -237,6 +285,9 @@ TEST_F(ProjectModelTest, OperationsChangeTheListAndMarkItModified) {
   EXPECT_TRUE(model.SetLabel(1, Utf8("Б")));
   EXPECT_EQ(model.At(1).quantity, 4);
   EXPECT_EQ(model.At(1).label, Utf8("Б"));
+  EXPECT_FALSE(model.SetLabel(1, Utf8("Б\u202E")));
+  EXPECT_FALSE(model.SetLabel(1, QString(201, 'x')));
+  EXPECT_EQ(model.At(1).label, Utf8("Б"));
   for (int outside : {-1, 2}) {
     EXPECT_FALSE(model.Remove(outside));
     EXPECT_FALSE(model.Replace(outside, other));
@@ -251,6 +302,17 @@ TEST_F(ProjectModelTest, OperationsChangeTheListAndMarkItModified) {
   ASSERT_EQ(reopened.Open(Path("saved.selvio")), std::nullopt);
   ExpectSameProject(reopened.Data(), model.Data());
   EXPECT_FALSE(reopened.IsModified());
+}
+
+// A project holds at most kMaxProjectPositions, and only positions with a label it may show.
+TEST_F(ProjectModelTest, AddRefusesAPositionBeyondTheCapOrWithAFaultyLabel) {
+  ProjectModel model;
+  EXPECT_EQ(model.Add(SimplePosition("ИТП\x1b", 1)), -1);
+  for (int i = 0; i < kMaxProjectPositions; ++i) ASSERT_EQ(model.Add(SimplePosition("A", 1)), i);
+  const int revision = model.Revision();
+  EXPECT_EQ(model.Add(SimplePosition("A", 1)), -1);
+  EXPECT_EQ(model.Count(), kMaxProjectPositions);
+  EXPECT_EQ(model.Revision(), revision);
 }
 
 TEST_F(ProjectModelTest, AFailedOpenKeepsTheOpenProject) {

@@ -194,6 +194,38 @@ TEST_F(ProjectWindowTest, PositionsAreTakenEditedSavedAndOpenedAgain) {
   }
 }
 
+// A label that would steer the schedule or a terminal, or one too long, is refused in the cell
+// editor with a message naming the position; the label the position had stays.
+TEST_F(ProjectWindowTest, ALabelThatWouldSteerTheOutputsIsRefusedInTheTable) {
+  StartOnExample();
+  ProjectWindow& window = OpenProjectWindow();
+  AddTwoPositions(window);
+  EditCell(window, 1, kLabel, Utf8("ИТП-2"));
+  const QString refused =
+      Utf8("Обозначение позиции 2 не изменено: оно содержит недопустимый знак ");
+  const std::pair<QString, const char*> cases[] = {
+      {Utf8("ИТП-2\u202E321"), "U+202E"}, {Utf8("ИТП\t2"), "U+0009"},
+      {Utf8("ИТП\x1b[2J"), "U+001B"},     {Utf8("ИТП-2\rИТП-9"), "U+000D"},
+      {Utf8("ИТП\u2029ГВС"), "U+2029"},   {Utf8("ИТП\u200F2"), "U+200F"},
+  };
+  for (const auto& [label, character] : cases) {
+    messages_.clear();
+    EditCell(window, 1, kLabel, label);
+    ASSERT_EQ(messages_.size(), 1) << character;
+    EXPECT_TRUE(messages_[0].startsWith(refused + Utf8(character))) << messages_[0].toStdString();
+    EXPECT_EQ(Cell(window, 1, kLabel), Utf8("ИТП-2")) << character;
+    EXPECT_EQ(program_->OpenProject().At(1).label, Utf8("ИТП-2")) << character;
+  }
+  messages_.clear();
+  EditCell(window, 1, kLabel, QString(201, QChar(0x0416)));
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_EQ(messages_[0], Utf8("Обозначение позиции 2 не изменено: оно длиннее 200 знаков."));
+  EXPECT_EQ(program_->OpenProject().At(1).label, Utf8("ИТП-2"));
+  EditCell(window, 1, kLabel, QString(200, QChar(0x0416)));
+  EXPECT_EQ(messages_.size(), 1) << "200 characters are taken";
+  EXPECT_EQ(program_->OpenProject().At(1).label, QString(200, QChar(0x0416)));
+}
+
 TEST_F(ProjectWindowTest, APositionGoesBackIntoTheFormAndIsReplaced) {
   StartOnExample();
   ProjectWindow& window = OpenProjectWindow();
@@ -266,7 +298,9 @@ TEST_F(ProjectWindowTest, ARecheckOnAChangedCatalogueReplacesOnlyWhatTheUserAcce
   ASSERT_EQ(report_.Changed(), std::vector<int>{0});
   const QString now = report_.positions[0].recalculated.product;
   EXPECT_NE(now, Utf8("ВКФ-2-32-16"));
-  EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16")) << "the old choice kept";
+  // The old choice is kept, marked as one the catalogue no longer holds.
+  const QString kept = Utf8("ВКФ-2-32-16 [нет в каталоге]");
+  EXPECT_EQ(Cell(window, 0, kProduct), kept) << "the old choice kept";
   EXPECT_FALSE(program_->OpenProject().IsModified());
 
   // The quantity edited while the re-check runs: its result belongs to another project, and the
@@ -278,7 +312,7 @@ TEST_F(ProjectWindowTest, ARecheckOnAChangedCatalogueReplacesOnlyWhatTheUserAcce
   EXPECT_EQ(acceptAsked_, 1);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].startsWith(Utf8("Проект изменился во время перепроверки")));
-  EXPECT_EQ(Cell(window, 0, kProduct), Utf8("ВКФ-2-32-16"));
+  EXPECT_EQ(Cell(window, 0, kProduct), kept);
 
   // Esc closes the window while the re-check runs; the changes come back with it.
   accepted_ = {0};

@@ -65,6 +65,22 @@ TEST(ReportDocument, HeadingThenDateLineThenReport) {
   }
 }
 
+// A catalogue name is no text the program can refuse: a carriage return in it would start a
+// paragraph and a right-to-left override turn the rest of its line round. They are shown
+// escaped; the report's own line feeds and the tabs that indent its sub-items stay.
+TEST(ReportDocument, ControlCharactersOfANameAreShownEscaped) {
+  const QString report = Utf8("Клапан: ВКФ\u202E-2-32\rX\nДополнительные опции:\n\tПотенциометр");
+  const DocumentAppendix appendix{Utf8("Проверка"), Utf8("Изделие: ВКФ\x1b[2J\n"), {}};
+  const auto document = BuildReportDocument(report, kWhen, appendix);
+  QStringList blocks;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    blocks.append(block.text());
+  }
+  EXPECT_EQ(blocks.mid(3, 3), (QStringList{Utf8("Клапан: ВКФ\\u202e-2-32\\x0dX"),
+                                           Utf8("Дополнительные опции:"), Utf8("\tПотенциометр")}));
+  EXPECT_TRUE(blocks.contains(Utf8("Изделие: ВКФ\\x1b[2J"))) << blocks.join('|').toStdString();
+}
+
 TEST(ReportDocument, NothingCalculatedStillGivesHeadingAndDate) {
   const auto document = BuildReportDocument(QString(), kWhen);
   EXPECT_EQ(document->toPlainText(), Utf8(kHeading) + "\n" + Utf8(kDateLine) + "\n\n");

@@ -246,6 +246,124 @@ TEST_F(ScheduleFiles, PdfRepeatsTheHeadingRowOnEveryPage) {
   EXPECT_TRUE(all.contains(Utf8("Сводка для заказа")));
 }
 
+// The PDF's line of position `number` as pdftotext lays the page out, and the lines of the
+// text of that page; empty when no line starts with the number.
+QString PdfRowLine(const QString& pdf, int number) {
+  const QStringList lines = TrimmedLines(
+      QString::fromUtf8(ToolOutput("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"})));
+  for (const QString& line : lines) {
+    if (line.startsWith(QString::number(number) + ' ')) return line;
+  }
+  return {};
+}
+
+// Whether `parts` stand in `line` in this order.
+bool InOrder(const QString& line, const QStringList& parts) {
+  qsizetype from = 0;
+  for (const QString& part : parts) {
+    from = line.indexOf(part, from);
+    if (from < 0) return false;
+    from += part.size();
+  }
+  return true;
+}
+
+// Texts that would steer a layout, in labels a colleague's file could hold and in the names of a
+// catalogue: each stays in its cell, shown escaped, and the cells after it keep their places
+// and their figures' order (a right-to-left override turned Кол-во 123 into 321 and Kvs 16,00
+// into 00,61; a tab moved every later cell). A name too long for a page is cut with "…" and
+// the row keeps its figures.
+TEST_F(ScheduleFiles, ControlCharactersStayInTheirCellsInThePdfAndTheOdt) {
+  ProjectPosition& first = project_.positions[0];  // ВКФ-2-32-16, Kvs 16, Kv 10,95
+  first.label = Utf8("Узел\u202E");
+  first.quantity = 123;
+  ProjectPosition& second = project_.positions[1];  // ВКФ-2-15-4, 2500 л/ч, Kv 3,54
+  second.label = Utf8("B\tC");
+  ProjectPosition& third = project_.positions[2];  // the regulator, Kv 4,24
+  third.label = Utf8("D\x1b[2J\rE");
+  third.shown.product = Utf8("РДФ") + QString(20000, QChar(0x0416));
+  ASSERT_EQ(ExportSchedule(project_, "p", Path("p.pdf"), kWhen), std::nullopt);
+
+  const QString one = PdfRowLine(Path("p.pdf"), 1);
+  EXPECT_TRUE(InOrder(one, {Utf8("Узел\\u202e"), "123", Utf8("вода"), Utf8("5 м³/ч"),
+                            Utf8("ВКФ-2-32-16"), "32", "16,00", "10,95"}))
+      << one.toStdString();
+  EXPECT_FALSE(one.contains("321") || one.contains("00,61")) << one.toStdString();
+  const QString two = PdfRowLine(Path("p.pdf"), 2);
+  EXPECT_TRUE(InOrder(
+      two, {Utf8("B\\x09C"), "2", Utf8("вода"), Utf8("2500 л/ч"), Utf8("ВКФ-2-15-4"), "3,54"}))
+      << two.toStdString();
+  const QString three = PdfRowLine(Path("p.pdf"), 3);
+  EXPECT_TRUE(InOrder(three, {Utf8("D\\x1b[2J\\x0dE"), "3", Utf8("РДФЖЖ"), "4,24"}))
+      << three.toStdString();
+  const QString all = PdfText(Path("p.pdf"));
+  EXPECT_TRUE(all.contains(Utf8("Ж…"))) << "the long name is cut";
+  EXPECT_LT(all.count(QChar(0x0416)), 5000)
+      << "and not printed whole, in the row or the order list";
+  for (const QChar c : {QChar(0x202E), QChar(0x1B), QChar(u'\t')}) {
+    EXPECT_FALSE(all.contains(c)) << static_cast<int>(c.unicode());
+  }
+
+  // The editable document: every cell a paragraph of its own, its text escaped.
+  ASSERT_EQ(ExportSchedule(project_, "p", Path("p.odt"), kWhen), std::nullopt);
+  QStringList cells;
+  for (const OdtParagraph& paragraph : ReadOdtParagraphs(OdtContentXml(Path("p.odt")))) {
+    cells << paragraph.text;
+  }
+  const qsizetype label = cells.indexOf(Utf8("Узел\\u202e"));
+  ASSERT_GT(label, 0) << cells.join('|').toStdString();
+  EXPECT_EQ(cells.mid(label - 1, 4), (QStringList{"1", Utf8("Узел\\u202e"), "123", Utf8("вода")}));
+  EXPECT_TRUE(cells.contains(Utf8("B\\x09C")));
+  EXPECT_TRUE(cells.contains(Utf8("D\\x1b[2J\\x0dE")));
+}
+
+// Texts a spreadsheet would read as formulas get an apostrophe; the program's own numbers, a
+// negative one among them, stay numbers.
+TEST_F(ScheduleFiles, CsvKeepsFormulasAsTextAndNumbersAsNumbers) {
+  const char* const labels[] = {"=HYPERLINK(\"http://x\")", "+7", "-5 этаж", "@SUM(A1)", "ИТП = 1"};
+  for (std::size_t i = 0; i < std::size(labels); ++i) {
+    project_.positions[i].label = Utf8(labels[i]);
+  }
+  project_.positions[0].shown.product = Utf8("=cmd|' /C calc'!A0");
+  SetFieldText(project_.positions[1].inputs.flow, Utf8("-1,5"));
+  ASSERT_EQ(ExportSchedule(project_, "p", Path("p.csv"), kWhen), std::nullopt);
+  const QString text = QString::fromUtf8(FileBytes(Path("p.csv")));
+  const CsvTable table = ParseCsv(text.left(text.indexOf("\r\n\r\n") + 2).toUtf8());
+  ASSERT_GE(table.rows.size(), 5);
+  const char* const cells[] = {"'=HYPERLINK(\"http://x\")", "'+7", "'-5 этаж", "'@SUM(A1)",
+                               "ИТП = 1"};
+  for (std::size_t i = 0; i < std::size(cells); ++i) {
+    EXPECT_EQ(table.rows[static_cast<qsizetype>(i)][1], Utf8(cells[i])) << i;
+  }
+  EXPECT_EQ(table.rows[0][8], Utf8("'=cmd|' /C calc'!A0"));
+  EXPECT_EQ(table.rows[1][4], Utf8("-1,5")) << "a number, as the program writes it";
+  EXPECT_TRUE(text.contains(Utf8("\r\n'=cmd|' /C calc'!A0;32;"))) << "the order list too";
+}
+
+// A product or actuator the catalogue does not hold is marked in both documents, with a note.
+TEST_F(ScheduleFiles, DocumentsMarkWhatTheCatalogueDoesNotHold) {
+  RemoveProducts(QStringLiteral("ВКФ-2-32-16"));
+  const Data data = LoadData();
+  const QString marked = Utf8("ВКФ-2-32-16 [нет в каталоге]");
+  const QString note = Utf8("[нет в каталоге] — изделия или привода нет в каталоге рабочей папки");
+  ASSERT_EQ(ExportSchedule(project_, "p", Path("p.odt"), kWhen, data.catalogue.get()),
+            std::nullopt);
+  const QString odt = OdtText(Path("p.odt"));
+  EXPECT_EQ(odt.count(marked), 2) << "the position and its order line";
+  EXPECT_TRUE(odt.contains(note));
+  ASSERT_EQ(ExportSchedule(project_, "p", Path("p.pdf"), kWhen, data.catalogue.get()),
+            std::nullopt);
+  const QString pdf = PdfText(Path("p.pdf")).simplified();
+  EXPECT_TRUE(pdf.contains(note.simplified())) << pdf.toStdString();
+  EXPECT_TRUE(pdf.contains(Utf8("ВКФ-2-32-16 [нет в каталоге]")));
+
+  const Schedule schedule = ScheduleOf(project_, data.catalogue.get());
+  EXPECT_TRUE(schedule.rows[0].productNotInCatalogue);
+  EXPECT_FALSE(schedule.rows[0].actuatorNotInCatalogue);
+  EXPECT_FALSE(schedule.rows[1].productNotInCatalogue);
+  EXPECT_FALSE(MarksItemsNotInCatalogue(ScheduleOf(project_)));
+}
+
 TEST_F(ScheduleFiles, AnUnknownFormatOrAnUnwritablePathIsRefused) {
   EXPECT_EQ(ExportSchedule(project_, "p", Path("p.docx"), kWhen),
             Utf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv"));

@@ -30,6 +30,7 @@ const SelectionMessage kGlycolDrop{Code::DropZero, InputField::PressureDrop};
 const SelectionMessage kDensity{Code::DensityNotPositive, InputField::Density};
 const SelectionMessage kInletPressure{Code::InletPressureNotPositive, InputField::InletPressure};
 const SelectionMessage kNothingFound{Code::NoValveFits};
+const SelectionMessage kFlow{Code::FlowNotPositive, InputField::Flow};
 
 constexpr ProductKind kValve = ProductKind::ControlValve;
 constexpr ProductKind kDp = ProductKind::DpRegulator;
@@ -111,6 +112,57 @@ INSTANTIATE_TEST_SUITE_P(
                        kDensity},
         ValidationCase{"steam_zero_inlet_refused", kValve, kSteam, 1, 0, 3, 0.25f, 1, 0,
                        kInletPressure}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A flow of zero or below is refused in every medium and for every product, after every other
+// check: with water at ΔP 0.25 bar and K 1, G = −5 would give Kv = −5/√0.25 = −10 and G = 0 a Kv
+// of 0, which any valve's Kvs passes; a refused earlier check keeps its own message.
+struct FlowCase {
+  const char* name;
+  ProductKind product;
+  Medium medium;
+  float flow;
+  float p2;
+  float setting;
+  SelectionMessage message;  // code None: sized
+};
+
+class FlowTest : public ::testing::TestWithParam<FlowCase> {};
+
+TEST_P(FlowTest, ZeroOrNegativeFlowIsRefused) {
+  const FlowCase& c = GetParam();
+  EngineFixture f;
+  f.catalogue->valves.Append(MakeValve("V", 50, 25));
+  f.catalogue->dpRegulators.Append(MakeRegulator("RD"));
+  f.catalogue->reducingValves.Append(MakeRegulator("RK"));
+  f.request.product = c.product;
+  f.request.medium = c.medium;
+  f.request.flow = c.flow;
+  f.request.p2 = c.p2;
+  f.request.setting = c.setting;
+  const SelectionOutcome outcome = f.Run();
+  if (c.message.code == Code::None) {
+    EXPECT_EQ(outcome, Found);
+    EXPECT_GT(f.result.kv, 0.0f);
+  } else {
+    EXPECT_EQ(outcome, InvalidInput);
+    EXPECT_EQ(f.result.message, c.message);
+    EXPECT_EQ(f.result.kv, 0.0f);
+    EXPECT_EQ(CandidateCount(f.result), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FlowTest,
+    ::testing::Values(FlowCase{"water_negative", kValve, kWater, -5, 3, 1, kFlow},
+                      FlowCase{"water_zero", kValve, kWater, 0, 3, 1, kFlow},
+                      FlowCase{"water_tiny_positive", kValve, kWater, 0.001f, 3, 1, {}},
+                      FlowCase{"glycol_negative", kValve, kGlycol, -5, 3, 1, kFlow},
+                      FlowCase{"steam_zero", kValve, kSteam, 0, 3, 1, kFlow},
+                      FlowCase{"dp_regulator_negative", kDp, kWater, -5, 3, 1, kFlow},
+                      FlowCase{"reducing_valve_zero", kReducing, kWater, 0, 3, 1, kFlow},
+                      FlowCase{"pressures_first", kValve, kWater, -5, 7, 1, kPressureOrder},
+                      FlowCase{"setting_first", kDp, kWater, 0, 3, 9, kDpSetting}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RunSelectionTest, KvIsStoredAndPsatLookedUp) {

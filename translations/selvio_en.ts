@@ -376,6 +376,10 @@
         <translation>The inlet pressure P1 must be greater than zero</translation>
     </message>
     <message>
+        <source>Расход среды G должен быть больше нуля</source>
+        <translation>The flow G must be greater than zero</translation>
+    </message>
+    <message>
         <source>Значение настройки может быть %1&lt;P&lt;%2</source>
         <translation>The set point must be %1&lt;P&lt;%2</translation>
     </message>
@@ -421,6 +425,10 @@ For help in selecting equipment, contact a control valve sales specialist.</tran
     <message>
         <source>Файл настроек обновления %1 поврежден: в нем есть нулевой символ или возврат каретки без перевода строки. Настройки из него не прочитаны, соединение не устанавливалось.</source>
         <translation>The update settings file %1 is damaged: it holds a null character or a carriage return without a line feed. No settings were read from it, no connection was made.</translation>
+    </message>
+    <message>
+        <source>Файл настроек обновления %1 не прочитан: это не обычный файл или он больше %2 КБ. Соединение не устанавливалось.</source>
+        <translation>The update settings file %1 was not read: it is not a regular file, or it is larger than %2 KB. No connection was made.</translation>
     </message>
 </context>
 </TS>

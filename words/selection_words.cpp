@@ -68,6 +68,9 @@ QString SelectionMessageText(const SelectionMessage& message) {
     case SelectionMessageCode::InletPressureNotPositive:
       return QCoreApplication::translate("SelectionMessage",
                                          "Входное давление Р1 должно быть больше нуля");
+    case SelectionMessageCode::FlowNotPositive:
+      return QCoreApplication::translate("SelectionMessage",
+                                         "Расход среды G должен быть больше нуля");
     case SelectionMessageCode::SettingOutOfRange:
       return QCoreApplication::translate("SelectionMessage",
                                          "Значение настройки может быть %1<P<%2")

@@ -15,6 +15,7 @@
 #include "app/form/selvio_view.h"
 #include "app/project/position_form.h"
 #include "app/project/project_file.h"
+#include "output/safe_text.h"
 #include "output/shown_product.h"
 #include "output/value_text.h"
 #include "platform/c_numbers.h"
@@ -26,6 +27,15 @@ namespace {
 
 const char* const kCsvHeader =
     "label,outcome,messages,kv,dpv,velocity,psat,cavitation,candidate,dn,kvs,actuator";
+
+// Refusals of a CSV file, of a row and of a row's selection file.
+const char* const kCsvRefused = "Файл CSV не принят, %1: %2";
+const char* const kRowFault = "Строка %1, %2";
+const char* const kFileAbsolute =
+    "Столбец file: нужен путь к файлу выбора относительно папки файла CSV, а не \"%1\"";
+const char* const kFileOutside = "Столбец file: путь \"%1\" выходит из папки файла CSV";
+const char* const kFileNotSelection = "Столбец file: нужен файл выбора .crp, а не \"%1\"";
+const char* const kSelectionSuffix = ".crp";
 
 // A single-precision value as CSV writes it; empty when not finite.
 QString CsvNumber(float value) {
@@ -50,18 +60,37 @@ QString CsvLine(const QStringList& cells) {
   return quoted.join(QLatin1Char(',')) + QLatin1Char('\n');
 }
 
+// A text cell of the output: a label, a message, a name. Its control characters escaped, so
+// that the output steers no terminal, and kept from being read as a formula; numbers the program
+// writes (an outcome of -2) are left as they are.
+QString Text(const QString& text) { return SpreadsheetText(EscapeControls(text)); }
+
 QString SizedCsvLine(const QString& label, const CSelvioView& view, const QStringList& messages) {
   const SelectionResult& r = view.Result();
   const ShownProduct shown = ShownProductOf(r);
-  return CsvLine({label, QString::number(r.outcome), OneLine(messages), CsvNumber(r.kv),
+  return CsvLine({Text(label), QString::number(r.outcome), Text(OneLine(messages)), CsvNumber(r.kv),
                   CsvNumber(r.dpv), CsvNumber(r.velocity), CsvNumber(r.psat),
-                  r.cavitationWarning ? QStringLiteral("1") : QStringLiteral("0"), shown.name,
-                  shown.dnText, shown.shown ? CsvNumber(shown.kvs) : QString(), shown.actuator});
+                  r.cavitationWarning ? QStringLiteral("1") : QStringLiteral("0"), Text(shown.name),
+                  Text(shown.dnText), shown.shown ? CsvNumber(shown.kvs) : QString(),
+                  Text(shown.actuator)});
 }
 
 QString JsonLine(QJsonObject object) {
-  return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
-         QLatin1Char('\n');
+  return PrintableJson(QJsonDocument(object), QJsonDocument::Compact) + QLatin1Char('\n');
+}
+
+// Why the cell `file` names no selection file the row may start from: a row's file is a ".crp"
+// in the CSV's folder or below it, so that a CSV received from someone else reads nothing else.
+QString FileCellRefusal(const QString& file) {
+  if (QDir::isAbsolutePath(file)) return QString::fromUtf8(kFileAbsolute).arg(file);
+  const QString clean = QDir::cleanPath(file);
+  if (clean == QLatin1String("..") || clean.startsWith(QLatin1String("../"))) {
+    return QString::fromUtf8(kFileOutside).arg(file);
+  }
+  if (!clean.endsWith(QLatin1String(kSelectionSuffix), Qt::CaseInsensitive)) {
+    return QString::fromUtf8(kFileNotSelection).arg(file);
+  }
+  return {};
 }
 
 // Where a row starts: its own file, else the base record.
@@ -83,8 +112,12 @@ QString RowFilePath(const CsvRow& row, const QString& csvFolder) {
 }
 
 RowStart StartOf(const CsvRow& row, const QString& csvFolder, const SettingsRecord& base) {
+  const std::optional<QString> file = row.Cell("file");
+  if (!file) return {base, {}};
+  if (const QString refusal = FileCellRefusal(*file); !refusal.isEmpty()) {
+    return {std::nullopt, refusal};
+  }
   const QString path = RowFilePath(row, csvFolder);
-  if (path.isEmpty()) return {base, {}};
   if (const QString refusal = SelectionFileRefusal(path); !refusal.isEmpty()) {
     return {std::nullopt, refusal};
   }
@@ -188,6 +221,9 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
   const ReadResult csv = ReadFileWhole(csvPath, kBatchCsvFileLimit);
   if (!csv) return Refuse(err, CsvNotReadMessage(csvPath, csv, kBatchCsvFileLimit));
   const CsvTable table = ParseCsv(csv.bytes);
+  if (const std::optional<QString> problem = BatchTableProblem(table)) {
+    return Refuse(err, QString::fromUtf8(kCsvRefused).arg(*problem, Shown(csvPath)));
+  }
   const QString csvFolder = QFileInfo(csvPath).absolutePath();
   if (!projectPath.isEmpty()) {
     for (const QStringList& cells : table.rows) {
@@ -214,17 +250,24 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
     return Refuse(err, QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
   }
   HeadlessForm form;
+  if (!form.DataFailure().isEmpty()) return Refuse(err, form.DataFailure());
   HeadlessControls& controls = form.Controls();
   CSelvioView& view = form.View();
 
   if (!options.json) out << kCsvHeader << '\n';
   bool rowError = false;
   Project project;
-  for (const QStringList& cells : table.rows) {
-    const CsvRow row(table.header, cells);
+  for (qsizetype i = 0; i < table.rows.size(); ++i) {
+    const CsvRow row(table.header, table.rows[i]);
     const QString label = row.Cell("label").value_or(QString());
-    RowStart start = StartOf(row, csvFolder, base);
-    QString error = start.error;
+    RowStart start;
+    QString error;
+    if (const std::optional<QString> problem = BatchCellProblem(row)) {
+      error = QString::fromUtf8(kRowFault).arg(table.rowLines[i]).arg(*problem);
+    } else {
+      start = StartOf(row, csvFolder, base);
+      error = start.error;
+    }
     if (start.record) error = ApplyCsvRow(row, *start.record).value_or(QString());
     const QuantityCell quantity = QuantityOf(row);
     if (error.isEmpty() && !projectPath.isEmpty()) error = quantity.error;
@@ -233,7 +276,7 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
       if (options.json) {
         out << JsonLine({{"label", label}, {"error", error}});
       } else {
-        out << CsvLine({label, QStringLiteral("error"), error});
+        out << CsvLine({Text(label), QStringLiteral("error"), Text(error)});
       }
       continue;
     }

@@ -3,9 +3,21 @@
 #include <cstdint>
 
 #include "app/form/units.h"
+#include "app/project/position_label.h"
+#include "output/safe_text.h"
 
 namespace selvio {
 namespace {
+
+// What makes a table no batch, and a cell no cell of one.
+const char* const kUnclosedQuote = "строка %1: кавычка не закрыта до конца файла";
+const char* const kColumnTwice = "строка %1: столбец «%2» назван в заголовке дважды";
+const char* const kCellCount = "строка %1: ячеек %2, а столбцов в заголовке %3";
+const char* const kTooManyRows = "строк данных больше %1";
+const char* const kCellCharacter =
+    "столбец %1: недопустимый знак %2 (управляющие знаки, знаки направления письма и "
+    "разделители строк в ячейках не допускаются)";
+const char* const kLabelFault = "столбец label: обозначение %1";
 
 // Whether the header line (up to its first line break outside quotes) holds ";" outside quotes.
 QChar SeparatorOf(const QString& text) {
@@ -111,12 +123,17 @@ CsvTable ParseCsv(const QByteArray& bytes) {
   if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
   const QChar separator = SeparatorOf(text);
   QList<QStringList> lines;
+  QList<int> starts;  // the line each record starts on
   QStringList cells;
   QString cell;
   bool quoted = false;
+  int line = 1;
+  int start = 1;
+  int quoteLine = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (quoted) {
+      if (c == QLatin1Char('\n')) ++line;
       if (c != QLatin1Char('"')) {
         cell += c;
       } else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
@@ -127,6 +144,7 @@ CsvTable ParseCsv(const QByteArray& bytes) {
       }
     } else if (c == QLatin1Char('"')) {
       quoted = true;
+      quoteLine = line;
     } else if (c == separator) {
       cells << cell;
       cell.clear();
@@ -134,24 +152,56 @@ CsvTable ParseCsv(const QByteArray& bytes) {
       if (cell.endsWith(QLatin1Char('\r'))) cell.chop(1);
       cells << cell;
       lines << cells;
+      starts << start;
       cells.clear();
       cell.clear();
+      start = ++line;
     } else {
       cell += c;
     }
   }
-  if (!cell.isEmpty() || !cells.isEmpty()) lines << (cells << cell);
+  if (!cell.isEmpty() || !cells.isEmpty()) {
+    lines << (cells << cell);
+    starts << start;
+  }
 
   CsvTable table;
-  for (const QStringList& line : lines) {
-    if (IsBlank(line)) continue;
+  if (quoted) table.unclosedQuoteLine = quoteLine;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QStringList& record = lines[i];
+    if (IsBlank(record)) continue;
     if (table.header.isEmpty()) {
-      for (const QString& name : line) table.header << name.trimmed().toLower();
+      for (const QString& name : record) table.header << name.trimmed().toLower();
+      table.headerLine = starts[i];
     } else {
-      table.rows << line;
+      table.rows << record;
+      table.rowLines << starts[i];
     }
   }
   return table;
+}
+
+std::optional<QString> BatchTableProblem(const CsvTable& table) {
+  if (table.unclosedQuoteLine > 0) {
+    return QString::fromUtf8(kUnclosedQuote).arg(table.unclosedQuoteLine);
+  }
+  for (qsizetype i = 0; i < table.header.size(); ++i) {
+    const QString& name = table.header[i];
+    // A column without a name is not read; a spreadsheet may leave a few after the last one.
+    if (!name.isEmpty() && table.header.indexOf(name) != i) {
+      return QString::fromUtf8(kColumnTwice).arg(table.headerLine).arg(name);
+    }
+  }
+  if (table.rows.size() > kMaxBatchRows) return QString::fromUtf8(kTooManyRows).arg(kMaxBatchRows);
+  for (qsizetype i = 0; i < table.rows.size(); ++i) {
+    if (table.rows[i].size() != table.header.size()) {
+      return QString::fromUtf8(kCellCount)
+          .arg(table.rowLines[i])
+          .arg(table.rows[i].size())
+          .arg(table.header.size());
+    }
+  }
+  return std::nullopt;
 }
 
 QString CsvCell(const QString& text) {
@@ -163,6 +213,30 @@ QString CsvCell(const QString& text) {
   QString quoted = text;
   quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
   return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+const QStringList& CsvRow::Columns() {
+  static const QStringList columns = QString::fromLatin1(
+                                         "label file medium product p1 p2 t drop flow setting k "
+                                         "density p1_unit p2_unit drop_unit setting_unit "
+                                         "flow_unit actuator use_k cavitation quantity")
+                                         .split(QLatin1Char(' '));
+  return columns;
+}
+
+std::optional<QString> BatchCellProblem(const CsvRow& row) {
+  for (const QString& column : CsvRow::Columns()) {
+    const std::optional<QString> cell = row.Cell(column.toLatin1().constData());
+    if (!cell) continue;
+    if (column == QLatin1String("label")) {
+      if (const std::optional<QString> fault = LabelFault(*cell)) {
+        return QString::fromUtf8(kLabelFault).arg(*fault);
+      }
+    } else if (const std::optional<char32_t> character = FirstControlCharacter(*cell)) {
+      return QString::fromUtf8(kCellCharacter).arg(column, CodePointName(*character));
+    }
+  }
+  return std::nullopt;
 }
 
 std::optional<QString> CsvRow::Cell(const char* column) const {

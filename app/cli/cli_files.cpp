@@ -6,8 +6,18 @@
 #include "app/cli/select_command.h"
 #include "app/files/file_messages.h"
 #include "app/files/settings_record.h"
+#include "output/safe_text.h"
 
 namespace selvio {
+namespace {
+
+// Refusals of a selection file that "Открыть" would read as it stands.
+const char* const kWrongVersion =
+    "Файл выбора не читается: это не файл параметров выбора версии %1: %2";
+const char* const kTooShort =
+    "Файл выбора не читается: он короче %1 байт и не содержит даже номера версии: %2";
+
+}  // namespace
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -28,14 +38,9 @@ QString SelectionFileRefusal(const QString& path) {
   }
   if (!read) return SelectionFileNotReadMessage(path, read);
   const QByteArray& word = read.bytes;
-  if (word.size() == 4) {
-    const qint32 version = qFromLittleEndian<qint32>(word.constData());
-    if (version != kSettingsFileVersion) {
-      return QString::fromUtf8("Файл выбора версии %1 не читается, нужна версия %2: %3")
-          .arg(version)
-          .arg(kSettingsFileVersion)
-          .arg(Shown(path));
-    }
+  if (word.size() < 4) return QString::fromUtf8(kTooShort).arg(4).arg(Shown(path));
+  if (qFromLittleEndian<qint32>(word.constData()) != kSettingsFileVersion) {
+    return QString::fromUtf8(kWrongVersion).arg(kSettingsFileVersion).arg(Shown(path));
   }
   return {};
 }
@@ -56,8 +61,16 @@ QString OutputRefusal(const QString& output, const QStringList& inputs,
   return {};
 }
 
+QString PrintableText(const QString& text, const QString& kept) {
+  return EscapeControls(text, QStringLiteral("\n") + kept);
+}
+
+QString PrintableJson(const QJsonDocument& document, QJsonDocument::JsonFormat format) {
+  return QString::fromUtf8(JsonWithEscapedControls(document.toJson(format)));
+}
+
 int Refuse(QTextStream& err, const QString& message) {
-  err << message << '\n';
+  err << PrintableText(message) << '\n';
   err.flush();
   return kRefusedStatus;
 }

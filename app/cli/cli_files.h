@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QJsonDocument>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -29,9 +30,11 @@ QString Shown(const QString& path);
 // Why the working folder cannot serve, or empty when it can.
 QString WorkingFolderRefusal(const QString& dir);
 
-// Why "Открыть" would ignore the selection file, or empty when it would read it. A file
-// shorter than the version word is read (it changes nothing), not refused; anything but a regular
-// file (a folder, a FIFO, a device) is refused without waiting on it.
+// Why the selection file cannot be sized: "Открыть" would ignore it (missing, unreadable, not a
+// regular file, a version other than 1), or it is too short to hold its version word (which
+// "Открыть" reads without a word, changing nothing; a command would size the defaults as if they
+// were the file's). Empty when it can. A FIFO or a device is refused without waiting on it; the
+// refusal of a version never shows the file's first bytes.
 QString SelectionFileRefusal(const QString& path);
 
 // Why a command may not write `output`: it is one of its `inputs` (empty ones are passed over),
@@ -45,7 +48,16 @@ using WriteFailureWords = std::function<QString(const QString& path, const Write
 QString OutputRefusal(const QString& output, const QStringList& inputs,
                       const WriteFailureWords& failure);
 
-// Writes `message` and a line break to `err`; returns the status of a refused command.
+// A text for standard output: its control characters escaped (EscapeControls) but for the line
+// feeds and `kept`, so that nothing a file or the catalogue holds steers the terminal.
+QString PrintableText(const QString& text, const QString& kept = {});
+
+// A JSON document as printed, without raw control characters (JsonWithEscapedControls).
+QString PrintableJson(const QJsonDocument& document,
+                      QJsonDocument::JsonFormat format = QJsonDocument::Indented);
+
+// Writes `message` (PrintableText) and a line break to `err`; returns the status of a refused
+// command.
 int Refuse(QTextStream& err, const QString& message);
 
 }  // namespace selvio

@@ -1,5 +1,6 @@
 #include "app/cli/headless_form.h"
 
+#include "app/cli/working_data.h"
 #include "app/form/control_inventory.h"
 
 namespace selvio {
@@ -7,9 +8,11 @@ namespace selvio {
 HeadlessForm::HeadlessForm() {
   DefineFormControls(controls_);
   LoadGlycolTables(glycolTables_);
-  catalogue_ = std::make_unique<Catalogue>();
+  WorkingData data = LoadWorkingData();
+  dataFailure_ = data.failure;
+  catalogue_ = std::move(data.catalogue);
   view_ = std::make_unique<CSelvioView>(controls_, *catalogue_, glycolTables_);
-  view_->Initialise(false);
+  view_->InitialiseReadCatalogue(data.catalogueLoad, false);
 }
 
 }  // namespace selvio

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "app/files/glycol_tables.h"
@@ -19,12 +20,16 @@ class HeadlessForm {
 
   HeadlessControls& Controls() { return controls_; }
   CSelvioView& View() { return *view_; }
+  // Why the folder's data cannot serve a command (WorkingData), empty when they can. The window
+  // starts on whatever loaded; a command refuses to size on it.
+  const QString& DataFailure() const { return dataFailure_; }
 
  private:
   HeadlessControls controls_;
   GlycolTables glycolTables_;
   std::unique_ptr<Catalogue> catalogue_;
   std::unique_ptr<CSelvioView> view_;
+  QString dataFailure_;
 };
 
 }  // namespace selvio

@@ -12,15 +12,12 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/cli_files.h"
 #include "app/cli/select_command.h"
+#include "app/cli/working_data.h"
 #include "app/cli/working_folder_option.h"
 #include "app/files/file_messages.h"
 #include "app/project/project_file.h"
 #include "app/project/project_schedule.h"
 #include "app/project/recheck.h"
-#include "catalogue/catalogue_loader.h"
-#include "engine/fluid_tables.h"
-#include "platform/working_files.h"
-#include "words/load_words.h"
 
 namespace selvio {
 namespace {
@@ -32,15 +29,32 @@ QJsonValue JsonFigure(float value) {
   return std::isfinite(widened) ? QJsonValue(widened) : QJsonValue(QJsonValue::Null);
 }
 
+// The names of a row the catalogue does not hold.
+QJsonArray NotInCatalogueJson(const ScheduleRow& r) {
+  QJsonArray names;
+  if (r.productNotInCatalogue) names.append(r.product);
+  if (r.actuatorNotInCatalogue) names.append(r.actuator);
+  return names;
+}
+
 QJsonObject RowJson(const ScheduleRow& r) {
-  return {{"number", r.number},         {"label", r.label},
-          {"quantity", r.quantity},     {"medium", r.medium},
-          {"flow", JsonFigure(r.flow)}, {"flow_unit", r.flowUnit},
-          {"drop", JsonFigure(r.drop)}, {"drop_unit", r.dropUnit},
-          {"product", r.product},       {"dn", r.dn},
-          {"kvs", JsonFigure(r.kvs)},   {"actuator", r.actuator},
-          {"controller", r.controller}, {"kv", JsonFigure(r.kv)},
-          {"dpv", JsonFigure(r.dpv)},   {"velocity", JsonFigure(r.velocity)}};
+  return {{"number", r.number},
+          {"label", r.label},
+          {"quantity", r.quantity},
+          {"medium", r.medium},
+          {"flow", JsonFigure(r.flow)},
+          {"flow_unit", r.flowUnit},
+          {"drop", JsonFigure(r.drop)},
+          {"drop_unit", r.dropUnit},
+          {"product", r.product},
+          {"dn", r.dn},
+          {"kvs", JsonFigure(r.kvs)},
+          {"actuator", r.actuator},
+          {"controller", r.controller},
+          {"kv", JsonFigure(r.kv)},
+          {"dpv", JsonFigure(r.dpv)},
+          {"velocity", JsonFigure(r.velocity)},
+          {"not_in_catalogue", NotInCatalogueJson(r)}};
 }
 
 const char* ChangeKey(SelectionChange change) {
@@ -68,9 +82,9 @@ QString RowText(const ScheduleRow& r) {
                           QString::fromUtf8("ΔP ") + ScheduleDropText(r)};
   QString products = QString::fromUtf8("ничего не подобрано");
   if (!r.product.isEmpty()) {
-    QStringList names{r.product + QString::fromUtf8(" Ду ") + r.dn + QString::fromUtf8(", Kvs ") +
-                      ScheduleFigureText(r.kvs)};
-    if (!r.actuator.isEmpty()) names << r.actuator;
+    QStringList names{ScheduleProductText(r) + QString::fromUtf8(" Ду ") + r.dn +
+                      QString::fromUtf8(", Kvs ") + ScheduleFigureText(r.kvs)};
+    if (!r.actuator.isEmpty()) names << ScheduleActuatorText(r);
     if (!r.controller.isEmpty()) names << r.controller;
     products = names.join(QStringLiteral(" + "));
   }
@@ -95,10 +109,11 @@ QString ScheduleText(const QString& name, const Schedule& schedule) {
   if (schedule.orders.empty()) text += QString::fromUtf8(" нет");
   text += QLatin1Char('\n');
   for (const OrderLine& line : schedule.orders) {
-    text += QStringLiteral("  ") + line.name +
+    text += QStringLiteral("  ") + OrderLineText(line) +
             (line.dn.isEmpty() ? QString() : QString::fromUtf8(" (Ду ") + line.dn + ')') +
             QString::fromUtf8(": %1 шт\n").arg(line.quantity);
   }
+  if (MarksItemsNotInCatalogue(schedule)) text += NotInCatalogueNote() + QLatin1Char('\n');
   return text;
 }
 
@@ -124,25 +139,6 @@ QString RecheckText(const std::vector<RecheckLine>& lines, const QString& catalo
   return text;
 }
 
-// The data a re-check sizes on, loaded from the current folder.
-struct RecheckData {
-  std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
-  SaturationTable saturation;
-  QString failure;
-};
-
-RecheckData LoadRecheckData() {
-  RecheckData data;
-  if (const LoadResult load = LoadSaturationTable(data.saturation); !load) {
-    data.failure = LoadFailureText(load);
-  } else if (const LoadResult catalogue =
-                 LoadCatalogue(working_files::Name(working_files::kCatalogue), *data.catalogue);
-             !catalogue) {
-    data.failure = LoadFailureText(catalogue);
-  }
-  return data;
-}
-
 }  // namespace
 
 QString ProjectUsage() {
@@ -153,7 +149,8 @@ QString ProjectUsage() {
       "  --recheck      пересчитать каждую позицию по базе рабочей папки и показать, что\n"
       "                 изменилось; ведомость строится по пересчитанным позициям, файл\n"
       "                 проекта не меняется\n"
-      "  --dir ПАПКА    рабочая папка для --recheck (как у команды select)\n"
+      "  --dir ПАПКА    рабочая папка с каталогом (как у команды select); изделия и\n"
+      "                 приводы, которых в каталоге нет, отмечаются\n"
       "  --export ФАЙЛ  записать ведомость оборудования в ФАЙЛ (.odt, .pdf или .csv)\n"
       "  --json         вывести один объект JSON\n");
 }
@@ -234,22 +231,27 @@ int RunProjectCommand(const ProjectOptions& options, QTextStream& out, QTextStre
   Project project = std::move(*read.project);
   const QString name = QFileInfo(file).completeBaseName();
 
-  std::vector<RecheckLine> recheckLines;
-  QString catalogueDate;
-  bool positionLost = false;
-  if (options.recheck) {
-    const QString dir = CommandWorkingFolder(options.dir, err);
-    if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
-      return Refuse(err, refusal);
-    }
+  // The catalogue of the working folder: the re-check sizes on it, and the schedule marks what
+  // it does not hold.
+  const QString dir = CommandWorkingFolder(options.dir, err);
+  if (const QString refusal = WorkingFolderRefusal(dir); !refusal.isEmpty()) {
+    return Refuse(err, refusal);
+  }
+  WorkingData data;
+  {
     CurrentFolderScope folder;
     if (!folder.Enter(dir)) {
       return Refuse(err,
                     QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(dir)));
     }
-    const RecheckData data = LoadRecheckData();
-    if (!data.failure.isEmpty()) return Refuse(err, data.failure);
-    catalogueDate = data.catalogue->catalogueDate;
+    data = LoadWorkingData();
+  }
+  if (!data.failure.isEmpty()) return Refuse(err, data.failure);
+
+  std::vector<RecheckLine> recheckLines;
+  const QString catalogueDate = data.catalogue->catalogueDate;
+  bool positionLost = false;
+  if (options.recheck) {
     const RecheckReport report = RecheckProject(project, 0, *data.catalogue, data.saturation);
     for (const PositionRecheck& recheck : report.positions) {
       ProjectPosition& position = project.positions[static_cast<std::size_t>(recheck.position)];
@@ -261,20 +263,22 @@ int RunProjectCommand(const ProjectOptions& options, QTextStream& out, QTextStre
   }
 
   if (!exportPath.isEmpty()) {
-    if (const std::optional<QString> error =
-            ExportSchedule(project, name, exportPath, QDateTime::currentDateTime())) {
+    if (const std::optional<QString> error = ExportSchedule(
+            project, name, exportPath, QDateTime::currentDateTime(), data.catalogue.get())) {
       return Refuse(err, *error);
     }
   }
 
-  const Schedule schedule = ScheduleOf(project);
+  const Schedule schedule = ScheduleOf(project, data.catalogue.get());
   if (options.json) {
     QJsonArray rows;
     for (const ScheduleRow& row : schedule.rows) rows.append(RowJson(row));
     QJsonArray orders;
     for (const OrderLine& line : schedule.orders) {
-      orders.append(QJsonObject{
-          {"name", line.name}, {"dn", line.dn}, {"quantity", static_cast<qint64>(line.quantity)}});
+      orders.append(QJsonObject{{"name", line.name},
+                                {"dn", line.dn},
+                                {"quantity", static_cast<qint64>(line.quantity)},
+                                {"in_catalogue", !line.notInCatalogue}});
     }
     QJsonObject json{{"project", name}, {"positions", rows}, {"orders", orders}};
     if (options.recheck) {
@@ -287,10 +291,11 @@ int RunProjectCommand(const ProjectOptions& options, QTextStream& out, QTextStre
       json.insert(QStringLiteral("catalogue_date"), catalogueDate);
       json.insert(QStringLiteral("recheck"), changes);
     }
-    out << QString::fromUtf8(QJsonDocument(json).toJson());
+    out << PrintableJson(QJsonDocument(json));
   } else {
-    out << ScheduleText(name, schedule);
-    if (options.recheck) out << RecheckText(recheckLines, catalogueDate);
+    QString text = ScheduleText(name, schedule);
+    if (options.recheck) text += RecheckText(recheckLines, catalogueDate);
+    out << PrintableText(text);
   }
   out.flush();
   return positionLost ? kRowErrorStatus : 0;

@@ -98,6 +98,7 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
 
   QtChartPainter chartPainter;  // outlives the form, which paints the check's pictures with it
   HeadlessForm form;
+  if (!form.DataFailure().isEmpty()) return Refuse(err, form.DataFailure());
   HeadlessControls& controls = form.Controls();
   CSelvioView& view = form.View();
   view.Documents().SetChartPainter(chartPainter);
@@ -127,9 +128,10 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
   }
 
   if (options.json) {
-    out << QString::fromUtf8(QJsonDocument(SelectionJson(view, controls.Messages())).toJson());
+    out << PrintableJson(QJsonDocument(SelectionJson(view, controls.Messages())));
   } else {
-    out << SelectionText(view, controls.Messages());
+    // The report indents its sub-items with tabs.
+    out << PrintableText(SelectionText(view, controls.Messages()), QStringLiteral("\t"));
   }
   out.flush();
   return 0;

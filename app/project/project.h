@@ -11,6 +11,9 @@
 namespace selvio {
 
 inline constexpr int kMaxPositionQuantity = 1000000;
+// The most positions a project holds: a building's schedule is far shorter, and a file that
+// claims more is no project of one.
+inline constexpr int kMaxProjectPositions = 10000;
 
 // What a position's calculation showed: the outcome, the candidate and actuator shown (indices
 // in the candidate list, as the candidate dialog counts them), their names, and the figures of

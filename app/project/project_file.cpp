@@ -10,11 +10,15 @@
 
 #include "app/files/file_messages.h"
 #include "app/files/settings_fields.h"
+#include "app/project/position_label.h"
 #include "platform/c_numbers.h"
 #include "platform/whole_file.h"
 
 namespace selvio {
 namespace {
+
+const char* const kTooManyPositions =
+    "В файле проекта позиций: %1, а в проекте их может быть не больше %2";
 
 // A float as the shortest decimal that reads back as the same float; null when not finite.
 QJsonValue FigureJson(float value) {
@@ -122,6 +126,12 @@ class FieldReader {
     out = value.toString();
   }
 
+  // A position's label, as the project window would take it.
+  void Label(const char* name, QString& out) const {
+    Text(name, out);
+    if (const std::optional<QString> fault = LabelFault(out)) Fail(name, *fault);
+  }
+
   // A text of the selection record: at most 99 UTF-16 code units, none of them zero.
   void RecordText(const char* name, TextField& out) const {
     const QJsonValue value = Value(name);
@@ -213,7 +223,7 @@ ProjectPosition ReadPosition(const QJsonValue& value, int number, QString& error
     return position;
   }
   const FieldReader fields(value.toObject(), QString(), number, error);
-  fields.Text("label", position.label);
+  fields.Label("label", position.label);
   fields.Integer("quantity", position.quantity, 1, kMaxPositionQuantity);
   ForEachSettingsField(position.inputs, InputsReader{fields.Object("inputs")});
   position.shown = ReadShown(fields.Object("shown"));
@@ -284,6 +294,10 @@ ReadProject ParseProjectFile(const QByteArray& bytes) {
     return {std::nullopt, QString::fromUtf8("Файл проекта поврежден: нет списка позиций")};
   }
   const QJsonArray positions = file.value("positions").toArray();
+  if (positions.size() > kMaxProjectPositions) {
+    return {std::nullopt,
+            QString::fromUtf8(kTooManyPositions).arg(positions.size()).arg(kMaxProjectPositions)};
+  }
   Project project;
   project.positions.reserve(static_cast<std::size_t>(positions.size()));
   QString error;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <utility>
 
+#include "app/project/position_label.h"
 #include "app/project/project_file.h"
 
 namespace selvio {
@@ -28,6 +29,7 @@ void ProjectModel::New() {
 }
 
 int ProjectModel::Add(ProjectPosition position) {
+  if (Count() >= kMaxProjectPositions || LabelFault(position.label)) return -1;
   project_.positions.push_back(std::move(position));
   Changed();
   return Count() - 1;
@@ -60,7 +62,7 @@ bool ProjectModel::MoveUp(int index) {
 bool ProjectModel::MoveDown(int index) { return MoveUp(index + 1); }
 
 bool ProjectModel::SetLabel(int index, const QString& label) {
-  if (index < 0 || index >= Count()) return false;
+  if (index < 0 || index >= Count() || LabelFault(label)) return false;
   project_.positions[static_cast<std::size_t>(index)].label = label;
   Changed();
   return true;

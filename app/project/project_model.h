@@ -29,7 +29,8 @@ class ProjectModel {
   // An empty project without a file.
   void New();
 
-  // Appends `position`; returns its index.
+  // Appends `position`; returns its index, or -1 when the project holds kMaxProjectPositions
+  // already or the label is faulty (LabelFault).
   int Add(ProjectPosition position);
   // Replaces the inputs and what was shown of position `index` with those of `position`; the
   // label and quantity stay.
@@ -38,6 +39,7 @@ class ProjectModel {
   // Swaps position `index` with the one above (below); false at the top (bottom).
   bool MoveUp(int index);
   bool MoveDown(int index);
+  // False for a faulty label (LabelFault), which changes nothing.
   bool SetLabel(int index, const QString& label);
   // A quantity from 1 to kMaxPositionQuantity.
   bool SetQuantity(int index, int quantity);

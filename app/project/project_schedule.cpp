@@ -42,7 +42,35 @@ ScheduleFormat FormatOf(const QString& path) {
 
 }  // namespace
 
-ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number) {
+CatalogueNames::CatalogueNames(const Catalogue& catalogue) {
+  const auto addProducts = [this](const auto& container) {
+    for (int i = 0; i < container.count; ++i) {
+      products_.insert({container[i].name, container[i].dnText});
+    }
+  };
+  addProducts(catalogue.valves);
+  addProducts(catalogue.dpRegulators);
+  addProducts(catalogue.reducingValves);
+  // The names the candidate list gives actuators: an electric one's variant, the others' names.
+  for (int i = 0; i < catalogue.electricActuators.count; ++i) {
+    actuators_.insert(catalogue.electricActuators[i].variant);
+  }
+  for (int i = 0; i < catalogue.pneumaticActuators.count; ++i) {
+    actuators_.insert(catalogue.pneumaticActuators[i].name);
+  }
+  for (int i = 0; i < catalogue.thermostats.count; ++i) {
+    actuators_.insert(catalogue.thermostats[i].name);
+  }
+}
+
+bool CatalogueNames::HoldsProduct(const QString& name, const QString& dn) const {
+  return products_.contains({name, dn});
+}
+
+bool CatalogueNames::HoldsActuator(const QString& name) const { return actuators_.contains(name); }
+
+ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number,
+                          const CatalogueNames* catalogue) {
   const SettingsRecord& in = position.inputs;
   const ShownSelection& shown = position.shown;
   const bool steam = in.medium == 3;
@@ -71,16 +99,23 @@ ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number) {
     row.controller = shown.controller;
     row.dpv = shown.dpv;
     row.velocity = shown.velocity;
+    if (catalogue) {
+      row.productNotInCatalogue = !catalogue->HoldsProduct(shown.product, shown.dn);
+      row.actuatorNotInCatalogue =
+          !shown.actuatorName.isEmpty() && !catalogue->HoldsActuator(shown.actuatorName);
+    }
   }
   return row;
 }
 
-Schedule ScheduleOf(const Project& project) {
+Schedule ScheduleOf(const Project& project, const Catalogue* catalogue) {
+  const std::optional<CatalogueNames> names =
+      catalogue ? std::optional<CatalogueNames>(*catalogue) : std::nullopt;
   std::vector<ScheduleRow> rows;
   rows.reserve(project.positions.size());
   int number = 0;
   for (const ProjectPosition& position : project.positions) {
-    rows.push_back(ScheduleRowOf(position, ++number));
+    rows.push_back(ScheduleRowOf(position, ++number, names ? &*names : nullptr));
   }
   return MakeSchedule(std::move(rows));
 }
@@ -88,12 +123,13 @@ Schedule ScheduleOf(const Project& project) {
 bool IsScheduleFormat(const QString& path) { return FormatOf(path) != ScheduleFormat::None; }
 
 std::optional<QString> ExportSchedule(const Project& project, const QString& projectName,
-                                      const QString& path, const QDateTime& when) {
+                                      const QString& path, const QDateTime& when,
+                                      const Catalogue* catalogue) {
   const ScheduleFormat format = FormatOf(path);
   if (format == ScheduleFormat::None) {
     return QString::fromUtf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv");
   }
-  const Schedule schedule = ScheduleOf(project);
+  const Schedule schedule = ScheduleOf(project, catalogue);
   constexpr LinkPolicy kLinks = LinkPolicy::FollowToFile;
   WriteResult written;
   if (format == ScheduleFormat::Csv) {

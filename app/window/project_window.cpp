@@ -16,9 +16,11 @@
 #include "app/files/file_messages.h"
 #include "app/form/selvio_view.h"
 #include "app/project/position_form.h"
+#include "app/project/position_label.h"
 #include "app/project/project_schedule.h"
 #include "app/project/shown_selection.h"
 #include "app/window/recheck_dialog.h"
+#include "output/safe_text.h"
 #include "output/schedule.h"
 #include "output/schedule_document.h"
 #include "platform/whole_file.h"
@@ -52,21 +54,29 @@ QStringList ColumnHeadings() {
   return headings;
 }
 
-QStringList RowCells(const ProjectPosition& position, int number) {
-  const ScheduleRow row = ScheduleRowOf(position, number);
+// A position's cells as the schedule shows them, names marked when the form's catalogue does
+// not hold them; control characters a name may hold are shown escaped.
+QStringList RowCells(const ProjectPosition& position, int number, const CatalogueNames& catalogue) {
+  const ScheduleRow row = ScheduleRowOf(position, number, &catalogue);
   const QString none = Utf8("—");
-  return {QString::number(row.number),
-          row.label,
-          QString::number(row.quantity),
-          row.medium,
-          ScheduleFlowText(row),
-          ScheduleDropText(row),
-          row.product.isEmpty() ? Utf8("не подобрано") : row.product,
-          row.dn.isEmpty() ? none : row.dn,
-          ScheduleFigureText(row.kvs),
-          row.actuator.isEmpty() ? none : row.actuator,
-          ScheduleFigureText(row.kv)};
+  QStringList cells{QString::number(row.number),
+                    row.label,
+                    QString::number(row.quantity),
+                    row.medium,
+                    ScheduleFlowText(row),
+                    ScheduleDropText(row),
+                    row.product.isEmpty() ? Utf8("не подобрано") : ScheduleProductText(row),
+                    row.dn.isEmpty() ? none : row.dn,
+                    ScheduleFigureText(row.kvs),
+                    row.actuator.isEmpty() ? none : ScheduleActuatorText(row),
+                    ScheduleFigureText(row.kv)};
+  for (QString& cell : cells) cell = EscapeControls(cell);
+  return cells;
 }
+
+// Messages about a label typed into the table and a project that is full.
+const char* const kLabelRefused = "Обозначение позиции %1 не изменено: оно %2.";
+const char* const kProjectFull = "В проекте уже %1 позиций: больше добавить нельзя.";
 
 // The form's file dialogs, in the form's filter notation.
 const char* const kProjectFilter = "Проект (*.selvio)|*.selvio||";
@@ -238,8 +248,9 @@ void ProjectWindow::Refresh(int selected) {
   // about the item just edited.
   filling_ = true;
   table_->setRowCount(model_.Count());
+  const CatalogueNames catalogue(view_.CatalogueData());
   for (int row = 0; row < model_.Count(); ++row) {
-    const QStringList cells = RowCells(model_.At(row), row + 1);
+    const QStringList cells = RowCells(model_.At(row), row + 1, catalogue);
     for (int column = 0; column < kColumns; ++column) {
       QTableWidgetItem* item = table_->item(row, column);
       if (!item) {
@@ -285,7 +296,12 @@ void ProjectWindow::OnItemChanged(int row, int column) {
   if (filling_) return;
   const QString text = table_->item(row, column)->text();
   if (column == kLabel) {
-    model_.SetLabel(row, text.trimmed());
+    // A refused label leaves the one the model holds, which Refresh puts back into the cell.
+    if (const std::optional<QString> fault = LabelFault(text.trimmed())) {
+      prompts_.message(Utf8(kLabelRefused).arg(row + 1).arg(*fault));
+    } else {
+      model_.SetLabel(row, text.trimmed());
+    }
   } else if (column == kQuantity) {
     bool number = false;
     const int quantity = text.trimmed().toInt(&number);
@@ -297,6 +313,10 @@ void ProjectWindow::OnItemChanged(int row, int column) {
 }
 
 void ProjectWindow::AddCurrent() {
+  if (model_.Count() >= kMaxProjectPositions) {
+    prompts_.message(Utf8(kProjectFull).arg(kMaxProjectPositions));
+    return;
+  }
   std::optional<ProjectPosition> position =
       CaptureFormPosition(view_, Utf8("Позиция %1").arg(model_.Count() + 1));
   if (!position) {
@@ -409,8 +429,8 @@ void ProjectWindow::ExportSchedule() {
     prompts_.message(ScheduleOverProjectMessage(*path));
     return;
   }
-  if (const std::optional<QString> error =
-          selvio::ExportSchedule(model_.Data(), name, *path, QDateTime::currentDateTime())) {
+  if (const std::optional<QString> error = selvio::ExportSchedule(
+          model_.Data(), name, *path, QDateTime::currentDateTime(), &view_.CatalogueData())) {
     prompts_.message(*error);
     return;
   }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "catalogue/catalogue_records.h"
+#include "catalogue/load_result.h"
+#include "engine/saturation_table.h"
+
+namespace selvio {
+
+// The data files of the working folder (the current folder) that a command sizes with.
+struct WorkingData {
+  std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
+  LoadResult catalogueLoad;
+  SaturationTable saturation;
+  // Why the data cannot serve, a line for each file, naming it: the catalogue did not load or
+  // holds neither a valve nor a regulator, the saturated-vapour table did not load. Empty when
+  // they serve.
+  // Sizing without them would report every point as "nothing found" or size it without its
+  // saturation pressure, which is no answer a command may give as a success.
+  QString failure;
+};
+
+// Reads the saturated-vapour table and the catalogue of the current folder.
+WorkingData LoadWorkingData();
+
+}  // namespace selvio
