@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "platform/headless_controls.h"
 
 // Shared by the fuzz harnesses: each input goes through a file, as the program reads it, in a
@@ -22,7 +22,7 @@ struct HeadlessForm {
   HeadlessControls controls;
   GlycolTables glycol;
   Catalogue& catalogue;
-  CSelvioView view;
+  SelectionForm view;
 
   explicit HeadlessForm(Catalogue& formCatalogue);
 };

@@ -35,7 +35,7 @@ class CalculateHandler : public FormTest {
     log_ = controls.get();
     controls_ = std::move(controls);
     DefineFormControls(*controls_);
-    view_ = std::make_unique<CSelvioView>(*controls_, *catalogue_, glycol_);
+    view_ = std::make_unique<SelectionForm>(*controls_, *catalogue_, glycol_);
     view_->Initialise();
   }
 

@@ -45,10 +45,10 @@ class DensityCalculator : public FormTest {
   // Opens the calculator, types the temperature and concentration, picks the glycol and
   // presses "Расчитать" once; the dialog is then closed with Отмена if still open.
   void Calculate(const QString& temperature, const QString& concentration,
-                 int glycol = plotn_ids::kEthylene) {
+                 int glycol = density_dialog_ids::kEthylene) {
     C().QueueDialogScript([=, this](HeadlessControls& d) {
-      d.SetText(plotn_ids::kTemperature, temperature);
-      d.SetText(plotn_ids::kConcentration, concentration);
+      d.SetText(density_dialog_ids::kTemperature, temperature);
+      d.SetText(density_dialog_ids::kConcentration, concentration);
       d.Click(glycol);
       d.Click(ids::kOk);
       stayedOpen_ = !d.Ended();
@@ -61,11 +61,11 @@ class DensityCalculator : public FormTest {
 };
 
 TEST_F(DensityCalculator, TemplateHoldsTheDialogsControls) {
-  const DialogTemplate t = CCalcPlotnDlg(glycol_, "").Template();
+  const DialogTemplate t = DensityCalculatorDialog(glycol_, "").Template();
   EXPECT_EQ(t.id, 133);
   EXPECT_EQ(t.title, "Расчет плотности");
   EXPECT_EQ(t.defaultButton, ids::kOk);
-  using namespace plotn_ids;
+  using namespace density_dialog_ids;
   const std::map<int, std::pair<ControlType, QString>> expected = {
       {kEthylene, {ControlType::Radio, "Этиленгликоль"}},
       {kPropylene, {ControlType::Radio, "Пропиленгликоль"}},
@@ -83,13 +83,13 @@ TEST_F(DensityCalculator, TemplateHoldsTheDialogsControls) {
 TEST_F(DensityCalculator, OpensWithEthyleneTenPercentAndTheFormsTemperature) {
   for (int run = 0; run < 2; ++run) {  // the second run after the user chose propylene glycol
     C().QueueDialogScript([](HeadlessControls& d) {
-      EXPECT_TRUE(d.IsChecked(plotn_ids::kEthylene));
-      EXPECT_FALSE(d.IsChecked(plotn_ids::kPropylene));
-      EXPECT_EQ(d.Text(plotn_ids::kTemperature), "20");
-      EXPECT_EQ(d.Text(plotn_ids::kConcentration), "10");
-      d.Click(plotn_ids::kPropylene);
-      EXPECT_FALSE(d.IsChecked(plotn_ids::kEthylene));
-      d.SetText(plotn_ids::kConcentration, "30");
+      EXPECT_TRUE(d.IsChecked(density_dialog_ids::kEthylene));
+      EXPECT_FALSE(d.IsChecked(density_dialog_ids::kPropylene));
+      EXPECT_EQ(d.Text(density_dialog_ids::kTemperature), "20");
+      EXPECT_EQ(d.Text(density_dialog_ids::kConcentration), "10");
+      d.Click(density_dialog_ids::kPropylene);
+      EXPECT_FALSE(d.IsChecked(density_dialog_ids::kEthylene));
+      d.SetText(density_dialog_ids::kConcentration, "30");
     });
     Click(ids::kDensityCalc);
   }
@@ -106,26 +106,27 @@ TEST_F(DensityCalculator, PointsOutsideTheTableNameTheBoundAndKeepTheDialogOpen)
     const char* message;
   };
   const Row rows[] = {
-      {"below the first temperature", "-35", "10", plotn_ids::kEthylene,
+      {"below the first temperature", "-35", "10", density_dialog_ids::kEthylene,
        "Температура этиленгликоля не может быть ниже -30 градусов."},
-      {"above the last temperature", "100.5", "10", plotn_ids::kEthylene,
+      {"above the last temperature", "100.5", "10", density_dialog_ids::kEthylene,
        "Температура этиленгликоля не может быть выше 100 градусов."},
-      {"below the first concentration", "20", "9.9", plotn_ids::kEthylene,
+      {"below the first concentration", "20", "9.9", density_dialog_ids::kEthylene,
        "Концентрация этиленгликоля не может быть ниже 10%."},
-      {"above the last concentration", "20", "65", plotn_ids::kEthylene,
+      {"above the last concentration", "20", "65", density_dialog_ids::kEthylene,
        "Концентрация этиленгликоля не может быть выше 60%."},
-      {"temperature checked before concentration", "-35", "65", plotn_ids::kEthylene,
+      {"temperature checked before concentration", "-35", "65", density_dialog_ids::kEthylene,
        "Температура этиленгликоля не может быть ниже -30 градусов."},
-      {"propylene glycol, bound 10.5 truncated", "10", "20", plotn_ids::kPropylene,
+      {"propylene glycol, bound 10.5 truncated", "10", "20", density_dialog_ids::kPropylene,
        "Температура пропиленгликоля не может быть ниже 10 градусов."},
-      {"propylene glycol, concentration bound 10.5 truncated", "20", "10", plotn_ids::kPropylene,
-       "Концентрация пропиленгликоля не может быть ниже 10%."},
-      {"a temperature that is not a number reads as 0", "тепло", "20", plotn_ids::kPropylene,
+      {"propylene glycol, concentration bound 10.5 truncated", "20", "10",
+       density_dialog_ids::kPropylene, "Концентрация пропиленгликоля не может быть ниже 10%."},
+      {"a temperature that is not a number reads as 0", "тепло", "20",
+       density_dialog_ids::kPropylene,
        "Температура пропиленгликоля не может быть ниже 10 градусов."},
-      {"a concentration that is not a number reads as 0", "20", "", plotn_ids::kPropylene,
+      {"a concentration that is not a number reads as 0", "20", "", density_dialog_ids::kPropylene,
        "Концентрация пропиленгликоля не может быть ниже 10%."},
       {"a decimal comma ends the number: 100,5 reads as 100, then 65 % is too much", "100,5", "65",
-       plotn_ids::kEthylene, "Концентрация этиленгликоля не может быть выше 60%."},
+       density_dialog_ids::kEthylene, "Концентрация этиленгликоля не может быть выше 60%."},
   };
   for (const Row& row : rows) {
     Calculate(row.temperature, row.concentration, row.glycol);
@@ -144,17 +145,20 @@ TEST_F(DensityCalculator, DensityIsWrittenInKilogramsTruncated) {
     const char* density;
   };
   const Row rows[] = {
-      {"1.0456 t/m³ at 10 %, 20 °C: 1045, not rounded to 1046", "20", "10", plotn_ids::kEthylene,
-       "1045"},
-      {"both bounds accepted: 1.03 t/m³ at 60 %, 100 °C is 1030", "100", "60", plotn_ids::kEthylene,
-       "1030"},
-      {"first bounds accepted: 1.06 at 10 %, -30 °C", "-30", "10", plotn_ids::kEthylene, "1060"},
+      {"1.0456 t/m³ at 10 %, 20 °C: 1045, not rounded to 1046", "20", "10",
+       density_dialog_ids::kEthylene, "1045"},
+      {"both bounds accepted: 1.03 t/m³ at 60 %, 100 °C is 1030", "100", "60",
+       density_dialog_ids::kEthylene, "1030"},
+      {"first bounds accepted: 1.06 at 10 %, -30 °C", "-30", "10", density_dialog_ids::kEthylene,
+       "1060"},
       // 1.0456 + (1.0956 − 1.0456)·25/50 = 1.0706
-      {"35 % at 20 °C between two concentrations", "20", "35", plotn_ids::kEthylene, "1070"},
+      {"35 % at 20 °C between two concentrations", "20", "35", density_dialog_ids::kEthylene,
+       "1070"},
       // 1.0456 + (0.98 − 1.0456)·40/80 = 1.0128
-      {"10 % at 60 °C between two temperatures", "60", "10", plotn_ids::kEthylene, "1012"},
+      {"10 % at 60 °C between two temperatures", "60", "10", density_dialog_ids::kEthylene, "1012"},
       // 1.02 + (1.04 − 1.02)·(30.25 − 10.5)/39.5 = 1.03
-      {"propylene glycol 30.25 % at 10.5 °C", "10.5", "30.25", plotn_ids::kPropylene, "1030"},
+      {"propylene glycol 30.25 % at 10.5 °C", "10.5", "30.25", density_dialog_ids::kPropylene,
+       "1030"},
   };
   for (const Row& row : rows) {
     Type(ids::kDensity, "1000");
@@ -167,7 +171,7 @@ TEST_F(DensityCalculator, DensityIsWrittenInKilogramsTruncated) {
 
 TEST_F(DensityCalculator, CancelLeavesTheDensityField) {
   C().QueueDialogScript([](HeadlessControls& d) {
-    d.SetText(plotn_ids::kConcentration, "30");
+    d.SetText(density_dialog_ids::kConcentration, "30");
     d.Click(ids::kCancel);
   });
   Click(ids::kDensityCalc);
@@ -197,9 +201,9 @@ class FlowCalculator : public FormTest {
   }
   void Calculate(const QString& supply, const QString& back, const QString& power) {
     C().QueueDialogScript([=, this](HeadlessControls& d) {
-      d.SetText(rashod_ids::kSupplyTemperature, supply);
-      d.SetText(rashod_ids::kReturnTemperature, back);
-      d.SetText(rashod_ids::kHeatPower, power);
+      d.SetText(flow_dialog_ids::kSupplyTemperature, supply);
+      d.SetText(flow_dialog_ids::kReturnTemperature, back);
+      d.SetText(flow_dialog_ids::kHeatPower, power);
       d.Click(ids::kOk);
       stayedOpen_ = !d.Ended();
       d.Click(ids::kCancel);
@@ -215,11 +219,11 @@ class FlowCalculator : public FormTest {
 };
 
 TEST_F(FlowCalculator, TemplateHoldsTheDialogsControls) {
-  const DialogTemplate t = CalcRashodDlg({}).Template();
+  const DialogTemplate t = HeatLoadFlowDialog({}).Template();
   EXPECT_EQ(t.id, 131);
   EXPECT_EQ(t.title, "Расчет расхода по тепловой нагрузке");
   EXPECT_EQ(t.defaultButton, ids::kOk);
-  using namespace rashod_ids;
+  using namespace flow_dialog_ids;
   const std::map<int, std::pair<ControlType, QString>> expected = {
       {kScheduleCaption, {ControlType::Label, "Температурный график, °С:"}},
       {kSupplyTemperature, {ControlType::Edit, ""}},
@@ -264,17 +268,17 @@ TEST_F(FlowCalculator, FlowIsWrittenWithTwoDecimalsInCubicMetresPerHour) {
 
 TEST_F(FlowCalculator, ReopensWithTheKeptTextsAndCancelKeepsThem) {
   C().QueueDialogScript([](HeadlessControls& d) {
-    EXPECT_EQ(d.Text(rashod_ids::kSupplyTemperature), "100");
-    EXPECT_EQ(d.Text(rashod_ids::kReturnTemperature), "100");
-    EXPECT_EQ(d.Text(rashod_ids::kHeatPower), "0");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kSupplyTemperature), "100");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kReturnTemperature), "100");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kHeatPower), "0");
   });
   Click(ids::kFlowCalc);
   Calculate("95", "70", "100");
   C().QueueDialogScript([](HeadlessControls& d) {
-    EXPECT_EQ(d.Text(rashod_ids::kSupplyTemperature), "95");
-    EXPECT_EQ(d.Text(rashod_ids::kReturnTemperature), "70");
-    EXPECT_EQ(d.Text(rashod_ids::kHeatPower), "100");
-    d.SetText(rashod_ids::kHeatPower, "500");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kSupplyTemperature), "95");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kReturnTemperature), "70");
+    EXPECT_EQ(d.Text(flow_dialog_ids::kHeatPower), "100");
+    d.SetText(flow_dialog_ids::kHeatPower, "500");
     d.Click(ids::kCancel);
   });
   Type(ids::kFlow, "7");
@@ -305,10 +309,10 @@ TEST_F(FlowCalculator, EqualScheduleTemperaturesAreRefusedAndTheDialogStaysOpen)
   }
   // Corrected in the same dialog, the flow is computed.
   C().QueueDialogScript([](HeadlessControls& d) {
-    d.SetText(rashod_ids::kHeatPower, "100");
+    d.SetText(flow_dialog_ids::kHeatPower, "100");
     d.Click(ids::kOk);
     EXPECT_FALSE(d.Ended());
-    d.SetText(rashod_ids::kReturnTemperature, "75");
+    d.SetText(flow_dialog_ids::kReturnTemperature, "75");
     d.Click(ids::kOk);
   });
   Click(ids::kFlowCalc);

@@ -7,7 +7,7 @@
 namespace selvio::test {
 namespace {
 
-using namespace klapans_ids;
+using namespace candidate_dialog_ids;
 
 // Two valves with three and two actuators, and one with none.
 std::vector<CandidateEntry> ThreeValves() {
@@ -23,7 +23,7 @@ struct DialogRun {
 // Runs the dialog over a window with `script` acting as the user.
 DialogRun RunDialog(int candidate, int actuator, HeadlessControls::DialogScript script) {
   HeadlessControls form;
-  CKlapansDlg dialog(ThreeValves(), candidate, actuator);
+  CandidateDialog dialog(ThreeValves(), candidate, actuator);
   form.QueueDialogScript(std::move(script));
   DialogRun run;
   run.confirmed = form.RunModalDialog(dialog);
@@ -33,7 +33,7 @@ DialogRun RunDialog(int candidate, int actuator, HeadlessControls::DialogScript 
 }
 
 TEST(CandidateDialog, TemplateNamesItsControlsAndCancelIsTheDefault) {
-  const DialogTemplate t = CKlapansDlg({}, 0, 0).Template();
+  const DialogTemplate t = CandidateDialog({}, 0, 0).Template();
   EXPECT_EQ(t.id, 141);
   EXPECT_EQ(t.title, "Клапаны");
   EXPECT_EQ(t.defaultButton, kDismiss);
@@ -77,7 +77,7 @@ TEST(CandidateDialog, EachCandidateCarriesItsKvsAsHint) {
   std::vector<CandidateEntry> entries = ThreeValves();
   entries[1].kvs = 6.3f;
   HeadlessControls form;
-  CKlapansDlg dialog(entries, 0, 0);
+  CandidateDialog dialog(entries, 0, 0);
   form.QueueDialogScript([](HeadlessControls& d) {
     EXPECT_EQ(d.ListEntries(kCandidates), (QStringList{"VA-15", "VB-20", "VC-25"}));
     EXPECT_EQ(d.ListEntryHints(kCandidates), (QStringList{"Пропускная способн. Kvs, м³/ч: 1.0",

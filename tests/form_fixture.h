@@ -12,7 +12,7 @@
 
 #include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "platform/headless_controls.h"
 
 namespace selvio::test {
@@ -44,11 +44,11 @@ class FormTest : public ::testing::Test {
   void RemoveFile(const QString& name) { QFile::remove(dir_.filePath(name)); }
   QString FilePath(const QString& name) const { return dir_.filePath(name); }
 
-  // Builds the controls and the view; `readSettingsFile` as CSelvioView::Initialise takes it.
+  // Builds the controls and the view; `readSettingsFile` as SelectionForm::Initialise takes it.
   void Start(bool readSettingsFile = true) {
     controls_ = std::make_unique<HeadlessControls>();
     DefineFormControls(*controls_);
-    view_ = std::make_unique<CSelvioView>(*controls_, *catalogue_, glycol_);
+    view_ = std::make_unique<SelectionForm>(*controls_, *catalogue_, glycol_);
     view_->SetCloseHandler([this] { ++closeRequests_; });
     view_->Initialise(readSettingsFile);
   }
@@ -61,7 +61,7 @@ class FormTest : public ::testing::Test {
   }
 
   HeadlessControls& C() { return *controls_; }
-  CSelvioView& View() { return *view_; }
+  SelectionForm& View() { return *view_; }
   const FormState& State() { return view_->State(); }
 
   bool Checked(int id) { return controls_->IsChecked(id); }
@@ -106,7 +106,7 @@ class FormTest : public ::testing::Test {
   std::unique_ptr<Catalogue> catalogue_ = std::make_unique<Catalogue>();
   GlycolTables glycol_;
   std::unique_ptr<HeadlessControls> controls_;
-  std::unique_ptr<CSelvioView> view_;
+  std::unique_ptr<SelectionForm> view_;
   int closeRequests_ = 0;
 };
 

@@ -28,7 +28,7 @@
 #include "app/files/settings_record.h"
 #include "app/form/control_ids.h"
 #include "app/form/control_inventory.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "platform/headless_controls.h"
 
 namespace selvio {
@@ -280,7 +280,7 @@ TEST_F(HostileInputTest, HundredThousandCharacterTextsInEveryFieldAreCutAndAnswe
       DefineFormControls(controls);
       GlycolTables glycol;
       const auto catalogue = std::make_unique<Catalogue>();
-      CSelvioView view(controls, *catalogue, glycol);
+      SelectionForm view(controls, *catalogue, glycol);
       view.Initialise(false);
       controls.Click(product);
       for (const ControlEntry& entry : FormControlInventory()) {
@@ -343,7 +343,7 @@ TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
   GlycolTables glycol;
   LoadGlycolTables(glycol);
   const auto catalogue = std::make_unique<Catalogue>();
-  CSelvioView view(controls, *catalogue, glycol);
+  SelectionForm view(controls, *catalogue, glycol);
   view.Initialise(false);
   controls.Click(ids::kGlycol);
   FieldTextGenerator generator(1058);
@@ -354,10 +354,11 @@ TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
     const QString flowBefore = controls.Text(ids::kFlow);
     const QString temperature = generator.Next();
     const QString concentration = generator.Next();
-    const int kind = generator.Now() ? plotn_ids::kPropylene : plotn_ids::kEthylene;
+    const int kind =
+        generator.Now() ? density_dialog_ids::kPropylene : density_dialog_ids::kEthylene;
     controls.QueueDialogScript([&](HeadlessControls& dialog) {
-      dialog.SetText(plotn_ids::kTemperature, temperature);
-      dialog.SetText(plotn_ids::kConcentration, concentration);
+      dialog.SetText(density_dialog_ids::kTemperature, temperature);
+      dialog.SetText(density_dialog_ids::kConcentration, concentration);
       dialog.Click(kind);
       dialog.Click(ids::kOk);
       dialog.Click(ids::kCancel);
@@ -372,9 +373,9 @@ TEST_F(HostileInputTest, RandomTextsInTheCalculatorsNeverWriteInfOrNan) {
     const QString back = generator.Next();
     const QString power = generator.Next();
     controls.QueueDialogScript([&](HeadlessControls& dialog) {
-      dialog.SetText(rashod_ids::kSupplyTemperature, supply);
-      dialog.SetText(rashod_ids::kReturnTemperature, back);
-      dialog.SetText(rashod_ids::kHeatPower, power);
+      dialog.SetText(flow_dialog_ids::kSupplyTemperature, supply);
+      dialog.SetText(flow_dialog_ids::kReturnTemperature, back);
+      dialog.SetText(flow_dialog_ids::kHeatPower, power);
       dialog.Click(ids::kOk);
       dialog.Click(ids::kCancel);
     });

@@ -15,7 +15,7 @@ namespace {
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 // What the re-check makes of a position on the folder's data, the same storage reused.
-ShownSelection Rechecked(const ProjectPosition& position, const CSelvioView& view) {
+ShownSelection Rechecked(const ProjectPosition& position, const SelectionForm& view) {
   SelectionResult result;
   return RecalculateSelection(position.inputs, position.shown, view.CatalogueData(),
                               view.Saturation(), result);

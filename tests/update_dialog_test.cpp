@@ -123,7 +123,7 @@ TEST_F(UpdateDialogTest, ClosingWithoutUpdateLeavesTheFileAndSetsTheCaption) {
 
 TEST(UpdateDialogTemplate, FieldsLabelsAndButtons) {
   const auto catalogue = std::make_unique<Catalogue>();
-  const DialogTemplate dialog = CUpdateDlg(*catalogue, {}).Template();
+  const DialogTemplate dialog = UpdateDialog(*catalogue, {}).Template();
   EXPECT_EQ(dialog.id, 132);
   EXPECT_EQ(dialog.title, QString::fromUtf8("Обновление"));
   std::map<int, std::pair<ControlType, QString>> controls;

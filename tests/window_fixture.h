@@ -40,7 +40,7 @@ class WindowTest : public ::testing::Test, WithTestApplication {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window()));
   }
 
-  CMainFrame& Window() { return program_->Window(); }
+  MainWindow& Window() { return program_->Window(); }
   QWidget* Widget(int id) { return Window().Controls().Widget(id); }
   template <typename T>
   T* As(int id) {

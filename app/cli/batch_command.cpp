@@ -12,7 +12,7 @@
 #include "app/cli/working_folder_option.h"
 #include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "app/project/position_form.h"
 #include "app/project/project_file.h"
 #include "output/safe_text.h"
@@ -65,7 +65,7 @@ QString CsvLine(const QStringList& cells) {
 // writes (an outcome of -2) are left as they are.
 QString Text(const QString& text) { return SpreadsheetText(EscapeControls(text)); }
 
-QString SizedCsvLine(const QString& label, const CSelvioView& view, const QStringList& messages) {
+QString SizedCsvLine(const QString& label, const SelectionForm& view, const QStringList& messages) {
   const SelectionResult& r = view.Result();
   const ShownProduct shown = ShownProductOf(r);
   return CsvLine({Text(label), QString::number(r.outcome), Text(OneLine(messages)), CsvNumber(r.kv),
@@ -252,7 +252,7 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
   HeadlessForm form;
   if (!form.DataFailure().isEmpty()) return Refuse(err, form.DataFailure());
   HeadlessControls& controls = form.Controls();
-  CSelvioView& view = form.View();
+  SelectionForm& view = form.View();
 
   if (!options.json) out << kCsvHeader << '\n';
   bool rowError = false;

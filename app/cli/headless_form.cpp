@@ -11,7 +11,7 @@ HeadlessForm::HeadlessForm() {
   WorkingData data = LoadWorkingData();
   dataFailure_ = data.failure;
   catalogue_ = std::move(data.catalogue);
-  view_ = std::make_unique<CSelvioView>(controls_, *catalogue_, glycolTables_);
+  view_ = std::make_unique<SelectionForm>(controls_, *catalogue_, glycolTables_);
   view_->InitialiseReadCatalogue(data.catalogueLoad, false);
 }
 

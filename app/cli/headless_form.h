@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/files/glycol_tables.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "catalogue/catalogue_records.h"
 #include "platform/headless_controls.h"
 
@@ -19,7 +19,7 @@ class HeadlessForm {
   HeadlessForm& operator=(const HeadlessForm&) = delete;
 
   HeadlessControls& Controls() { return controls_; }
-  CSelvioView& View() { return *view_; }
+  SelectionForm& View() { return *view_; }
   // Why the folder's data cannot serve a command (WorkingData), empty when they can. The window
   // starts on whatever loaded; a command refuses to size on it.
   const QString& DataFailure() const { return dataFailure_; }
@@ -28,7 +28,7 @@ class HeadlessForm {
   HeadlessControls controls_;
   GlycolTables glycolTables_;
   std::unique_ptr<Catalogue> catalogue_;
-  std::unique_ptr<CSelvioView> view_;
+  std::unique_ptr<SelectionForm> view_;
   QString dataFailure_;
 };
 

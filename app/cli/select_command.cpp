@@ -17,7 +17,7 @@
 #include "app/cli/working_folder_option.h"
 #include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "output/report_document.h"
 #include "platform/headless_controls.h"
 #include "platform/qt/qt_chart.h"
@@ -52,7 +52,7 @@ int FirstActuator(const SelectionResult& result, int candidate) {
 // The selection's document as "Экспорт в MS Word" builds it (the report, then the check with its
 // pictures) written to `path` in the format its suffix names: PDF for ".pdf", OpenDocument text
 // otherwise (the options admit only ".odt" besides).
-WriteResult ExportDocument(const QString& path, CSelvioView& view) {
+WriteResult ExportDocument(const QString& path, SelectionForm& view) {
   const auto document = view.Documents().BuildDocument();
   if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
     return WritePdf(*document, path, LinkPolicy::FollowToFile);
@@ -100,7 +100,7 @@ int RunSelectCommand(const SelectOptions& options, QTextStream& out, QTextStream
   HeadlessForm form;
   if (!form.DataFailure().isEmpty()) return Refuse(err, form.DataFailure());
   HeadlessControls& controls = form.Controls();
-  CSelvioView& view = form.View();
+  SelectionForm& view = form.View();
   view.Documents().SetChartPainter(chartPainter);
   if (!view.OpenSelectionFile(file)) {
     return Refuse(err, QString::fromUtf8("Файл выбора не прочитан: %1").arg(Shown(file)));

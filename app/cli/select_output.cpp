@@ -127,7 +127,7 @@ void AppendCandidates(QString& text, const SelectionResult& result) {
 
 }  // namespace
 
-QJsonObject SelectionJson(const CSelvioView& view, const QStringList& messages) {
+QJsonObject SelectionJson(const SelectionForm& view, const QStringList& messages) {
   const SelectionResult& result = view.Result();
   const ResultView& shown = view.ShownView();
   QJsonArray candidates;
@@ -162,7 +162,7 @@ QJsonObject SelectionJson(const CSelvioView& view, const QStringList& messages) 
   };
 }
 
-QString SelectionText(const CSelvioView& view, const QStringList& messages) {
+QString SelectionText(const SelectionForm& view, const QStringList& messages) {
   const SelectionResult& result = view.Result();
   const ResultView& shown = view.ShownView();
   QString text;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 
 namespace selvio {
 
@@ -14,11 +14,11 @@ namespace selvio {
 // candidate dialog's order), "shown_candidate", "shown_actuator", "panels" (texts of the value
 // blocks keyed by control id: 1085 and 1089 always, 1088, 1094, 1092 and 1096 when shown),
 // "report" and "check" (the check of the product shown, see CheckJson).
-QJsonObject SelectionJson(const CSelvioView& view, const QStringList& messages);
+QJsonObject SelectionJson(const SelectionForm& view, const QStringList& messages);
 
 // The same for people: the message boxes, the outcome, the four result areas with their
 // labels beside the values, the candidate list, the report and the check of the product shown.
 // Lines end with "\n".
-QString SelectionText(const CSelvioView& view, const QStringList& messages);
+QString SelectionText(const SelectionForm& view, const QStringList& messages);
 
 }  // namespace selvio

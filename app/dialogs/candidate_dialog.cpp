@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "output/value_text.h"
 
 namespace selvio {
@@ -19,14 +19,14 @@ QString KvsHint(float kvs) {
 
 }  // namespace
 
-CKlapansDlg::CKlapansDlg(std::vector<CandidateEntry> entries, int chosenCandidate,
-                         int chosenActuator)
+CandidateDialog::CandidateDialog(std::vector<CandidateEntry> entries, int chosenCandidate,
+                                 int chosenActuator)
     : entries_(std::move(entries)),
       chosenCandidate_(chosenCandidate),
       chosenActuator_(chosenActuator) {}
 
-DialogTemplate CKlapansDlg::Template() const {
-  using namespace klapans_ids;
+DialogTemplate CandidateDialog::Template() const {
+  using namespace candidate_dialog_ids;
   return {141,
           QString::fromUtf8("Клапаны"),
           {{kCandidatesCaption, ControlType::Label, QString::fromUtf8("Подходящие клапаны:"), 0, 0},
@@ -38,8 +38,8 @@ DialogTemplate CKlapansDlg::Template() const {
           kDismiss};
 }
 
-void CKlapansDlg::Initialise(DialogControls& controls) {
-  using namespace klapans_ids;
+void CandidateDialog::Initialise(DialogControls& controls) {
+  using namespace candidate_dialog_ids;
   controls.ClearList(kCandidates);
   for (const CandidateEntry& entry : entries_) controls.AppendListEntry(kCandidates, entry.Label());
   for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -55,8 +55,8 @@ void CKlapansDlg::Initialise(DialogControls& controls) {
 }
 
 // Picking the candidate the right list already belongs to keeps that list and its selection.
-void CKlapansDlg::OnCandidateSelected(DialogControls& controls) {
-  using namespace klapans_ids;
+void CandidateDialog::OnCandidateSelected(DialogControls& controls) {
+  using namespace candidate_dialog_ids;
   const int selected = controls.SelectedIndex(kCandidates);
   if (selected == shownEntry_) return;
   shownEntry_ = selected;
@@ -69,15 +69,15 @@ void CKlapansDlg::OnCandidateSelected(DialogControls& controls) {
   controls.SelectListEntry(kActuators, 0);
 }
 
-void CKlapansDlg::OnConfirm(DialogControls& controls) {
-  chosenCandidate_ = controls.SelectedIndex(klapans_ids::kCandidates);
-  chosenActuator_ = controls.SelectedIndex(klapans_ids::kActuators);
+void CandidateDialog::OnConfirm(DialogControls& controls) {
+  chosenCandidate_ = controls.SelectedIndex(candidate_dialog_ids::kCandidates);
+  chosenActuator_ = controls.SelectedIndex(candidate_dialog_ids::kActuators);
   controls.EndDialog(true);
 }
 
-void OnOtherConfiguration(CSelvioView& view) {
+void OnOtherConfiguration(SelectionForm& view) {
   const SelectionResult& result = view.Result();
-  CKlapansDlg dialog(CandidateEntries(result), result.shownCandidate, result.shownActuator);
+  CandidateDialog dialog(CandidateEntries(result), result.shownCandidate, result.shownActuator);
   if (!view.Controls().RunModalDialog(dialog)) return;
   // A pair the panels cannot show (no candidate selected) leaves the form as it was.
   if (!view.HoldsCandidateChoice(dialog.ChosenCandidate(), dialog.ChosenActuator())) return;

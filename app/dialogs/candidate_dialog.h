@@ -9,24 +9,24 @@
 
 namespace selvio {
 
-class CSelvioView;
+class SelectionForm;
 
 // Controls of the dialog "Клапаны" (141), in its own id space.
-namespace klapans_ids {
+namespace candidate_dialog_ids {
 inline constexpr int kCandidates = 1079;  // left list: the candidates found
 inline constexpr int kActuators = 1077;   // right list: the selected candidate's actuators
 inline constexpr int kConfirm = 1081;     // "OK"
 inline constexpr int kDismiss = 1083;     // "Отмена", the default button
 inline constexpr int kCandidatesCaption = 1201;
 inline constexpr int kActuatorsCaption = 1202;
-}  // namespace klapans_ids
+}  // namespace candidate_dialog_ids
 
 // "Клапаны": every candidate on the left, the actuators of the selected one on the right.
 // Choosing another candidate (by click or key) refills the right list and selects its first
 // actuator; "OK" confirms the selected pair, "Отмена", Enter and Esc leave everything as it was.
-class CKlapansDlg : public ModalDialog {
+class CandidateDialog : public ModalDialog {
  public:
-  CKlapansDlg(std::vector<CandidateEntry> entries, int chosenCandidate, int chosenActuator);
+  CandidateDialog(std::vector<CandidateEntry> entries, int chosenCandidate, int chosenActuator);
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;
@@ -47,6 +47,6 @@ class CKlapansDlg : public ModalDialog {
 
 // "Другая конфигурация" (1090): runs the dialog on the last calculation's candidates, preselects
 // the shown pair, and on confirmation shows the chosen pair on the result panels.
-void OnOtherConfiguration(CSelvioView& view);
+void OnOtherConfiguration(SelectionForm& view);
 
 }  // namespace selvio

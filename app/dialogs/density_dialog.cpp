@@ -49,11 +49,12 @@ int DensityFieldValue(float densityTonnesPerCubicMetre) {
   return static_cast<int>(densityTonnesPerCubicMetre * 1000.0f);  // t/m³ to kg/m³
 }
 
-CCalcPlotnDlg::CCalcPlotnDlg(const GlycolTables& tables, QString temperatureText)
+DensityCalculatorDialog::DensityCalculatorDialog(const GlycolTables& tables,
+                                                 QString temperatureText)
     : tables_(tables), temperatureText_(std::move(temperatureText)) {}
 
-DialogTemplate CCalcPlotnDlg::Template() const {
-  using namespace plotn_ids;
+DialogTemplate DensityCalculatorDialog::Template() const {
+  using namespace density_dialog_ids;
   return {133,
           QString::fromUtf8("Расчет плотности"),
           {{kEthylene, ControlType::Radio, QString::fromUtf8("Этиленгликоль"), 0, 0, 3},
@@ -70,8 +71,8 @@ DialogTemplate CCalcPlotnDlg::Template() const {
           {{kEthylene, kPropylene}}};
 }
 
-void CCalcPlotnDlg::Initialise(DialogControls& controls) {
-  using namespace plotn_ids;
+void DensityCalculatorDialog::Initialise(DialogControls& controls) {
+  using namespace density_dialog_ids;
   controls.SetChecked(kEthylene, true);
   controls.SetChecked(kPropylene, false);
   controls.SetText(kTemperature, temperatureText_);
@@ -81,8 +82,8 @@ void CCalcPlotnDlg::Initialise(DialogControls& controls) {
   controls.Bind(ids::kOk, [this, &controls] { OnCalculate(controls); });
 }
 
-void CCalcPlotnDlg::OnCalculate(DialogControls& controls) {
-  using namespace plotn_ids;
+void DensityCalculatorDialog::OnCalculate(DialogControls& controls) {
+  using namespace density_dialog_ids;
   temperatureText_ = controls.Text(kTemperature);
   concentrationText_ = controls.Text(kConcentration);
   const float temperature = ScanFloat(temperatureText_).value_or(0.0f);      // °C
@@ -110,7 +111,7 @@ void CCalcPlotnDlg::OnCalculate(DialogControls& controls) {
 }
 
 void OnDensityCalc(FormControls& form, const GlycolTables& tables) {
-  CCalcPlotnDlg dialog(tables, form.Text(ids::kTemperature));
+  DensityCalculatorDialog dialog(tables, form.Text(ids::kTemperature));
   if (!form.RunModalDialog(dialog)) return;
   form.SetText(ids::kDensity, FormatC("%d", DensityFieldValue(dialog.Density())));
 }

@@ -9,7 +9,7 @@ namespace selvio {
 
 // Controls of the dialog "Расчет плотности" (133), in its own id space; 1 "Расчитать" and
 // 2 "Отмена" are its keys.
-namespace plotn_ids {
+namespace density_dialog_ids {
 inline constexpr int kEthylene = 1115;       // "Этиленгликоль"
 inline constexpr int kPropylene = 1118;      // "Пропиленгликоль"
 inline constexpr int kTemperature = 1014;    // °C
@@ -18,7 +18,7 @@ inline constexpr int kTemperatureCaption = 1201;
 inline constexpr int kTemperatureUnit = 1202;
 inline constexpr int kConcentrationCaption = 1203;
 inline constexpr int kConcentrationUnit = 1204;
-}  // namespace plotn_ids
+}  // namespace density_dialog_ids
 
 // The density field's value, kg/m³, for a density in t/m³: ρ·1000 truncated toward zero
 // (the product taken in single precision, as the table holds its values).
@@ -28,9 +28,9 @@ int DensityFieldValue(float densityTonnesPerCubicMetre);
 // temperature and concentration, read from the glycol tables. "Расчитать" closes the dialog
 // only when both lie inside the chosen table; otherwise a message names the bound crossed.
 // A text that is not a number reads as 0.
-class CCalcPlotnDlg : public ModalDialog {
+class DensityCalculatorDialog : public ModalDialog {
  public:
-  CCalcPlotnDlg(const GlycolTables& tables, QString temperatureText);
+  DensityCalculatorDialog(const GlycolTables& tables, QString temperatureText);
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;

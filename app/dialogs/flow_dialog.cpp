@@ -9,10 +9,10 @@
 
 namespace selvio {
 
-CalcRashodDlg::CalcRashodDlg(HeatLoadTexts texts) : texts_(std::move(texts)) {}
+HeatLoadFlowDialog::HeatLoadFlowDialog(HeatLoadTexts texts) : texts_(std::move(texts)) {}
 
-DialogTemplate CalcRashodDlg::Template() const {
-  using namespace rashod_ids;
+DialogTemplate HeatLoadFlowDialog::Template() const {
+  using namespace flow_dialog_ids;
   return {
       131,
       QString::fromUtf8("Расчет расхода по тепловой нагрузке"),
@@ -30,16 +30,16 @@ DialogTemplate CalcRashodDlg::Template() const {
       ids::kOk};
 }
 
-void CalcRashodDlg::Initialise(DialogControls& controls) {
-  using namespace rashod_ids;
+void HeatLoadFlowDialog::Initialise(DialogControls& controls) {
+  using namespace flow_dialog_ids;
   controls.SetText(kSupplyTemperature, texts_.supplyTemperature);
   controls.SetText(kReturnTemperature, texts_.returnTemperature);
   controls.SetText(kHeatPower, texts_.heatPower);
   controls.Bind(ids::kOk, [this, &controls] { OnOk(controls); });
 }
 
-void CalcRashodDlg::OnOk(DialogControls& controls) {
-  using namespace rashod_ids;
+void HeatLoadFlowDialog::OnOk(DialogControls& controls) {
+  using namespace flow_dialog_ids;
   HeatLoadTexts typed{controls.Text(kSupplyTemperature), controls.Text(kReturnTemperature),
                       controls.Text(kHeatPower)};
   const float supply = ScanFloat(typed.supplyTemperature).value_or(0.0f);  // °C
@@ -64,7 +64,7 @@ void CalcRashodDlg::OnOk(DialogControls& controls) {
 }
 
 void OnFlowFromHeatLoad(FormControls& form, FormState& state) {
-  CalcRashodDlg dialog(
+  HeatLoadFlowDialog dialog(
       {state.calcSupplyTemperatureText, state.calcReturnTemperatureText, state.calcHeatPowerText});
   if (!form.RunModalDialog(dialog)) return;
   state.calcSupplyTemperatureText = dialog.Texts().supplyTemperature;

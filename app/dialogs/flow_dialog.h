@@ -9,7 +9,7 @@ namespace selvio {
 
 // Controls of the dialog "Расчет расхода по тепловой нагрузке" (131), in its own id space;
 // 1 "OK" and 2 "Отмена" are its keys.
-namespace rashod_ids {
+namespace flow_dialog_ids {
 inline constexpr int kSupplyTemperature = 1097;  // °C
 inline constexpr int kReturnTemperature = 1099;  // °C
 inline constexpr int kHeatPower = 1101;          // kW
@@ -17,7 +17,7 @@ inline constexpr int kScheduleCaption = 1201;
 inline constexpr int kHeatPowerCaption = 1202;
 inline constexpr int kHeatPowerUnit = 1203;
 inline constexpr int kScheduleSeparator = 1204;
-}  // namespace rashod_ids
+}  // namespace flow_dialog_ids
 
 // The three texts of the flow calculator: the heating schedule's two temperatures and the heat
 // load, as typed.
@@ -31,9 +31,9 @@ struct HeatLoadTexts {
 // temperatures of the heating schedule. "OK" closes the dialog unless the temperatures are
 // equal (no finite flow) or the flow is out of range, which a message explains. A text that
 // is not a number reads as 0.
-class CalcRashodDlg : public ModalDialog {
+class HeatLoadFlowDialog : public ModalDialog {
  public:
-  explicit CalcRashodDlg(HeatLoadTexts texts);
+  explicit HeatLoadFlowDialog(HeatLoadTexts texts);
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;

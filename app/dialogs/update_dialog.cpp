@@ -40,8 +40,8 @@ void CUpdateProgressDlg::Shown(DialogControls& controls) {
   controls.EndDialog(result_.status == UpdateTransferStatus::Applied);
 }
 
-CUpdateDlg::CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts,
-                       const UpdateLimits& limits)
+UpdateDialog::UpdateDialog(Catalogue& catalogue, ReloadHandler onReload,
+                           const FtpTimeouts& timeouts, const UpdateLimits& limits)
     : catalogue_(catalogue),
       onReload_(std::move(onReload)),
       timeouts_(timeouts),
@@ -49,7 +49,7 @@ CUpdateDlg::CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTi
       file_(ReadUpdateSettings(working_files::Name(working_files::kUpdateSettings))),
       settings_(file_.settings) {}
 
-DialogTemplate CUpdateDlg::Template() const {
+DialogTemplate UpdateDialog::Template() const {
   using namespace update_ids;
   return {kDialog,
           QString::fromUtf8("Обновление"),
@@ -66,7 +66,7 @@ DialogTemplate CUpdateDlg::Template() const {
           ids::kOk};
 }
 
-void CUpdateDlg::Initialise(DialogControls& controls) {
+void UpdateDialog::Initialise(DialogControls& controls) {
   using namespace update_ids;
   controls.SetText(kServer, settings_.server);
   controls.SetText(kLogin, settings_.login);
@@ -75,12 +75,12 @@ void CUpdateDlg::Initialise(DialogControls& controls) {
   controls.Bind(kUpdate, [this, &controls] { OnUpdate(controls); });
 }
 
-void CUpdateDlg::Shown(DialogControls& controls) {
+void UpdateDialog::Shown(DialogControls& controls) {
   if (const QString problem = UpdateSettingsFileProblemText(file_); !problem.isEmpty())
     controls.ShowMessage(problem);
 }
 
-void CUpdateDlg::OnUpdate(DialogControls& controls) {
+void UpdateDialog::OnUpdate(DialogControls& controls) {
   using namespace update_ids;
   const UpdateSettings typed = {
       UpdateFieldText(controls.Text(kServer)), UpdateFieldText(controls.Text(kLogin)),
@@ -96,8 +96,9 @@ void CUpdateDlg::OnUpdate(DialogControls& controls) {
   if (FinishCatalogueUpdate(progress.Result(), catalogue_, controls) && onReload_) onReload_();
 }
 
-void RunUpdateDialog(FormControls& form, Catalogue& catalogue, CUpdateDlg::ReloadHandler onReload) {
-  CUpdateDlg dialog(catalogue, std::move(onReload));
+void RunUpdateDialog(FormControls& form, Catalogue& catalogue,
+                     UpdateDialog::ReloadHandler onReload) {
+  UpdateDialog dialog(catalogue, std::move(onReload));
   form.RunModalDialog(dialog);
   form.SetCaption(CatalogueCaption(catalogue));
 }

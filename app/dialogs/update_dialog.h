@@ -56,13 +56,13 @@ class CUpdateProgressDlg : public ModalDialog {
 // "Обновление": the update settings with "Обновить" and "Закрыть". The settings are read from
 // "update.dat" when the dialog is created; a file that cannot be used (ReadUpdateSettings)
 // leaves the fields empty and is reported once the dialog is shown.
-class CUpdateDlg : public ModalDialog {
+class UpdateDialog : public ModalDialog {
  public:
   // Called after an update has loaded the catalogue again.
   using ReloadHandler = std::function<void()>;
 
-  CUpdateDlg(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts = {},
-             const UpdateLimits& limits = {});
+  UpdateDialog(Catalogue& catalogue, ReloadHandler onReload, const FtpTimeouts& timeouts = {},
+               const UpdateLimits& limits = {});
 
   DialogTemplate Template() const override;
   void Initialise(DialogControls& controls) override;
@@ -86,7 +86,8 @@ class CUpdateDlg : public ModalDialog {
 
 // "Проверить обновление" (1111): runs the update dialog over `form`, then sets the caption from
 // the catalogue in use, whether or not it changed.
-void RunUpdateDialog(FormControls& form, Catalogue& catalogue, CUpdateDlg::ReloadHandler onReload);
+void RunUpdateDialog(FormControls& form, Catalogue& catalogue,
+                     UpdateDialog::ReloadHandler onReload);
 
 // Ends an update as "Обновить" does: shows why a transfer failed, or takes the catalogue the
 // transfer downloaded and checked (TakeUpdatedCatalogue) and shows whether the catalogue date

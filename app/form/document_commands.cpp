@@ -6,7 +6,7 @@
 
 #include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "output/check_document.h"
 #include "output/report_document.h"
 #include "output/report_mail.h"

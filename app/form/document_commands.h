@@ -12,7 +12,7 @@
 
 namespace selvio {
 
-class CSelvioView;
+class SelectionForm;
 
 // The buttons of the regulator and controller areas and the actuator's drawings: asks for the
 // document at `path` (relative to the working directory) to be opened, then says when it does
@@ -32,7 +32,7 @@ inline constexpr const char* kOdtMimeType = "application/vnd.oasis.opendocument.
 // section of the document has no pictures.
 class DocumentCommands {
  public:
-  explicit DocumentCommands(CSelvioView& view) : view_(view) {}
+  explicit DocumentCommands(SelectionForm& view) : view_(view) {}
   DocumentCommands(const DocumentCommands&) = delete;
   DocumentCommands& operator=(const DocumentCommands&) = delete;
 
@@ -61,7 +61,7 @@ class DocumentCommands {
   void OpenControllerDocument(DocumentKind kind);
 
  private:
-  CSelvioView& view_;
+  SelectionForm& view_;
   HeadlessUserPrograms headlessPrograms_;
   HeadlessPrinter headlessPrinter_;
   UserPrograms* programs_ = &headlessPrograms_;

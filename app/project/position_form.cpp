@@ -2,14 +2,14 @@
 
 namespace selvio {
 
-std::optional<ProjectPosition> CaptureFormPosition(const CSelvioView& view, const QString& label,
+std::optional<ProjectPosition> CaptureFormPosition(const SelectionForm& view, const QString& label,
                                                    int quantity) {
   const std::optional<SettingsRecord>& inputs = view.CalculatedInputs();
   if (!inputs) return std::nullopt;
   return ProjectPosition{label, quantity, *inputs, ShownSelectionOf(view.Result(), *inputs)};
 }
 
-SelectionChange RestorePosition(CSelvioView& view, const ProjectPosition& position) {
+SelectionChange RestorePosition(SelectionForm& view, const ProjectPosition& position) {
   view.OpenSettingsRecord(position.inputs);
   view.OnCalculate();
   const SelectionResult& result = view.Result();

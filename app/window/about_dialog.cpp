@@ -10,7 +10,7 @@ constexpr int kText = 1001;
 
 }  // namespace
 
-DialogTemplate CAboutDlg::Template() const {
+DialogTemplate AboutDialog::Template() const {
   DialogTemplate dialog;
   dialog.id = kTemplateId;
   dialog.title = QStringLiteral("About Selvio");

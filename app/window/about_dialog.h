@@ -5,7 +5,7 @@
 namespace selvio {
 
 // The about box, dialog 100: the program's picture, its task and version, and "ОК".
-class CAboutDlg : public ModalDialog {
+class AboutDialog : public ModalDialog {
  public:
   static constexpr int kTemplateId = 100;
   DialogTemplate Template() const override;

@@ -23,7 +23,7 @@ static void InitialisePictures() { Q_INIT_RESOURCE(selvio); }
 
 namespace selvio {
 
-CMainFrame::CMainFrame() {
+MainWindow::MainWindow() {
   InitialisePictures();
   setWindowTitle(QStringLiteral("Selvio"));
   setWindowIcon(QIcon(QStringLiteral(":/selvio/logo.png")));
@@ -45,7 +45,7 @@ CMainFrame::CMainFrame() {
   setCentralWidget(scrollArea_);
 }
 
-void CMainFrame::NameControls() {
+void MainWindow::NameControls() {
   const std::map<int, QString> names =
       FormAccessibleNames([this](int id) { return controls_->Text(id); });
   for (const auto& [id, name] : names) {
@@ -57,7 +57,7 @@ void CMainFrame::NameControls() {
   }
 }
 
-void CMainFrame::AddShortcuts() {
+void MainWindow::AddShortcuts() {
   const struct {
     QKeySequence keys;
     int id;
@@ -78,7 +78,7 @@ void CMainFrame::AddShortcuts() {
   controls_->Widget(ids::kSaveAs)->setToolTip(QString::fromUtf8("Сохранить как (Ctrl+S)"));
 }
 
-QSize CMainFrame::FittedSize() const {
+QSize MainWindow::FittedSize() const {
   const QSize form = form_->sizeHint();
   QSize free(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   if (const QScreen* screen = this->screen()) {
@@ -97,7 +97,7 @@ QSize CMainFrame::FittedSize() const {
   return QSize(width + (height > free.height() ? scrollBar : 0), height).boundedTo(free);
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (closeGuard_ && !closeGuard_()) {
     event->ignore();
     return;
@@ -105,7 +105,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-void CMainFrame::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     controls_->PressEnter();
   } else if (event->key() == Qt::Key_Escape) {
@@ -124,7 +124,7 @@ SelvioProgram::SelvioProgram()
   // A catalogue that did not load leaves the form an empty one, as LoadCatalogue would.
   catalogue_ = read.catalogue ? std::move(read.catalogue) : std::make_unique<Catalogue>();
   catalogueLoad_ = read.load;
-  view_ = std::make_unique<CSelvioView>(window_.Controls(), *catalogue_, glycolTables_);
+  view_ = std::make_unique<SelectionForm>(window_.Controls(), *catalogue_, glycolTables_);
   view_->SetCloseHandler([this] { window_.close(); });
   view_->Documents().SetDesktop(userPrograms_, printer_);
   view_->Documents().SetChartPainter(chartPainter_);
@@ -150,12 +150,12 @@ SelvioProgram::SelvioProgram()
   });
   window_.SetCloseGuard([this] { return !project_.IsModified() || ProjectView().ConfirmClose(); });
   // The logo is the way to the about box, and says so.
-  const QString aboutTitle = CAboutDlg().Template().title;
+  const QString aboutTitle = AboutDialog().Template().title;
   window_.Controls().Widget(ids::kLogo)->setAccessibleName(aboutTitle);
   window_.Controls().Widget(ids::kLogo)->setToolTip(aboutTitle);
   window_.Controls().Widget(ids::kLogo)->setCursor(Qt::PointingHandCursor);
   window_.Controls().Bind(ids::kLogo, [this] {
-    CAboutDlg about;
+    AboutDialog about;
     window_.Controls().RunModalDialog(about);
   });
   OrderTabs(window_.Controls());

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/files/glycol_tables.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "app/project/project_model.h"
 #include "catalogue/catalogue_loader.h"
 #include "catalogue/catalogue_records.h"
@@ -29,9 +29,9 @@ class ProjectWindow;
 // open. F9 and Ctrl+Enter press "Расчет", Ctrl+O "Открыть" and Ctrl+S
 // "Сохранить как", as a click does. Every control is named for assistive technology by the
 // caption it shows now.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
  public:
-  CMainFrame();
+  MainWindow();
   QtControls& Controls() { return *controls_; }
   QWidget* Form() { return form_; }
   // The size that shows the whole form, within the screen's free area.
@@ -65,8 +65,8 @@ class SelvioProgram {
   // The form's start-up (catalogue, settings file, caption), then the window is shown.
   void Start();
 
-  CMainFrame& Window() { return window_; }
-  CSelvioView& View() { return *view_; }
+  MainWindow& Window() { return window_; }
+  SelectionForm& View() { return *view_; }
   // The check window, once "Проверка" has opened it; nullptr before.
   CheckWindow* CheckView() { return checkWindow_; }
   ProjectModel& OpenProject() { return project_; }
@@ -83,8 +83,8 @@ class SelvioProgram {
   QtChartPainter chartPainter_;
   std::unique_ptr<Catalogue> catalogue_;
   LoadResult catalogueLoad_;
-  CMainFrame window_;
-  std::unique_ptr<CSelvioView> view_;
+  MainWindow window_;
+  std::unique_ptr<SelectionForm> view_;
   ProjectModel project_;
   CheckWindow* checkWindow_ = nullptr;      // a child of window_
   ProjectWindow* projectWindow_ = nullptr;  // a child of window_

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/files/file_messages.h"
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 #include "app/project/position_form.h"
 #include "app/project/position_label.h"
 #include "app/project/project_schedule.h"
@@ -133,7 +133,7 @@ struct ProjectWindow::RecheckJob {
   RecheckReport report;
 };
 
-ProjectWindow::ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* parent)
+ProjectWindow::ProjectWindow(ProjectModel& model, SelectionForm& view, QWidget* parent)
     : QDialog(parent),
       model_(model),
       view_(view),

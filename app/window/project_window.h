@@ -21,7 +21,7 @@ class QTimer;
 
 namespace selvio {
 
-class CSelvioView;
+class SelectionForm;
 class FormControls;
 
 // The button that writes the project's equipment schedule, and the title of its save dialog.
@@ -54,7 +54,7 @@ ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files);
 // current catalogue on a worker thread and exports the schedule. Esc closes it, not the program.
 class ProjectWindow : public QDialog {
  public:
-  ProjectWindow(ProjectModel& model, CSelvioView& view, QWidget* parent = nullptr);
+  ProjectWindow(ProjectModel& model, SelectionForm& view, QWidget* parent = nullptr);
   ~ProjectWindow() override;
 
   void SetPrompts(ProjectPrompts prompts) { prompts_ = std::move(prompts); }
@@ -105,7 +105,7 @@ class ProjectWindow : public QDialog {
   void SetStatus(const QString& text);
 
   ProjectModel& model_;
-  CSelvioView& view_;
+  SelectionForm& view_;
   ProjectPrompts prompts_;
   QTableWidget* table_ = nullptr;
   QProgressBar* progress_ = nullptr;

@@ -1,4 +1,4 @@
-#include "app/form/selvio_view.h"
+#include "app/form/selection_form.h"
 
 #include <QDir>
 #include <utility>
@@ -35,13 +35,13 @@ FileDialogRequest SelectionFileDialog() {
 
 }  // namespace
 
-CSelvioView::CSelvioView(FormControls& controls, Catalogue& catalogue,
-                         const GlycolTables& glycolTables)
+SelectionForm::SelectionForm(FormControls& controls, Catalogue& catalogue,
+                             const GlycolTables& glycolTables)
     : controls_(controls), catalogue_(catalogue), glycolTables_(glycolTables) {
   BindHandlers();
 }
 
-void CSelvioView::BindHandlers() {
+void SelectionForm::BindHandlers() {
   FormControls& c = controls_;
   FormState& s = state_;
   c.Bind(ids::kWater, [&c] { OnWater(c); });
@@ -85,7 +85,7 @@ void CSelvioView::BindHandlers() {
   documents_.Bind(c);
 }
 
-void CSelvioView::RebuildCapillaryLengths() {
+void SelectionForm::RebuildCapillaryLengths() {
   BuildCapillaryLengthLists(catalogue_, state_);
   const std::pair<int, const CapillaryLengthList*> metals[] = {
       {ids::kCopperCapillary, &state_.copperCapillaryLengths},
@@ -102,18 +102,19 @@ void CSelvioView::RebuildCapillaryLengths() {
   }
 }
 
-void CSelvioView::Initialise(bool readSettingsFile) {
+void SelectionForm::Initialise(bool readSettingsFile) {
   InitialiseWith(
       [this] { return LoadCatalogue(working_files::Name(working_files::kCatalogue), catalogue_); },
       readSettingsFile);
 }
 
-void CSelvioView::InitialiseReadCatalogue(const LoadResult& catalogueLoad, bool readSettingsFile) {
+void SelectionForm::InitialiseReadCatalogue(const LoadResult& catalogueLoad,
+                                            bool readSettingsFile) {
   InitialiseWith([&catalogueLoad] { return catalogueLoad; }, readSettingsFile);
 }
 
-void CSelvioView::InitialiseWith(const std::function<LoadResult()>& loadCatalogue,
-                                 bool readSettingsFile) {
+void SelectionForm::InitialiseWith(const std::function<LoadResult()>& loadCatalogue,
+                                   bool readSettingsFile) {
   if (const LoadResult load = LoadSaturationTable(saturation_); !load) {
     controls_.ShowMessage(LoadFailureText(load));
   }
@@ -137,7 +138,7 @@ void CSelvioView::InitialiseWith(const std::function<LoadResult()>& loadCatalogu
   controls_.SetCaption(CatalogueCaption(catalogue_));
 }
 
-void CSelvioView::ShowStartState() {
+void SelectionForm::ShowStartState() {
   state_.controllerSectionOn = 0;
   state_.controllerSectionAvailable = 1;
   state_.actuatorSectionOn = 0;
@@ -156,7 +157,7 @@ void CSelvioView::ShowStartState() {
   FillUnitLists(controls_);
 }
 
-void CSelvioView::StartOver(const SettingsRecord& record) {
+void SelectionForm::StartOver(const SettingsRecord& record) {
   request_ = SelectionRequest{};
   calculatedInputs_.reset();
   ResetSelectionResult(result_);
@@ -170,7 +171,7 @@ void CSelvioView::StartOver(const SettingsRecord& record) {
   ResultShown();
 }
 
-SettingsRecord CSelvioView::CurrentInputs() const {
+SettingsRecord SelectionForm::CurrentInputs() const {
   // Captured over the record last read or written, as saving does, without changing it; a
   // radio group with nothing checked chooses nothing.
   SettingsRecord inputs = settings_;
@@ -179,21 +180,21 @@ SettingsRecord CSelvioView::CurrentInputs() const {
   return inputs;
 }
 
-PanelChoices CSelvioView::CurrentChoices() const {
+PanelChoices SelectionForm::CurrentChoices() const {
   return CapturePanelChoices(CurrentInputs(), state_);
 }
 
-QString CSelvioView::Report() const {
+QString SelectionForm::Report() const {
   return ComposeSelectionReport(result_, texts_,
                                 state_.actuatorSectionOn != 0 && state_.controllerSectionOn != 0);
 }
 
-void CSelvioView::Draw(const ResultView& view) {
+void SelectionForm::Draw(const ResultView& view) {
   view_ = view;
   DrawResultView(controls_, view_);
 }
 
-void CSelvioView::OnCalculate() {
+void SelectionForm::OnCalculate() {
   // The areas are cleared from the emptied lists before anything of this calculation is known.
   ClearCandidateLists(result_);
   Draw(ClearedResultView(CalculatedDataOf(request_, result_)));
@@ -220,23 +221,23 @@ void CSelvioView::OnCalculate() {
   ResultShown();
 }
 
-void CSelvioView::ShowResult(const PanelChoices& choices) {
+void SelectionForm::ShowResult(const PanelChoices& choices) {
   if (result_.cavitationWarning) controls_.ShowMessage(CavitationWarningText(request_.product));
   texts_ = ShownResultTexts(texts_, choices, result_);
   Draw(ComposeResultView(request_, result_, catalogue_, texts_, choices));
 }
 
-void CSelvioView::OnOpen() {
+void SelectionForm::OnOpen() {
   const std::optional<QString> path = controls_.ChooseFileToOpen(SelectionFileDialog());
   if (path) OpenSelectionFile(*path);
 }
 
-void CSelvioView::OnSaveAs() {
+void SelectionForm::OnSaveAs() {
   const std::optional<QString> path = controls_.ChooseFileToSave(SelectionFileDialog());
   if (path) SaveSelectionFile(*path);
 }
 
-void CSelvioView::OnExit() {
+void SelectionForm::OnExit() {
   CaptureSettingsRecord(controls_, state_, settings_);
   // The user asked to leave: a file that cannot be written is reported, and the program ends.
   if (const WriteResult written = WriteSettingsFile(settingsPath_, settings_); !written) {
@@ -245,37 +246,37 @@ void CSelvioView::OnExit() {
   if (closeHandler_) closeHandler_();
 }
 
-bool CSelvioView::OpenSelectionFile(const QString& path) {
+bool SelectionForm::OpenSelectionFile(const QString& path) {
   SettingsRecord record = settings_;
   if (!ReadSelectionFile(path, record)) return false;
   OpenSettingsRecord(record);
   return true;
 }
 
-void CSelvioView::OpenSettingsRecord(const SettingsRecord& record) {
+void SelectionForm::OpenSettingsRecord(const SettingsRecord& record) {
   settings_ = record;
   ApplySettingsRecord(settings_, controls_, state_);
 }
 
-bool CSelvioView::SaveSelectionFile(const QString& path) {
+bool SelectionForm::SaveSelectionFile(const QString& path) {
   CaptureSettingsRecord(controls_, state_, settings_);
   const WriteResult written = WriteSelectionFile(path, settings_);
   if (!written) controls_.ShowMessage(SelectionNotSavedMessage(path, written));
   return static_cast<bool>(written);
 }
 
-void CSelvioView::ApplyCandidateChoice(int candidate, int actuator) {
+void SelectionForm::ApplyCandidateChoice(int candidate, int actuator) {
   ShowCandidate(result_, request_, saturation_, {candidate, actuator});
   ShowResult(CurrentChoices());
   ResultShown();
 }
 
-void CSelvioView::ResultShown() {
+void SelectionForm::ResultShown() {
   controls_.Enable(ids::kCheckWindow, result_.check.has_value());
   if (resultObserver_) resultObserver_(result_);
 }
 
-bool CSelvioView::HoldsCandidateChoice(int candidate, int actuator) const {
+bool SelectionForm::HoldsCandidateChoice(int candidate, int actuator) const {
   return HoldsChoice(result_, {candidate, actuator});
 }
 

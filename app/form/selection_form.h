@@ -24,7 +24,7 @@ namespace selvio {
 // The selection form's logic over its controls: start-up, the mode rules bound to the
 // controls, the calculation, the selection files and the exit routine. It owns the form's
 // working data; the catalogue and the glycol tables are the program's and are only held.
-class CSelvioView {
+class SelectionForm {
  public:
   // Asked to close the main window once the exit routine has saved the settings.
   using CloseHandler = std::function<void()>;
@@ -35,9 +35,9 @@ class CSelvioView {
   using CatalogueObserver = std::function<void()>;
 
   // Binds every handler of the form to `controls`; nothing else happens until Initialise.
-  CSelvioView(FormControls& controls, Catalogue& catalogue, const GlycolTables& glycolTables);
-  CSelvioView(const CSelvioView&) = delete;
-  CSelvioView& operator=(const CSelvioView&) = delete;
+  SelectionForm(FormControls& controls, Catalogue& catalogue, const GlycolTables& glycolTables);
+  SelectionForm(const SelectionForm&) = delete;
+  SelectionForm& operator=(const SelectionForm&) = delete;
 
   // Fills the form in its start-up order: tables, section switches, unit lists, catalogue
   // ("xmldata.xml"), capillary lengths, the settings file "user.bin" (or, with
