@@ -303,9 +303,15 @@ TEST_F(CliFiles, AnInputIsNeverItsOwnOutput) {
           << "--base" << FilePath("example.crp") << "--project" << FilePath("example.crp"),
       Batch(FilePath("rows.csv")) << "--project" << FilePath("example.crp"),
       Select(FilePath("example.pdf")) << "--export" << FilePath("example.pdf"),
+      // The working folder's data are the command's inputs too: a project written over the
+      // catalogue would leave the folder without one.
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + "/xmldata.xml",
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + Utf8("/Рнас.dat"),
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + "/etilenglikol.dat",
   };
-  const QStringList inputs = {"p.csv", "example.pdf", "batch_example.csv", "example.crp",
-                              "rows.csv"};
+  const QStringList inputs = {
+      "p.csv",    "example.pdf",         "batch_example.csv",      "example.crp",
+      "rows.csv", "../work/xmldata.xml", Utf8("../work/Рнас.dat"), "../work/etilenglikol.dat"};
   std::map<QString, QByteArray> before;
   for (const QString& name : inputs) before[name] = FileBytes(FilePath(name));
   for (const QStringList& arguments : commands) {
