@@ -148,7 +148,7 @@ TEST_F(CliFiles, AFullDiskFailsTheWriteAndKeepsThePreviousFile) {
     const BoundedRun run = RunBounded(c.arguments(disk.FilePath(c.target)), dir_.path());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.status, 2) << run.err.toStdString();
-    EXPECT_TRUE(run.err.startsWith(Utf8(c.message))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(Utf8(c.message))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(Utf8("на диске нет места; прежний файл не изменен")))
         << run.err.toStdString();
     const QByteArray now = FileBytes(disk.FilePath(c.target));
@@ -271,7 +271,7 @@ TEST_F(CliFiles, AProjectFileOverTheLimitIsRefusedAtOnce) {
   const RunResult run = RunInProcess({"project", FilePath("big.selvio")});
   EXPECT_LT(timer.elapsed(), 1000);
   EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.err.startsWith(Utf8("Файл проекта не читается (файл больше 32 МБ)")))
+  EXPECT_TRUE(run.err.contains(Utf8("Файл проекта не читается (файл больше 32 МБ)")))
       << run.err.toStdString();
 }
 

@@ -13,11 +13,12 @@
 #include "platform/c_numbers.h"
 
 // The engine against noise_reference.py, a second implementation of the same equations written
-// on its own in Python: its table of cases (steam through every regime I … V, liquids turbulent,
-// cavitating and flashing, and the plausibility points of heating plant: a DN 25 steam valve at
-// 6 bar g dropping 20 %, hot water at 90 °C in DN 50 dropping 1 bar, water at 95 °C cavitating
-// across 3 bar) with the figures it computes. Each row carries its inputs, so the table lives in
-// the script alone.
+// on its own in Python: its table of cases (steam through every regime I … V, valve outlets from
+// DN 15 to DN 200 either side of the small-valve correction's bends, liquids turbulent, cavitating
+// and flashing, and the plausibility points of heating plant: a DN 25 steam valve at 6 bar g
+// dropping 20 %, hot water at 90 °C in DN 50 dropping 1 bar, water at 95 °C cavitating across
+// 3 bar) with the figures it computes. Each row carries its inputs, so the table lives in the
+// script alone.
 namespace selvio::noise {
 namespace {
 

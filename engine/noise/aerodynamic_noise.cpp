@@ -17,10 +17,15 @@ constexpr double kVelocityCorrectionMachLimit = 0.3;
 constexpr double kExpanderPipeMachLimit = 0.8;
 // Standard atmospheric pressure ps of eq. (20a), Pa.
 constexpr double kStandardPressure = 101325;
-// The structural loss factor's reference frequency, Hz, and the outlet diameter above which the
-// larger pipes' factor applies, m.
+// The structural loss factor's reference frequency, Hz.
 constexpr double kLossFactorReferenceFrequency = 1.0;
+// Eq. (20b): the outlet diameters, m, between which the small-valve correction follows its cubic,
+// and the correction below the smaller one, dB.
+constexpr double kSmallOutletDiameter = 0.05;
 constexpr double kLargeOutletDiameter = 0.15;
+constexpr double kSmallValveCorrectionMax = 9;
+// Table 3: the peak frequency of the shock cells against Stp.
+constexpr double kShockPeakFactor = 1.4;
 
 double Exponent(double gamma) { return (gamma - 1) / gamma; }
 
@@ -114,9 +119,11 @@ double VenaContractaVelocity(double gamma, double p1, double rho1, double pvc) {
   return std::sqrt(2 / Exponent(gamma) * (1 - std::pow(pvc / p1, Exponent(gamma))) * p1 / rho1);
 }
 
-double VenaContractaMach(double gamma, double p1, double pvc) {
-  return std::sqrt(2 / (gamma - 1) * (std::pow(p1 / pvc, Exponent(gamma)) - 1));
+double VenaContractaTemperature(double t1, double p1, double pvc, double gamma) {
+  return t1 * std::pow(pvc / p1, Exponent(gamma));
 }
+
+double VenaContractaMach(double uvc, double cvc) { return uvc / cvc; }
 
 double JetMach(double gamma, double p1, double p2, double alpha) {
   return std::sqrt(2 / (gamma - 1) * (std::pow(p1 / (alpha * p2), Exponent(gamma)) - 1));
@@ -128,7 +135,9 @@ double ConstantEfficiencyJetMach(double gamma) {
 
 double StreamPower(double massFlow, double velocity) { return massFlow * velocity * velocity / 2; }
 
-double SubsonicEfficiency(double an, double mvc) { return std::pow(10.0, an) * std::pow(mvc, 3.6); }
+double SubsonicEfficiency(double an, double mvc, double fl) {
+  return std::pow(10.0, an) * fl * fl * mvc * mvc * mvc;
+}
 
 double SupersonicEfficiency(double an, double mj, double fl) {
   return std::pow(10.0, an) * std::pow(mj, 6.6 * fl * fl);
@@ -138,9 +147,9 @@ double ShockCellEfficiency(double an, double mj, double fl) {
   return std::pow(10.0, an) * (mj * mj / 2) * std::pow(std::numbers::sqrt2, 6.6 * fl * fl);
 }
 
-double SoundPower(double efficiency, double streamPower, double regimeRatio) {
-  return efficiency * streamPower * regimeRatio;
-}
+double SoundPower(double efficiency, double streamPower) { return efficiency * streamPower; }
+
+double ChokedPowerRatio(double p1, double p2, double pvcc) { return (p1 - p2) / (p1 - pvcc); }
 
 double SubsonicPeakFrequency(double stp, double uvc, double dj) { return stp * uvc / dj; }
 
@@ -148,8 +157,8 @@ double ChokedPeakFrequency(double stp, double mj, double cvcc, double dj) {
   return stp * mj * cvcc / dj;
 }
 
-double ShockPeakFrequency(double cvcc, double dj, double mj) {
-  return 0.35 * cvcc / (1.25 * dj * std::sqrt(mj * mj - 1));
+double ShockPeakFrequency(double stp, double cvcc, double dj, double mj) {
+  return kShockPeakFactor * stp * cvcc / (dj * std::sqrt(mj * mj - 1));
 }
 
 double OutletDensity(double rho1, double p1, double p2) { return rho1 * p2 / p1; }
@@ -185,25 +194,29 @@ FrequencyFactors TransmissionFrequencyFactors(double fi, double fr, double fo, d
   if (fi < fo) {
     return {std::pow(fo / fr, 2.0 / 3) * std::pow(fi / fo, 4), fo < fg ? fo / fg : 1};
   }
-  return {fi < fr ? std::pow(fi / fr, 2.0 / 3) : 1, fi < fg ? fi / fg : 1};
+  return {fi < fr ? std::sqrt(fi / fr) : 1, fi < fg ? fi / fg : 1};
 }
 
-// The form k/√f and both values of k reproduce the edition's worked examples of Annex A: the
-// transmission losses printed for a DN 200 outlet (k = 0,1) and the levels printed for a DN 100
-// outlet in regimes I and V (k = 0,15).
-double StructuralLossFactor(double fi, double outletDiameter) {
-  const double k = outletDiameter > kLargeOutletDiameter ? 0.1 : 0.15;
-  return k / std::sqrt(fi / kLossFactorReferenceFrequency);
+double StructuralLossFactor(double fi) {
+  return kPipeLossFactorAt1Hz / std::sqrt(fi / kLossFactorReferenceFrequency);
+}
+
+double SmallValveCorrection(double outletDiameter) {
+  const double d = outletDiameter;
+  if (d > kLargeOutletDiameter) return 0;
+  if (d < kSmallOutletDiameter) return kSmallValveCorrectionMax;
+  return 35.8 - 813 * d + 6370 * d * d - 16660 * d * d * d;
 }
 
 double TransmissionLoss(double fi, double c2, double rho2, const PipeWall& pipe,
                         const FrequencyFactors& factors, double lossFactor,
-                        double atmosphericPressure) {
+                        double smallValveCorrection, double atmosphericPressure) {
   const double wallWave = c2 / (pipe.wallThickness * fi);
   const double damping = 2 * std::numbers::pi * pipe.wallThickness * fi * pipe.density * lossFactor;
   return 10 * std::log10(8.25e-7 * wallWave * wallWave * factors.gx /
                          ((rho2 * c2 + damping) / (415 * factors.gy) + 1) *
-                         (atmosphericPressure / kStandardPressure));
+                         (atmosphericPressure / kStandardPressure)) -
+         smallValveCorrection;
 }
 
 double ExpanderPipeVelocity(double massFlow, double rho2, double internalDiameter, double c2) {
@@ -249,31 +262,33 @@ std::optional<AerodynamicNoise> PredictAerodynamicNoise(const GasWorkingPoint& p
   n.jetDiameter = JetDiameter(valve.kv, valve.fd, fl);
   n.criticalSoundSpeed = CriticalSoundSpeed(gamma, p1, point.inletDensity);
   const double an = valve.efficiencyFactor;
+  const double stp = valve.peakStrouhal;
   if (n.regime == 1) {
     n.venaContractaVelocity =
         VenaContractaVelocity(gamma, p1, point.inletDensity, n.venaContractaPressure);
-    n.mach = VenaContractaMach(gamma, p1, n.venaContractaPressure);
+    n.venaContractaTemperature =
+        VenaContractaTemperature(point.inletTemperature, p1, n.venaContractaPressure, gamma);
+    n.mach = VenaContractaMach(n.venaContractaVelocity,
+                               GasSoundSpeed(gamma, n.venaContractaTemperature, point.molarMass));
     n.streamPower = StreamPower(point.massFlow, n.venaContractaVelocity);
-    n.efficiency = SubsonicEfficiency(an, n.mach);
-    n.soundPower = SoundPower(n.efficiency, n.streamPower, fl * fl);
-    n.peakFrequency =
-        SubsonicPeakFrequency(valve.peakStrouhal, n.venaContractaVelocity, n.jetDiameter);
+    n.efficiency = SubsonicEfficiency(an, n.mach, fl);
+    n.soundPower = SoundPower(n.efficiency, n.streamPower);
+    n.peakFrequency = SubsonicPeakFrequency(stp, n.venaContractaVelocity, n.jetDiameter);
   } else {
     n.venaContractaVelocity = n.criticalSoundSpeed;
     n.streamPower = StreamPower(point.massFlow, n.criticalSoundSpeed);
     n.mach = n.regime == 5 ? ConstantEfficiencyJetMach(gamma)
                            : JetMach(gamma, p1, p2, n.recoveryCorrection);
-    if (n.regime == 2) {
+    if (n.regime <= 3) {
       n.efficiency = SupersonicEfficiency(an, n.mach, fl);
-      n.soundPower = SoundPower(n.efficiency, n.streamPower,
-                                (p1 - p2) / (p1 - n.criticalVenaContractaPressure));
-      n.peakFrequency =
-          ChokedPeakFrequency(valve.peakStrouhal, n.mach, n.criticalSoundSpeed, n.jetDiameter);
+      n.peakFrequency = ChokedPeakFrequency(stp, n.mach, n.criticalSoundSpeed, n.jetDiameter);
     } else {
-      n.efficiency = n.regime == 3 ? SupersonicEfficiency(an, n.mach, fl)
-                                   : ShockCellEfficiency(an, n.mach, fl);
-      n.soundPower = SoundPower(n.efficiency, n.streamPower, 1);
-      n.peakFrequency = ShockPeakFrequency(n.criticalSoundSpeed, n.jetDiameter, n.mach);
+      n.efficiency = ShockCellEfficiency(an, n.mach, fl);
+      n.peakFrequency = ShockPeakFrequency(stp, n.criticalSoundSpeed, n.jetDiameter, n.mach);
+    }
+    n.soundPower = SoundPower(n.efficiency, n.streamPower);
+    if (n.regime == 2) {
+      n.soundPower *= ChokedPowerRatio(p1, p2, n.criticalVenaContractaPressure);
     }
   }
 
@@ -297,6 +312,7 @@ std::optional<AerodynamicNoise> PredictAerodynamicNoise(const GasWorkingPoint& p
       InternalCoincidenceFrequency(n.ringFrequency, c2, air.soundSpeed);
   n.externalCoincidenceFrequency =
       ExternalCoincidenceFrequency(air.soundSpeed, pipe.wallThickness, pipe.soundSpeed);
+  n.smallValveCorrection = SmallValveCorrection(valve.outletDiameter);
   const double spreading = OneMetreSpreading(pipe.internalDiameter, pipe.wallThickness);
   for (std::size_t i = 0; i < kBandCount; ++i) {
     const double fi = kBandCentres[i];
@@ -308,8 +324,9 @@ std::optional<AerodynamicNoise> PredictAerodynamicNoise(const GasWorkingPoint& p
     const FrequencyFactors factors = TransmissionFrequencyFactors(
         fi, n.ringFrequency, n.internalCoincidenceFrequency, n.externalCoincidenceFrequency);
     n.bandInternalLevel[i] = internal;
-    n.bandTransmissionLoss[i] = TransmissionLoss(
-        fi, c2, rho2, pipe, factors, StructuralLossFactor(fi, valve.outletDiameter), air.pressure);
+    n.bandTransmissionLoss[i] =
+        TransmissionLoss(fi, c2, rho2, pipe, factors, StructuralLossFactor(fi),
+                         n.smallValveCorrection, air.pressure);
     n.bandExternalLevel[i] = internal + n.bandTransmissionLoss[i] + spreading;
   }
   n.peakTransmissionLoss = n.bandTransmissionLoss[NearestBand(n.peakFrequency)];

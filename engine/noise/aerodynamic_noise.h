@@ -20,6 +20,8 @@ inline constexpr double kSteamMolarMass = 18.015;
 inline constexpr double kSteamEfficiencyFactor = -4.1;
 // Strouhal number at the peak frequency, Stp (Table 4, single-seat globe valves and cages).
 inline constexpr double kPeakStrouhal = 0.2;
+// Structural loss factor of the pipe wall at 1 Hz; it falls with the root of the frequency (5.5).
+inline constexpr double kPipeLossFactorAt1Hz = 0.1;
 // N14 of Table 1 for Kv: the jet diameter of eq. (9) in m.
 inline constexpr double kN14 = 4.9e-3;
 // Outlet Mach number above which the flow leaving the valve outlet is a second source (clause 5,
@@ -80,6 +82,7 @@ struct AerodynamicNoise {
   double jetDiameter = 0;                    // Dj, m, eq. (9)
   double criticalSoundSpeed = 0;             // cvcc, m/s, in the vena contracta at sonic flow
   double venaContractaVelocity = 0;          // Uvc, m/s (regime I; cvcc above)
+  double venaContractaTemperature = 0;       // Tvc, K (regime I)
   double mach = 0;                           // Mvc in regime I, Mj in II … IV, Mj5 in V (Table 3)
   double efficiency = 0;                     // η (Table 3)
   double streamPower = 0;                    // Wm or Wms, W (Table 3)
@@ -94,6 +97,7 @@ struct AerodynamicNoise {
   double ringFrequency = 0;                  // fr, Hz, eq. (21)
   double internalCoincidenceFrequency = 0;   // fo, Hz, eq. (22)
   double externalCoincidenceFrequency = 0;   // fg, Hz, eq. (23)
+  double smallValveCorrection = 0;           // ΔTL, dB, eq. (20b), by the valve outlet diameter
   std::optional<OutletNoise> outlet;         // clause 7, when Mo > 0,3
   BandLevels bandInternalLevel{};            // Lpi(fi), dB, eq. (19) (with eq. (43) when outlet)
   BandLevels bandTransmissionLoss{};         // TL(fi), dB, negative, eq. (20a)
@@ -153,8 +157,11 @@ double CriticalSoundSpeed(double gamma, double p1, double rho1);
 // (Table 3).
 double VenaContractaVelocity(double gamma, double p1, double rho1, double pvc);
 
-// Regime I, vena contracta Mach number Mvc = √(2/(γ − 1)·((p1/pvc)^((γ − 1)/γ) − 1)) (Table 3).
-double VenaContractaMach(double gamma, double p1, double pvc);
+// Regime I, temperature in the vena contracta Tvc = T1·(pvc/p1)^((γ − 1)/γ), K (Table 3).
+double VenaContractaTemperature(double t1, double p1, double pvc, double gamma);
+
+// Regime I, vena contracta Mach number Mvc = Uvc/cvc, cvc = √(γ·R·Tvc/M) (Table 3).
+double VenaContractaMach(double uvc, double cvc);
 
 // Regimes II … IV, jet Mach number Mj = √(2/(γ − 1)·((p1/(α·p2))^((γ − 1)/γ) − 1)) (Table 3).
 double JetMach(double gamma, double p1, double p2, double alpha);
@@ -166,8 +173,8 @@ double ConstantEfficiencyJetMach(double gamma);
 // Stream power Wm = ṁ·U²/2, W: U = Uvc in regime I, cvcc in II … V (Wms) (Table 3).
 double StreamPower(double massFlow, double velocity);
 
-// Acoustic efficiency in regime I, η = 10^Aη·Mvc^3,6 (Table 3).
-double SubsonicEfficiency(double an, double mvc);
+// Acoustic efficiency in regime I, η = 10^Aη·FL²·Mvc³ (Table 3).
+double SubsonicEfficiency(double an, double mvc, double fl);
 
 // Acoustic efficiency in regimes II and III, η = 10^Aη·Mj^(6,6·FL²) (Table 3).
 double SupersonicEfficiency(double an, double mj, double fl);
@@ -176,19 +183,23 @@ double SupersonicEfficiency(double an, double mj, double fl);
 // (Table 3).
 double ShockCellEfficiency(double an, double mj, double fl);
 
-// Sound power Wa = η·Wm·R, W, eq. (11): R = FL² in regime I, (p1 − p2)/(p1 − pvcc) in II, 1 in
-// III … V, so that Wa runs on without a step from one regime into the next.
-double SoundPower(double efficiency, double streamPower, double regimeRatio);
+// Sound power Wa = η·Wm, W, eq. (11), with Wms in regimes II … V (Table 3).
+double SoundPower(double efficiency, double streamPower);
+
+// Regime II, the share of the sound power the partly choked jet makes, (p1 − p2)/(p1 − pvcc)
+// (Table 3): FL² at the regime's start, where it meets regime I, and 1 at its end.
+double ChokedPowerRatio(double p1, double p2, double pvcc);
 
 // Peak frequency, regime I: fp = Stp·Uvc/Dj, Hz (Table 3).
 double SubsonicPeakFrequency(double stp, double uvc, double dj);
 
-// Peak frequency, regime II: fp = Stp·Mj·cvcc/Dj, Hz (Table 3), which meets regime I's at Mj = 1.
+// Peak frequency, regimes II and III: fp = Stp·Mj·cvcc/Dj, Hz (Table 3), which meets regime I's
+// at Mj = 1.
 double ChokedPeakFrequency(double stp, double mj, double cvcc, double dj);
 
-// Peak frequency, regimes III … V (shock cells): fp = 0,35·cvcc/(1,25·Dj·√(Mj² − 1)), Hz, with Mj5
-// in V (Table 3; the frequency of the worked example in regime V).
-double ShockPeakFrequency(double cvcc, double dj, double mj);
+// Peak frequency, regimes IV and V (shock cells): fp = 1,4·Stp·cvcc/(Dj·√(Mj² − 1)), Hz, with Mj5
+// in V (Table 3).
+double ShockPeakFrequency(double stp, double cvcc, double dj, double mj);
 
 // Density after the valve of the ideal gas throttled at constant temperature, ρ2 = ρ1·p2/p1,
 // kg/m³ (5.1).
@@ -215,22 +226,29 @@ double InternalCoincidenceFrequency(double fr, double c2, double airSoundSpeed);
 double ExternalCoincidenceFrequency(double airSoundSpeed, double wallThickness,
                                     double pipeSoundSpeed);
 
-// The frequency factors Gx and Gy of Table 6 at fi.
+// The frequency factors Gx and Gy of Table 6 at fi: below fo Gx = (fo/fr)^⅔·(fi/fo)⁴ and
+// Gy = fo/fg (1 when fo ≥ fg); from fo Gx = (fi/fr)^½ up to fr, 1 above, and Gy = fi/fg up to fg,
+// 1 above.
 struct FrequencyFactors {
   double gx = 0;
   double gy = 0;
 };
 FrequencyFactors TransmissionFrequencyFactors(double fi, double fr, double fo, double fg);
 
-// Structural loss factor of the pipe wall ηs(fi), eq. (20b): k/√(fi/1 Hz), k chosen by the valve
-// outlet diameter D (m).
-double StructuralLossFactor(double fi, double outletDiameter);
+// Structural loss factor of the pipe wall ηs(fi) = 0,1/√(fi/1 Hz) (5.5).
+double StructuralLossFactor(double fi);
+
+// The further loss of the pipe behind a small valve outlet, ΔTL, dB, eq. (20b), by the outlet
+// diameter D (m): 0 above 0,15 m, 35,8 − 813·D + 6 370·D² − 16 660·D³ from 0,05 m to 0,15 m,
+// 9 below 0,05 m.
+double SmallValveCorrection(double outletDiameter);
 
 // Transmission loss of the pipe wall, negative, dB, eq. (20a):
-// TL(fi) = 10·lg[8,25·10⁻⁷·(c2/(ts·fi))²·Gx/((ρ2·c2 + 2π·ts·fi·ρs·ηs)/(415·Gy) + 1)·(pa/ps)].
+// TL(fi) = 10·lg[8,25·10⁻⁷·(c2/(ts·fi))²·Gx/((ρ2·c2 + 2π·ts·fi·ρs·ηs)/(415·Gy) + 1)·(pa/ps)]
+//          − ΔTL.
 double TransmissionLoss(double fi, double c2, double rho2, const PipeWall& pipe,
                         const FrequencyFactors& factors, double lossFactor,
-                        double atmosphericPressure);
+                        double smallValveCorrection, double atmosphericPressure);
 
 // Clause 7: the flow leaving a valve outlet of diameter di into the pipe.
 

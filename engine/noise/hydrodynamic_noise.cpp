@@ -156,7 +156,7 @@ std::optional<HydrodynamicNoise> PredictHydrodynamicNoise(const LiquidWorkingPoi
   n.ringTransmissionLoss = RingTransmissionLoss(pipe, air);
   const double spreading = OneMetreSpreading(pipe.internalDiameter, pipe.wallThickness);
   const double cavitationShare = n.cavitationEfficiency / efficiency;
-  for (std::size_t i = 0; i < kBandCount; ++i) {
+  for (std::size_t i = 0; i < kLiquidBandCount; ++i) {
     const double fi = kBandCentres[i];
     // The two spectra in proportion to their efficiencies (eq. (19b)); turbulent alone (19a).
     double spectrum = TurbulentSpectrum(fi, n.turbulentPeakFrequency);

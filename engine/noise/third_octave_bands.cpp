@@ -13,9 +13,11 @@ double AddLevels(double first, double second) {
   return 10 * std::log10(Energy(first) + Energy(second));
 }
 
-double AWeightedLevel(const BandLevels& levels) {
+double AWeightedLevel(std::span<const double> levels) {
   double energy = 0;
-  for (std::size_t i = 0; i < kBandCount; ++i) energy += Energy(levels[i] + kAWeighting[i]);
+  for (std::size_t i = 0; i < levels.size() && i < kBandCount; ++i) {
+    energy += Energy(levels[i] + kAWeighting[i]);
+  }
   return 10 * std::log10(energy);
 }
 
