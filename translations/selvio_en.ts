@@ -131,6 +131,133 @@
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>папка не найдена</source>
+        <translation>folder not found</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ошибка записи (код %1)</source>
+        <translation>write error (code %1)</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>это символическая ссылка на несуществующий файл</source>
+        <translation>it is a symbolic link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>на этом месте папка или не обычный файл</source>
+        <translation>a folder or something other than a regular file is in its place</translation>
+    </message>
+    <message>
+        <source>документ не удалось построить</source>
+        <translation>the document could not be built</translation>
+    </message>
+    <message>
+        <source>; прежний файл не изменен</source>
+        <translation>; the previous file is unchanged</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а папка, канал или устройство</source>
+        <translation>it is not a regular file but a folder, a pipe or a device</translation>
+    </message>
+    <message>
+        <source>файл больше %1</source>
+        <translation>the file is larger than %1</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение</source>
+        <translation>no permission to read</translation>
+    </message>
+    <message>
+        <source>ошибка чтения</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>Файл %1 — входной файл команды: записать в него результат нельзя</source>
+        <translation>The file %1 is an input of the command: the result cannot be written to it</translation>
+    </message>
+    <message>
+        <source>Файл %1 — это входной файл команды %2: записать в него результат нельзя</source>
+        <translation>The file %1 is the input file %2 of the command: the result cannot be written to it</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить введенные данные в файле %1 (%2). При следующем запуске их не будет.</source>
+        <translation>Could not save the inputs to the file %1 (%2). They will not be there at the next start.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1 (%2).</source>
+        <translation>Could not save the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не удалось записать документ: %1 (%2)</source>
+        <translation>Could not write the document: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать ведомость оборудования: %1 (%2)</source>
+        <translation>Could not write the equipment schedule: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Файл %1 — файл этого проекта: записать в него ведомость нельзя.</source>
+        <translation>The file %1 is this project's file: the schedule cannot be written to it.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл проекта (%1)</source>
+        <translation>Could not write the project file (%1)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл проекта: он был бы больше %1, а файл больше этого программа не открывает</source>
+        <translation>Could not write the project file: it would be larger than %1, and the program does not open a larger file</translation>
+    </message>
+    <message>
+        <source>Файл проекта не читается (%1)</source>
+        <translation>The project file cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат (%1)</source>
+        <translation>Could not write the result to standard output (%1)</translation>
+    </message>
+    <message>
+        <source>Файл CSV не читается: %1 (%2)</source>
+        <translation>The CSV file cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Файл выбора не читается: %1 (%2)</source>
+        <translation>The selection file cannot be read: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>InputField</name>
     <message>
         <source>K</source>
