@@ -224,9 +224,10 @@ TEST_F(FixtureBatch, ABadRowDoesNotStopTheOthers) {
   EXPECT_TRUE(Json(missing.out).value("error").toString().contains("absent.crp"));
 }
 
-// A file whose rows do not match its header, whose header names a column twice, whose quote is
-// never closed (it would swallow every row after it) or that holds more than 10000 rows is no
-// batch: it is refused before any row is sized, naming the line, and nothing is printed.
+// A file whose rows do not match its header, whose header names a column twice or one the batch
+// does not read, whose quote is never closed (it would swallow every row after it) or that holds
+// more than 10000 rows is no batch: it is refused before any row is sized, naming the line, and
+// nothing is printed.
 TEST_F(FixtureBatch, ACsvFileThatIsNoTableIsRefusedNamingTheLine) {
   const QByteArray tooMany = "label\n" + QByteArray("a\n").repeated(kMaxBatchRows + 1);
   struct Case {
@@ -248,6 +249,16 @@ TEST_F(FixtureBatch, ACsvFileThatIsNoTableIsRefusedNamingTheLine) {
       {"a spreadsheet's short row", "\xEF\xBB\xBFlabel;p1\r\na;6\r\nb\r\n",
        "строка 3: ячеек 1, а столбцов в заголовке 2"},
       {"more rows than a batch takes", tooMany, "строк данных больше 10000"},
+      // A misspelt column would leave every row at its starting value, sized without a word.
+      {"a column the batch does not read", "label,flwo\na,5\n",
+       "строка 1: столбец «flwo» программе неизвестен (известны: label, file, medium, product, "
+       "p1, p2, t, drop, flow, setting, k, density, p1_unit, p2_unit, drop_unit, setting_unit, "
+       "flow_unit, actuator, use_k, cavitation, quantity)"},
+      // Old line ends of a lone carriage return leave the whole file on the header's line.
+      {"lines ended by a carriage return alone", "label,flow\ra,5\r",
+       "строка 1: столбец «flow\\x0da» программе неизвестен (известны: label, file, medium, "
+       "product, p1, p2, t, drop, flow, setting, k, density, p1_unit, p2_unit, drop_unit, "
+       "setting_unit, flow_unit, actuator, use_k, cavitation, quantity)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -302,9 +303,15 @@ TEST_F(CliFiles, AnInputIsNeverItsOwnOutput) {
           << "--base" << FilePath("example.crp") << "--project" << FilePath("example.crp"),
       Batch(FilePath("rows.csv")) << "--project" << FilePath("example.crp"),
       Select(FilePath("example.pdf")) << "--export" << FilePath("example.pdf"),
+      // The working folder's data are the command's inputs too: a project written over the
+      // catalogue would leave the folder without one.
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + "/xmldata.xml",
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + Utf8("/Рнас.dat"),
+      Batch(FilePath("batch_example.csv")) << "--project" << Work() + "/etilenglikol.dat",
   };
-  const QStringList inputs = {"p.csv", "example.pdf", "batch_example.csv", "example.crp",
-                              "rows.csv"};
+  const QStringList inputs = {
+      "p.csv",    "example.pdf",         "batch_example.csv",      "example.crp",
+      "rows.csv", "../work/xmldata.xml", Utf8("../work/Рнас.dat"), "../work/etilenglikol.dat"};
   std::map<QString, QByteArray> before;
   for (const QString& name : inputs) before[name] = FileBytes(FilePath(name));
   for (const QStringList& arguments : commands) {
@@ -315,6 +322,52 @@ TEST_F(CliFiles, AnInputIsNeverItsOwnOutput) {
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     for (const QString& name : inputs) {
       EXPECT_TRUE(FileBytes(FilePath(name)) == before[name]) << name.toStdString() << " changed";
+    }
+  }
+}
+
+// Standard output that takes nothing (a full disk behind a redirection, a closed output) is the
+// command's failure, not a result the user never got: status 2 and the reason on standard error.
+TEST_F(CliFiles, AStandardOutputThatFailsFailsTheCommand) {
+  ASSERT_EQ(RunBounded(Batch(FilePath("batch_example.csv")) << "--project" << FilePath("q.selvio"),
+                       dir_.path())
+                .status,
+            0);
+  const QStringList commands[] = {
+      Select(FilePath("example.crp")),
+      Select(FilePath("example.crp")) << "--json",
+      Batch(FilePath("batch_example.csv")),
+      {"project", FilePath("q.selvio"), "--dir", Work()},
+      {"project", FilePath("q.selvio"), "--dir", Work(), "--json"},
+      {"--help"},
+  };
+  struct Output {
+    const char* name;
+    std::function<void(QProcess&)> set;
+    const char* reason;
+  };
+  const Output outputs[] = {
+      {"/dev/full", [](QProcess& p) { p.setStandardOutputFile(QStringLiteral("/dev/full")); },
+       "на диске нет места"},
+      {"closed", [](QProcess& p) { p.setChildProcessModifier([] { ::close(STDOUT_FILENO); }); },
+       "ошибка записи"},
+  };
+  for (const Output& output : outputs) {
+    for (const QStringList& arguments : commands) {
+      SCOPED_TRACE(std::string(output.name) + ": " + arguments.join(' ').toStdString());
+      QProcess process;
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      environment.insert(QStringLiteral("LC_ALL"), Locale());
+      environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+      process.setProcessEnvironment(environment);
+      output.set(process);
+      process.start(QStringLiteral(SELVIO_CLI_PATH), arguments);
+      ASSERT_TRUE(process.waitForFinished(60000));
+      const QString err = QString::fromUtf8(process.readAllStandardError());
+      EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+      EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+      EXPECT_TRUE(err.contains(Utf8("Не удалось вывести результат"))) << err.toStdString();
+      EXPECT_TRUE(err.contains(Utf8(output.reason))) << err.toStdString();
     }
   }
 }

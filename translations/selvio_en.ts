@@ -309,7 +309,7 @@ Replace the catalogue in the working folder with the new one?</translation>
     <name>FileMessages</name>
     <message>
         <source>на диске нет места</source>
-        <translation>no space left on the disk</translation>
+        <translation>the disk is full</translation>
     </message>
     <message>
         <source>нет прав на запись</source>
@@ -325,7 +325,7 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>слишком длинное имя файла</source>
-        <translation>file name too long</translation>
+        <translation>the file name is too long</translation>
     </message>
     <message>
         <source>ошибка ввода-вывода</source>
@@ -349,11 +349,11 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>на этом месте папка или не обычный файл</source>
-        <translation>a folder or a special file stands there</translation>
+        <translation>a folder or something other than a regular file is in its place</translation>
     </message>
     <message>
         <source>документ не удалось построить</source>
-        <translation>the document could not be made</translation>
+        <translation>the document could not be built</translation>
     </message>
     <message>
         <source>; прежний файл не изменен</source>
@@ -365,7 +365,7 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>это не обычный файл, а папка, канал или устройство</source>
-        <translation>it is a folder, a pipe or a device, not a regular file</translation>
+        <translation>it is not a regular file but a folder, a pipe or a device</translation>
     </message>
     <message>
         <source>файл больше %1</source>
@@ -381,19 +381,19 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>Файл %1 — входной файл команды: записать в него результат нельзя</source>
-        <translation>File %1 is an input file of the command: the result cannot be written to it</translation>
+        <translation>The file %1 is an input of the command: the result cannot be written to it</translation>
     </message>
     <message>
         <source>Файл %1 — это входной файл команды %2: записать в него результат нельзя</source>
-        <translation>File %1 is the input file of the %2 command: the result cannot be written to it</translation>
+        <translation>The file %1 is the input file %2 of the command: the result cannot be written to it</translation>
     </message>
     <message>
         <source>Не удалось сохранить введенные данные в файле %1 (%2). При следующем запуске их не будет.</source>
-        <translation>Could not save the inputs in %1 (%2). They will be missing at the next start.</translation>
+        <translation>Could not save the inputs to the file %1 (%2). They will not be there at the next start.</translation>
     </message>
     <message>
         <source>Не удалось сохранить файл %1 (%2).</source>
-        <translation>Could not save %1 (%2).</translation>
+        <translation>Could not save the file %1 (%2).</translation>
     </message>
     <message>
         <source>Не удалось записать документ: %1 (%2)</source>
@@ -405,7 +405,7 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>Файл %1 — файл этого проекта: записать в него ведомость нельзя.</source>
-        <translation>File %1 is this project&apos;s file: the schedule cannot be written to it.</translation>
+        <translation>The file %1 is this project&apos;s file: the schedule cannot be written to it.</translation>
     </message>
     <message>
         <source>Не удалось записать файл проекта (%1)</source>
@@ -413,7 +413,7 @@ Replace the catalogue in the working folder with the new one?</translation>
     </message>
     <message>
         <source>Не удалось записать файл проекта: он был бы больше %1, а файл больше этого программа не открывает</source>
-        <translation>Could not write the project file: it would be larger than %1, and the program opens no larger file</translation>
+        <translation>Could not write the project file: it would be larger than %1, and the program does not open a larger file</translation>
     </message>
     <message>
         <source>Файл проекта не читается (%1)</source>
@@ -426,6 +426,10 @@ Replace the catalogue in the working folder with the new one?</translation>
     <message>
         <source>Файл выбора не читается: %1 (%2)</source>
         <translation>The selection file cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат (%1)</source>
+        <translation>Could not write the result to standard output (%1)</translation>
     </message>
 </context>
 <context>

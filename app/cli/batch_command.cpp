@@ -9,6 +9,7 @@
 #include "app/cli/headless_form.h"
 #include "app/cli/select_command.h"
 #include "app/cli/select_output.h"
+#include "app/cli/working_data.h"
 #include "app/cli/working_folder_option.h"
 #include "app/files/file_messages.h"
 #include "app/form/control_ids.h"
@@ -213,7 +214,8 @@ int RunBatchCommand(const BatchOptions& options, QTextStream& out, QTextStream& 
       options.base.isEmpty() ? QString() : QDir::current().absoluteFilePath(options.base);
   if (!projectPath.isEmpty()) {
     if (const QString refusal =
-            OutputRefusal(projectPath, {csvPath, basePath}, ProjectNotWrittenWords);
+            OutputRefusal(projectPath, QStringList{csvPath, basePath} + WorkingDataFiles(dir),
+                          ProjectNotWrittenWords);
         !refusal.isEmpty()) {
       return Refuse(err, refusal);
     }

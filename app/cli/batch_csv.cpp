@@ -12,6 +12,7 @@ namespace {
 // What makes a table no batch, and a cell no cell of one.
 const char* const kUnclosedQuote = "строка %1: кавычка не закрыта до конца файла";
 const char* const kColumnTwice = "строка %1: столбец «%2» назван в заголовке дважды";
+const char* const kUnknownColumn = "строка %1: столбец «%2» программе неизвестен (известны: %3)";
 const char* const kCellCount = "строка %1: ячеек %2, а столбцов в заголовке %3";
 const char* const kTooManyRows = "строк данных больше %1";
 const char* const kCellCharacter =
@@ -190,6 +191,12 @@ std::optional<QString> BatchTableProblem(const CsvTable& table) {
     // A column without a name is not read; a spreadsheet may leave a few after the last one.
     if (!name.isEmpty() && table.header.indexOf(name) != i) {
       return QString::fromUtf8(kColumnTwice).arg(table.headerLine).arg(name);
+    }
+    // A misspelt column would leave every row at its starting value without a word.
+    if (!name.isEmpty() && !CsvRow::Columns().contains(name)) {
+      return QString::fromUtf8(kUnknownColumn)
+          .arg(QString::number(table.headerLine), name,
+               CsvRow::Columns().join(QStringLiteral(", ")));
     }
   }
   if (table.rows.size() > kMaxBatchRows) return QString::fromUtf8(kTooManyRows).arg(kMaxBatchRows);

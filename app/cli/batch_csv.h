@@ -31,9 +31,10 @@ struct CsvTable {
 CsvTable ParseCsv(const QByteArray& bytes);
 
 // What makes `table` no batch, in Russian, naming the line: a quote not closed, a column named
-// twice in the header, a row with fewer or more cells than the header has columns, more than
-// kMaxBatchRows rows. Nothing when it is one. A spreadsheet writes every cell of every row, so a
-// row of another length is a damaged or hand-cut file whose cells would land in other columns.
+// twice in the header or one the batch does not read (CsvRow::Columns), a row with fewer or more
+// cells than the header has columns, more than kMaxBatchRows rows. Nothing when it is one. A
+// spreadsheet writes every cell of every row, so a row of another length is a damaged or hand-cut
+// file whose cells would land in other columns.
 std::optional<QString> BatchTableProblem(const CsvTable& table);
 
 // One cell of a CSV output line: quoted when it holds a separator, a quote or a line break.

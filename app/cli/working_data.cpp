@@ -41,4 +41,14 @@ WorkingData LoadWorkingData() {
   return data;
 }
 
+QStringList WorkingDataFiles(const QString& dir) {
+  QStringList paths;
+  for (const char* name :
+       {working_files::kCatalogue, working_files::kSaturationTable,
+        working_files::kEthyleneGlycolTable, working_files::kPropyleneGlycolTable}) {
+    paths << QDir(dir).absoluteFilePath(working_files::Name(name));
+  }
+  return paths;
+}
+
 }  // namespace selvio

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "catalogue/catalogue_records.h"
@@ -24,5 +25,9 @@ struct WorkingData {
 
 // Reads the saturated-vapour table and the catalogue of the current folder.
 WorkingData LoadWorkingData();
+
+// The data files a command reads in the working folder `dir` (the catalogue, the saturated-vapour
+// and the glycol tables), as paths: inputs that no output of the command may replace.
+QStringList WorkingDataFiles(const QString& dir);
 
 }  // namespace selvio

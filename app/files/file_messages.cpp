@@ -150,6 +150,11 @@ QString ProjectNotReadMessage(const ReadResult& result, qint64 limit) {
       .arg(ReadFailureReason(result, limit));
 }
 
+QString OutputNotWrittenMessage(int error) {
+  return QCoreApplication::translate("FileMessages", "Не удалось вывести результат (%1)")
+      .arg(SystemReason(error));
+}
+
 QString CsvNotReadMessage(const QString& path, const ReadResult& result, qint64 limit) {
   return QCoreApplication::translate("FileMessages", "Файл CSV не читается: %1 (%2)")
       .arg(Shown(path), ReadFailureReason(result, limit));

@@ -33,6 +33,9 @@ QString ScheduleOverProjectMessage(const QString& path);
 QString ProjectNotWrittenMessage(const WriteResult& result);
 QString ProjectTooLargeMessage(qint64 limit);
 QString ProjectNotReadMessage(const ReadResult& result, qint64 limit);
+// The command line's standard output did not take the result (`error`: the errno of the
+// failure, a full disk behind a redirection, a closed output).
+QString OutputNotWrittenMessage(int error);
 // The command line's inputs.
 QString CsvNotReadMessage(const QString& path, const ReadResult& result, qint64 limit);
 QString SelectionFileNotReadMessage(const QString& path, const ReadResult& result);
