@@ -32,8 +32,9 @@ void FillList(FormControls& controls, int id, const QStringList& entries, int se
 // entry 0 selected, in the language in use.
 void FillUnitLists(FormControls& controls);
 
-// Refills the flow list 1019 with `entries` (shown in the language in use) keeping the index of its selection, so the unit at
-// the same position stays selected ("л/ч" becomes "кг/ч"); no selection stays no selection.
+// Refills the flow list 1019 with `entries` (shown in the language in use) keeping the index of its
+// selection, so the unit at the same position stays selected ("л/ч" becomes "кг/ч"); no selection
+// stays no selection.
 void RefillFlowUnits(FormControls& controls, const QStringList& entries);
 
 }  // namespace selvio
