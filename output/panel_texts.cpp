@@ -1,5 +1,6 @@
 #include "output/panel_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "output/value_text.h"
@@ -12,12 +13,18 @@ const QString kLineBreak = QStringLiteral("\r\n");
 QString JoinLines(const QStringList& lines) { return FitTextBuffer(lines.join(kLineBreak)); }
 
 QString YesNoLine(Flag option) {
-  return option ? QStringLiteral("да\r\n") : QStringLiteral("нет\r\n");
+  return (option ? QCoreApplication::translate("ResultPanels", "да")
+                 : QCoreApplication::translate("ResultPanels", "нет")) +
+         kLineBreak;
 }
 
 QString ElectricControlText(ControlKind control) {
-  if (control == ControlKind::ThreePoint) return QStringLiteral("Трехпозиц.");
-  if (control == ControlKind::Analogue) return QStringLiteral("Аналоговый");
+  if (control == ControlKind::ThreePoint) {
+    return QCoreApplication::translate("ResultPanels", "Трехпозиц.");
+  }
+  if (control == ControlKind::Analogue) {
+    return QCoreApplication::translate("ResultPanels", "Аналоговый");
+  }
   return {};
 }
 
@@ -25,10 +32,14 @@ QString ElectricControlText(ControlKind control) {
 // is, so that the option lines stay beside their labels.
 QString SignalBlock(const ElectricActuatorRecord& e, const ActuatorPreferences& p) {
   QString block;
-  if (e.signal0to10V && p.requestedSignal0to10V) block += QStringLiteral("0-10 В\r\n");
-  if (e.signal2to10V && p.requestedSignal2to10V) block += QStringLiteral("2-10 В\r\n");
-  if (e.signal0to20mA && p.requestedSignal0to20mA) block += QStringLiteral("0-20 мА\r\n");
-  if (e.signal4to20mA && p.requestedSignal4to20mA) block += QStringLiteral("4-20 мА\r\n");
+  if (e.signal0to10V && p.requestedSignal0to10V)
+    block += QCoreApplication::translate("ResultPanels", "0-10 В") + kLineBreak;
+  if (e.signal2to10V && p.requestedSignal2to10V)
+    block += QCoreApplication::translate("ResultPanels", "2-10 В") + kLineBreak;
+  if (e.signal0to20mA && p.requestedSignal0to20mA)
+    block += QCoreApplication::translate("ResultPanels", "0-20 мА") + kLineBreak;
+  if (e.signal4to20mA && p.requestedSignal4to20mA)
+    block += QCoreApplication::translate("ResultPanels", "4-20 мА") + kLineBreak;
   return block.isEmpty() ? kLineBreak : block;
 }
 

@@ -20,9 +20,12 @@ struct ProductDocumentFiles {
   QString drawing3d;
 };
 
-inline constexpr const char* kDocumentMissingMessage = "Файл не найден. Обновите базу данных.";
+// What the user is told when a document is missing: the Russian sources of their translations
+// (context "ProductDocuments").
+inline constexpr const char* kDocumentMissingMessage =
+    QT_TRANSLATE_NOOP("ProductDocuments", "Файл не найден. Обновите базу данных.");
 inline constexpr const char* kActuatorDescriptionMissingMessage =
-    "Файл с тех.описанием не найден. Обновите базу данных.";
+    QT_TRANSLATE_NOOP("ProductDocuments", "Файл с тех.описанием не найден. Обновите базу данных.");
 
 // The folder prefix followed by the file name, relative to the working directory:
 // "pdf/" + description, "2D/" + 2-D drawing, "3D/" + 3-D drawing.

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlockFormat>
@@ -69,14 +70,16 @@ void InsertAppendix(QTextDocument& document, QTextCursor& cursor, const Document
 }  // namespace
 
 QString ReportDateLine(const QDateTime& when) {
-  return QString::fromUtf8("Дата подбора: ") + when.toString(QStringLiteral("HH:mm dd.MM.yyyy")) +
+  return QCoreApplication::translate("ReportDocument", "Дата подбора: %1")
+             .arg(when.toString(QStringLiteral("HH:mm dd.MM.yyyy"))) +
          QLatin1Char('\n');
 }
 
 std::unique_ptr<QTextDocument> BuildReportDocument(
     const QString& report, const QDateTime& when, const std::optional<DocumentAppendix>& appendix) {
   auto document = std::make_unique<QTextDocument>();
-  document->setMetaInformation(QTextDocument::DocumentTitle, QString::fromUtf8(kReportHeading));
+  const QString title = QCoreApplication::translate("ReportDocument", kReportHeading);
+  document->setMetaInformation(QTextDocument::DocumentTitle, title);
   QFont bodyFont(QString::fromUtf8(kReportFontFamily));
   bodyFont.setPointSizeF(kReportBodyPointSize);
   document->setDefaultFont(bodyFont);
@@ -86,7 +89,7 @@ std::unique_ptr<QTextDocument> BuildReportDocument(
   QTextCursor cursor(document.get());
   cursor.setBlockFormat(AlignedBlock(Qt::AlignHCenter));
   cursor.setBlockCharFormat(heading);
-  cursor.insertText(QString::fromUtf8(kReportHeading), heading);
+  cursor.insertText(title, heading);
   cursor.insertBlock(AlignedBlock(Qt::AlignLeft), body);
   // Every line feed starts a paragraph of the same format: the date line's own line feed
   // leaves an empty paragraph before the report.

@@ -18,13 +18,16 @@ class QPagedPaintDevice;
 
 namespace selvio {
 
-inline constexpr const char* kReportHeading = "Результат подбора клапана";
+// The document's heading and title, the Russian source of its translation (context
+// "ReportDocument").
+inline constexpr const char* kReportHeading =
+    QT_TRANSLATE_NOOP("ReportDocument", "Результат подбора клапана");
 inline constexpr double kReportHeadingPointSize = 26;
 inline constexpr double kReportBodyPointSize = 14;
 inline constexpr const char* kReportFontFamily = "Arial";
 
 // "Дата подбора: 09:05 03.02.2012\n" for that local time: 24-hour hours and minutes, then the
-// day, month and four-digit year.
+// day, month and four-digit year, in every language.
 QString ReportDateLine(const QDateTime& when);
 
 // Characters in Arial of `pointSize` points, as the documents' texts are set.

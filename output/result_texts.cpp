@@ -1,30 +1,38 @@
 #include "output/result_texts.h"
 
+#include <QCoreApplication>
+
 namespace selvio {
 namespace {
 
 void SetPneumaticTexts(ResultTexts& texts, const PanelChoices& c) {
   if (c.positioner == 1) texts.positionerText = QStringLiteral("PZ1");
   if (c.positioner == 2) texts.positionerText = QStringLiteral("PZ2");
-  if (c.normalPosition == 1) texts.normalPositionText = QStringLiteral("Норм.открытый");
-  if (c.normalPosition == 2) texts.normalPositionText = QStringLiteral("Норм.закрытый");
+  if (c.normalPosition == 1)
+    texts.normalPositionText = QCoreApplication::translate("ResultPanels", "Норм.открытый");
+  if (c.normalPosition == 2)
+    texts.normalPositionText = QCoreApplication::translate("ResultPanels", "Норм.закрытый");
 }
 
 void SetThermostatTexts(ResultTexts& texts, const PanelChoices& c) {
-  if (c.elementType == 2) texts.elementTypeText = QStringLiteral("Спиральный");
-  if (c.elementType == 1) texts.elementTypeText = QStringLiteral("Стержневой");
-  if (c.elementMetal == 1) texts.elementMetalText = QStringLiteral("Медь");
-  if (c.elementMetal == 2) texts.elementMetalText = QStringLiteral("Нерж.сталь");
+  if (c.elementType == 2)
+    texts.elementTypeText = QCoreApplication::translate("ResultPanels", "Спиральный");
+  if (c.elementType == 1)
+    texts.elementTypeText = QCoreApplication::translate("ResultPanels", "Стержневой");
+  if (c.elementMetal == 1)
+    texts.elementMetalText = QCoreApplication::translate("ResultPanels", "Медь");
+  if (c.elementMetal == 2)
+    texts.elementMetalText = QCoreApplication::translate("ResultPanels", "Нерж.сталь");
   // With no capillary metal chosen the previous metal and length texts stay.
   switch (c.capillaryMetal) {
     case CapillaryMaterial::Copper:
-      texts.capillaryMetalText = QStringLiteral("Медь");
+      texts.capillaryMetalText = QCoreApplication::translate("ResultPanels", "Медь");
       break;
     case CapillaryMaterial::Stainless:
-      texts.capillaryMetalText = QStringLiteral("Нерж.сталь");
+      texts.capillaryMetalText = QCoreApplication::translate("ResultPanels", "Нерж.сталь");
       break;
     case CapillaryMaterial::CopperPvc:
-      texts.capillaryMetalText = QStringLiteral("Медь с ПВХ");
+      texts.capillaryMetalText = QCoreApplication::translate("ResultPanels", "Медь с ПВХ");
       break;
     case CapillaryMaterial::NotGiven:
       return;

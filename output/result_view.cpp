@@ -1,5 +1,7 @@
 #include "output/result_view.h"
 
+#include <QCoreApplication>
+
 namespace selvio {
 namespace {
 
@@ -71,8 +73,10 @@ ResultView ComposeResultView(const SelectionRequest& request, const SelectionRes
 
 QString CavitationWarningText(ProductKind product) {
   return product == ProductKind::DpRegulator
-             ? QString::fromUtf8("Для данного регулятора возможна кавитация!")
-             : QString::fromUtf8("Для данного клапана возможна кавитация!");
+             ? QCoreApplication::translate("ResultPanels",
+                                           "Для данного регулятора возможна кавитация!")
+             : QCoreApplication::translate("ResultPanels",
+                                           "Для данного клапана возможна кавитация!");
 }
 
 }  // namespace selvio

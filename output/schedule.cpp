@@ -1,5 +1,6 @@
 #include "output/schedule.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 
@@ -12,10 +13,6 @@ namespace {
 
 // The mark of a product or an actuator the catalogue does not hold, and the note that explains
 // it.
-const char* const kNotInCatalogueMark = " [нет в каталоге]";
-const char* const kNotInCatalogueNote =
-    "[нет в каталоге] — изделия или привода нет в каталоге рабочей папки: позиция подобрана по "
-    "другому каталогу. Перепроверьте проект перед заказом.";
 
 QString WithDecimalComma(QString text) {
   text.replace(QLatin1Char('.'), QLatin1Char(','));
@@ -23,7 +20,8 @@ QString WithDecimalComma(QString text) {
 }
 
 QString Marked(const QString& name, bool notInCatalogue) {
-  return notInCatalogue ? name + QString::fromUtf8(kNotInCatalogueMark) : name;
+  return notInCatalogue ? QCoreApplication::translate("Schedule", "%1 [нет в каталоге]").arg(name)
+                        : name;
 }
 
 // Adds `quantity` to the line of `name` and `dn`, appending it when it is new.
@@ -85,19 +83,26 @@ Schedule MakeSchedule(std::vector<ScheduleRow> rows) {
 }
 
 QStringList ScheduleHeadings() {
-  return {QString::fromUtf8("№"),          QString::fromUtf8("Обозначение"),
-          QString::fromUtf8("Кол-во"),     QString::fromUtf8("Среда"),
-          QString::fromUtf8("G"),          QString::fromUtf8("ΔP"),
-          QString::fromUtf8("Изделие"),    QString::fromUtf8("Ду"),
-          QString::fromUtf8("Kvs, м³/ч"),  QString::fromUtf8("Привод"),
-          QString::fromUtf8("Контроллер"), QString::fromUtf8("Kv, м³/ч"),
-          QString::fromUtf8("dPv, бар"),   QString::fromUtf8("V, м/с")};
+  return {QCoreApplication::translate("Schedule", "№"),
+          QCoreApplication::translate("Schedule", "Обозначение"),
+          QCoreApplication::translate("Schedule", "Кол-во"),
+          QCoreApplication::translate("Schedule", "Среда"),
+          QStringLiteral("G"),
+          QString::fromUtf8("ΔP"),
+          QCoreApplication::translate("Schedule", "Изделие"),
+          QCoreApplication::translate("Schedule", "Ду"),
+          QCoreApplication::translate("Schedule", "Kvs, м³/ч"),
+          QCoreApplication::translate("Schedule", "Привод"),
+          QCoreApplication::translate("Schedule", "Контроллер"),
+          QCoreApplication::translate("Schedule", "Kv, м³/ч"),
+          QCoreApplication::translate("Schedule", "dPv, бар"),
+          QCoreApplication::translate("Schedule", "V, м/с")};
 }
 
 QStringList ScheduleCsvHeadings() {
   QStringList headings = ScheduleHeadings();
-  headings.insert(5, QString::fromUtf8("Ед. G"));
-  headings.insert(7, QString::fromUtf8("Ед. ΔP"));
+  headings.insert(5, QCoreApplication::translate("Schedule", "Ед. G"));
+  headings.insert(7, QCoreApplication::translate("Schedule", "Ед. ΔP"));
   return headings;
 }
 
@@ -118,7 +123,12 @@ bool MarksItemsNotInCatalogue(const Schedule& schedule) {
   return false;
 }
 
-QString NotInCatalogueNote() { return QString::fromUtf8(kNotInCatalogueNote); }
+QString NotInCatalogueNote() {
+  return QCoreApplication::translate(
+      "Schedule",
+      "[нет в каталоге] — изделия или привода нет в каталоге рабочей папки: позиция подобрана по "
+      "другому каталогу. Перепроверьте проект перед заказом.");
+}
 
 QString ScheduleFlowText(const ScheduleRow& row) {
   if (!std::isfinite(row.flow)) return QString::fromUtf8("—");
@@ -135,7 +145,9 @@ QString ScheduleDropText(const ScheduleRow& row) {
 }
 
 QStringList OrderListHeadings() {
-  return {QString::fromUtf8("Изделие"), QString::fromUtf8("Ду"), QString::fromUtf8("Кол-во, шт")};
+  return {QCoreApplication::translate("Schedule", "Изделие"),
+          QCoreApplication::translate("Schedule", "Ду"),
+          QCoreApplication::translate("Schedule", "Кол-во, шт")};
 }
 
 QString ScheduleFigureText(float value) {

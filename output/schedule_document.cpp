@@ -1,5 +1,6 @@
 #include "output/schedule_document.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -61,7 +62,8 @@ QTextCharFormat Bold(QTextCharFormat format) {
 // The heading centred, then the project's name and the date on lines of their own.
 QTextCursor StartDocument(QTextDocument& document, const QString& projectName,
                           const QDateTime& when) {
-  document.setMetaInformation(QTextDocument::DocumentTitle, QString::fromUtf8(kScheduleHeading));
+  document.setMetaInformation(QTextDocument::DocumentTitle,
+                              QCoreApplication::translate("Schedule", kScheduleHeading));
   QFont bodyFont(QString::fromUtf8(kReportFontFamily));
   bodyFont.setPointSizeF(kBodyPointSize);
   document.setDefaultFont(bodyFont);
@@ -73,13 +75,16 @@ QTextCursor StartDocument(QTextDocument& document, const QString& projectName,
   QTextCursor cursor(&document);
   cursor.setBlockFormat(centred);
   cursor.setBlockCharFormat(heading);
-  cursor.insertText(QString::fromUtf8(kScheduleHeading), heading);
+  cursor.insertText(QCoreApplication::translate("Schedule", kScheduleHeading), heading);
   if (!projectName.isEmpty()) {
     cursor.insertBlock(QTextBlockFormat(), body);
-    cursor.insertText(QString::fromUtf8("Проект: ") + EscapeControls(projectName), body);
+    cursor.insertText(
+        QCoreApplication::translate("Schedule", "Проект: %1").arg(EscapeControls(projectName)),
+        body);
   }
   cursor.insertBlock(QTextBlockFormat(), body);
-  cursor.insertText(QString::fromUtf8("Дата: ") + when.toString(QStringLiteral("HH:mm dd.MM.yyyy")),
+  cursor.insertText(QCoreApplication::translate("Schedule", "Дата: %1")
+                        .arg(when.toString(QStringLiteral("HH:mm dd.MM.yyyy"))),
                     body);
   cursor.insertBlock(QTextBlockFormat(), body);
   return cursor;
@@ -161,7 +166,7 @@ std::unique_ptr<QTextDocument> BuildScheduleDocument(const Schedule& schedule,
   InsertTable(cursor, ScheduleHeadings(), rows, ArialFormat(kTablePointSize));
 
   cursor.insertBlock(QTextBlockFormat(), body);
-  cursor.insertText(QString::fromUtf8(kOrderListHeading), Bold(body));
+  cursor.insertText(QCoreApplication::translate("Schedule", kOrderListHeading), Bold(body));
   cursor.insertBlock(QTextBlockFormat(), body);
   std::vector<QStringList> orders;
   for (const OrderLine& line : schedule.orders) orders.push_back(OrderCells(line));
@@ -209,7 +214,7 @@ std::unique_ptr<QTextDocument> BuildSchedulePrintDocument(const Schedule& schedu
   const QTextCharFormat body = ArialFormat(kBodyPointSize);
   cursor.insertBlock(QTextBlockFormat(), body);
   cursor.insertBlock(QTextBlockFormat(), body);
-  cursor.insertText(QString::fromUtf8(kOrderListHeading), Bold(body));
+  cursor.insertText(QCoreApplication::translate("Schedule", kOrderListHeading), Bold(body));
   const std::vector<double> orderColumns(kOrderColumns.begin(), kOrderColumns.end());
   const int orderHeadings = rows.AddTable(PrintTable(orderColumns, Bold(TableFont()), usable));
   const int orders = rows.AddTable(PrintTable(orderColumns, TableFont(), usable));

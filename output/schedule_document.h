@@ -9,8 +9,10 @@
 
 namespace selvio {
 
-inline constexpr const char* kScheduleHeading = "Ведомость оборудования";
-inline constexpr const char* kOrderListHeading = "Сводка для заказа";
+// The headings, the Russian sources of their translations (context "Schedule").
+inline constexpr const char* kScheduleHeading =
+    QT_TRANSLATE_NOOP("Schedule", "Ведомость оборудования");
+inline constexpr const char* kOrderListHeading = QT_TRANSLATE_NOOP("Schedule", "Сводка для заказа");
 
 // The schedule to edit (written as ODT): the heading, the project's name when it has one and
 // the date, in Arial as the selection's document, then the positions and the order list as

@@ -1,5 +1,6 @@
 #include "output/value_text.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "catalogue/catalogue_records.h"
@@ -22,8 +23,9 @@ QString FormatNumber(const char* format, double value) {
 QString IntegerText(int value) { return FormatC("%d", value); }
 
 QString ConnectionText(ConnectionKind connection) {
-  return connection == ConnectionKind::Flanged ? QStringLiteral("Фланцевый")
-                                               : QStringLiteral("Резьбовой");
+  return connection == ConnectionKind::Flanged
+             ? QCoreApplication::translate("ResultPanels", "Фланцевый")
+             : QCoreApplication::translate("ResultPanels", "Резьбовой");
 }
 
 bool HasDocumentFile(const QString& fileName) { return fileName.size() > 1; }

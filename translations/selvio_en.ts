@@ -2,6 +2,106 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Selvio</source>
+        <translation>About Selvio</translation>
+    </message>
+    <message>
+        <source>Программа для подбора регуляторов температры, расхода и перепада давления. Версия 1.2</source>
+        <translation>Sizing of temperature, flow and differential pressure controllers. Version 1.2</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>единица измерения</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>значение</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>значения</source>
+        <translation>values</translation>
+    </message>
+    <message>
+        <source>выбран</source>
+        <translation>selected</translation>
+    </message>
+    <message>
+        <source>не выбран</source>
+        <translation>not selected</translation>
+    </message>
+    <message>
+        <source>выбран, недоступен</source>
+        <translation>selected, unavailable</translation>
+    </message>
+    <message>
+        <source>не выбран, недоступен</source>
+        <translation>not selected, unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>CandidateDialog</name>
+    <message>
+        <source>Пропускная способн. Kvs, м³/ч: %1</source>
+        <translation>Flow coefficient Kvs, m³/h: %1</translation>
+    </message>
+    <message>
+        <source>Клапаны</source>
+        <translation>Valves</translation>
+    </message>
+    <message>
+        <source>Подходящие клапаны:</source>
+        <translation>Suitable valves:</translation>
+    </message>
+    <message>
+        <source>Подходящие приводы:</source>
+        <translation>Suitable actuators:</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueQuestion</name>
+    <message>
+        <source>С программой установлена более новая база от %1.
+В вашей рабочей папке база без даты.
+Заменить базу в рабочей папке на новую?</source>
+        <translation>A newer catalogue of %1 was installed with the program.
+The catalogue in your working folder has no date.
+Replace the catalogue in the working folder with the new one?</translation>
+    </message>
+    <message>
+        <source>С программой установлена более новая база от %1.
+В вашей рабочей папке база от %2.
+Заменить базу в рабочей папке на новую?</source>
+        <translation>A newer catalogue of %1 was installed with the program.
+The catalogue in your working folder is of %2.
+Replace the catalogue in the working folder with the new one?</translation>
+    </message>
+    <message>
+        <source>Подбор клапана</source>
+        <translation>Valve selection</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueUpdate</name>
     <message>
         <source>%1 МБ</source>
@@ -131,6 +231,81 @@
     </message>
 </context>
 <context>
+    <name>DensityCalculatorDialog</name>
+    <message>
+        <source>Температура этиленгликоля не может быть ниже %1 градусов.</source>
+        <translation>The ethylene glycol temperature cannot be below %1 degrees.</translation>
+    </message>
+    <message>
+        <source>Температура этиленгликоля не может быть выше %1 градусов.</source>
+        <translation>The ethylene glycol temperature cannot be above %1 degrees.</translation>
+    </message>
+    <message>
+        <source>Концентрация этиленгликоля не может быть ниже %1%.</source>
+        <translation>The ethylene glycol concentration cannot be below %1%.</translation>
+    </message>
+    <message>
+        <source>Концентрация этиленгликоля не может быть выше %1%.</source>
+        <translation>The ethylene glycol concentration cannot be above %1%.</translation>
+    </message>
+    <message>
+        <source>Нет таблицы плотности этиленгликоля (файл %1). Пожалуйста, переустановите программу.</source>
+        <translation>The ethylene glycol density table is missing (file %1). Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Температура пропиленгликоля не может быть ниже %1 градусов.</source>
+        <translation>The propylene glycol temperature cannot be below %1 degrees.</translation>
+    </message>
+    <message>
+        <source>Температура пропиленгликоля не может быть выше %1 градусов.</source>
+        <translation>The propylene glycol temperature cannot be above %1 degrees.</translation>
+    </message>
+    <message>
+        <source>Концентрация пропиленгликоля не может быть ниже %1%.</source>
+        <translation>The propylene glycol concentration cannot be below %1%.</translation>
+    </message>
+    <message>
+        <source>Концентрация пропиленгликоля не может быть выше %1%.</source>
+        <translation>The propylene glycol concentration cannot be above %1%.</translation>
+    </message>
+    <message>
+        <source>Нет таблицы плотности пропиленгликоля (файл %1). Пожалуйста, переустановите программу.</source>
+        <translation>The propylene glycol density table is missing (file %1). Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Расчет плотности</source>
+        <translation>Density calculation</translation>
+    </message>
+    <message>
+        <source>Этиленгликоль</source>
+        <translation>Ethylene glycol</translation>
+    </message>
+    <message>
+        <source>Пропиленгликоль</source>
+        <translation>Propylene glycol</translation>
+    </message>
+    <message>
+        <source>Температура:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>°С</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Концентрация:</source>
+        <translation>Concentration:</translation>
+    </message>
+    <message>
+        <source>Расчитать</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>на диске нет места</source>
@@ -230,7 +405,7 @@
     </message>
     <message>
         <source>Файл %1 — файл этого проекта: записать в него ведомость нельзя.</source>
-        <translation>The file %1 is this project's file: the schedule cannot be written to it.</translation>
+        <translation>The file %1 is this project&apos;s file: the schedule cannot be written to it.</translation>
     </message>
     <message>
         <source>Не удалось записать файл проекта (%1)</source>
@@ -245,16 +420,86 @@
         <translation>The project file cannot be read (%1)</translation>
     </message>
     <message>
-        <source>Не удалось вывести результат (%1)</source>
-        <translation>Could not write the result to standard output (%1)</translation>
-    </message>
-    <message>
         <source>Файл CSV не читается: %1 (%2)</source>
         <translation>The CSV file cannot be read: %1 (%2)</translation>
     </message>
     <message>
         <source>Файл выбора не читается: %1 (%2)</source>
         <translation>The selection file cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат (%1)</source>
+        <translation>Could not write the result to standard output (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FormDocuments</name>
+    <message>
+        <source>Подбор клапана.odt</source>
+        <translation>Valve selection.odt</translation>
+    </message>
+    <message>
+        <source>Не удалось записать документ во временную папку %1 (%2).</source>
+        <translation>Could not write the document to the temporary folder %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не найден текстовый редактор для документов OpenDocument (.odt). Документ сохранен в файле %1.</source>
+        <translation>No word processor for OpenDocument (.odt) documents was found. The document was saved as %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить копию документа в файле %1 (%2).</source>
+        <translation>Could not save a copy of the document as %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Принтер по умолчанию не найден. Документ не напечатан. Его копия сохранена в файле %1.</source>
+        <translation>No default printer was found. The document was not printed. A copy was saved as %1.</translation>
+    </message>
+    <message>
+        <source>Принтер по умолчанию не найден. Документ не напечатан.</source>
+        <translation>No default printer was found. The document was not printed.</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать документ. Его копия сохранена в файле %1.</source>
+        <translation>Could not print the document. A copy was saved as %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать документ.</source>
+        <translation>Could not print the document.</translation>
+    </message>
+    <message>
+        <source>Не найдена почтовая программа. Выберите почтовую программу по умолчанию в настройках системы.</source>
+        <translation>No e-mail program was found. Choose a default e-mail program in the system settings.</translation>
+    </message>
+</context>
+<context>
+    <name>HeatLoadFlowDialog</name>
+    <message>
+        <source>Расчет расхода по тепловой нагрузке</source>
+        <translation>Flow rate from heat load</translation>
+    </message>
+    <message>
+        <source>Температурный график, °С:</source>
+        <translation>Flow/return temperatures, °C:</translation>
+    </message>
+    <message>
+        <source>Тепловая мощность:</source>
+        <translation>Heat load:</translation>
+    </message>
+    <message>
+        <source>кВт</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Температуры графика равны: расход по тепловой нагрузке не определен. Введите две разные температуры.</source>
+        <translation>The flow and return temperatures are equal: the flow rate from the heat load is undefined. Enter two different temperatures.</translation>
+    </message>
+    <message>
+        <source>Расход по тепловой нагрузке не удается вычислить. Проверьте температуры графика и тепловую мощность.</source>
+        <translation>The flow rate cannot be calculated from the heat load. Check the flow and return temperatures and the heat load.</translation>
     </message>
 </context>
 <context>
@@ -301,6 +546,33 @@
     </message>
 </context>
 <context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>Язык окна изменится при следующем запуске программы.</source>
+        <translation>The window&apos;s language changes when the program next starts.</translation>
+    </message>
+    <message>
+        <source>Пока задана переменная окружения SELVIO_LANG=%1, язык окна задает она.</source>
+        <translation>While the environment variable SELVIO_LANG=%1 is set, it decides the window&apos;s language.</translation>
+    </message>
+    <message>
+        <source>Язык / Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Язык окна</source>
+        <translation>Window language</translation>
+    </message>
+    <message>
+        <source>Язык окна; меняется при следующем запуске</source>
+        <translation>Window language; changes at the next start</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить выбор языка в настройках пользователя: при следующем запуске язык останется прежним.</source>
+        <translation>Could not save the language choice in the user&apos;s settings: the language stays as it is at the next start.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageOption</name>
     <message>
         <source>После --lang нужен язык: ru или en</source>
@@ -319,6 +591,39 @@
   Language of the output: ru - Russian, en - English. Without it, the language in
   SELVIO_LANG, else the system&apos;s language if the program speaks it, else Russian.
 </translation>
+    </message>
+</context>
+<context>
+    <name>MainProgram</name>
+    <message>
+        <source>selvio: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY), окно открыть негде.</source>
+        <translation>selvio: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set), nowhere to open the window.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Расчет (F9, Ctrl+Enter)</source>
+        <translation>Calculate (F9, Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Открыть (Ctrl+O)</source>
+        <translation>Open (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Сохранить как (Ctrl+S)</source>
+        <translation>Save as (Ctrl+S)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionLabel</name>
+    <message>
+        <source>содержит недопустимый знак %1: управляющие знаки, знаки направления письма и разделители строк в обозначении не допускаются</source>
+        <translation>contains the forbidden character %1: control characters, text direction marks and line separators are not allowed in a tag</translation>
+    </message>
+    <message>
+        <source>длиннее %1 знаков</source>
+        <translation>is longer than %1 characters</translation>
     </message>
 </context>
 <context>
@@ -469,6 +774,1055 @@
     </message>
 </context>
 <context>
+    <name>ProductDocuments</name>
+    <message>
+        <source>Файл не найден. Обновите базу данных.</source>
+        <translation>File not found. Update the catalogue.</translation>
+    </message>
+    <message>
+        <source>Файл с тех.описанием не найден. Обновите базу данных.</source>
+        <translation>Technical description file not found. Update the catalogue.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть объектом</source>
+        <translation>Position %1: field “%2” must be an object</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть целым числом от %3 до %4</source>
+        <translation>Position %1: field “%2” must be a whole number from %3 to %4</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть числом или null</source>
+        <translation>Position %1: field “%2” must be a number or null</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть true или false</source>
+        <translation>Position %1: field “%2” must be true or false</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть строкой</source>
+        <translation>Position %1: field “%2” must be a string</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» %3</source>
+        <translation>Position %1: field “%2” %3</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно содержать коды знаков от 0 до 65535</source>
+        <translation>Position %1: field “%2” must hold character codes from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>Позиция %1: поле «%2» должно быть строкой не длиннее 99 знаков без нулевого знака</source>
+        <translation>Position %1: field “%2” must be a string of at most 99 characters without a null character</translation>
+    </message>
+    <message>
+        <source>Позиция %1: нет поля «%2»</source>
+        <translation>Position %1: no field “%2”</translation>
+    </message>
+    <message>
+        <source>Позиция %1: должна быть объектом</source>
+        <translation>Position %1: must be an object</translation>
+    </message>
+    <message>
+        <source>Файл проекта поврежден или обрезан: ошибка в байте %1 из %2</source>
+        <translation>The project file is damaged or cut short: error at byte %1 of %2</translation>
+    </message>
+    <message>
+        <source>Это не файл проекта</source>
+        <translation>This is not a project file</translation>
+    </message>
+    <message>
+        <source>Файл проекта поврежден: не указана версия формата</source>
+        <translation>The project file is damaged: it gives no format version</translation>
+    </message>
+    <message>
+        <source>Файл проекта записан более новой версией программы (версия формата %1, эта версия читает версию %2)</source>
+        <translation>The project file was written by a newer version of the program (format version %1; this version reads version %2)</translation>
+    </message>
+    <message>
+        <source>Неизвестная версия формата файла проекта: %1</source>
+        <translation>Unknown project file format version: %1</translation>
+    </message>
+    <message>
+        <source>Файл проекта поврежден: нет списка позиций</source>
+        <translation>The project file is damaged: it has no list of positions</translation>
+    </message>
+    <message>
+        <source>В файле проекта позиций: %1, а в проекте их может быть не больше %2</source>
+        <translation>The project file holds %1 positions; a project holds at most %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectWindow</name>
+    <message>
+        <source>не подобрано</source>
+        <translation>nothing selected</translation>
+    </message>
+    <message>
+        <source>Обозначение позиции %1 не изменено: оно %2.</source>
+        <translation>The tag of position %1 was not changed: it %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>В проекте уже %n позиций: больше добавить нельзя.</source>
+        <translation>
+            <numerusform>The project already holds %n position: no more can be added.</numerusform>
+            <numerusform>The project already holds %n positions: no more can be added.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Проект (*.selvio)|*.selvio||</source>
+        <translation>Project (*.selvio)|*.selvio||</translation>
+    </message>
+    <message>
+        <source>Документ ODT (*.odt)|*.odt|Документ PDF (*.pdf)|*.pdf|Таблица CSV (*.csv)|*.csv||</source>
+        <translation>ODT document (*.odt)|*.odt|PDF document (*.pdf)|*.pdf|CSV table (*.csv)|*.csv||</translation>
+    </message>
+    <message>
+        <source>Открыть проект</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Сохранить проект</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Проект</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Позиции проекта</source>
+        <translation>Project positions</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>В форму</source>
+        <translation>Open in form</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Перепроверить</source>
+        <translation>Recheck</translation>
+    </message>
+    <message>
+        <source>Ход перепроверки</source>
+        <translation>Recheck progress</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Количество — целое число от 1 до %1.</source>
+        <translation>The quantity is a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Позиция %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Сначала выполните расчет: в проект добавляется рассчитанный подбор.</source>
+        <translation>Calculate first: the project takes a calculated selection.</translation>
+    </message>
+    <message>
+        <source>Позиция %1 добавлена.</source>
+        <translation>Position %1 added.</translation>
+    </message>
+    <message>
+        <source>Выберите позицию, которую заменить.</source>
+        <translation>Select the position to replace.</translation>
+    </message>
+    <message>
+        <source>Сначала выполните расчет: позиция заменяется рассчитанным подбором.</source>
+        <translation>Calculate first: a position is replaced by a calculated selection.</translation>
+    </message>
+    <message>
+        <source>Позиция %1 заменена.</source>
+        <translation>Position %1 replaced.</translation>
+    </message>
+    <message>
+        <source>Выберите позицию, которую открыть в форме.</source>
+        <translation>Select the position to open in the form.</translation>
+    </message>
+    <message>
+        <source>Позиция %1 открыта в форме.</source>
+        <translation>Position %1 opened in the form.</translation>
+    </message>
+    <message>
+        <source>Подбор позиции %1 на текущем каталоге отличается от сохраненного в проекте: %2. Чтобы сохранить новый подбор, нажмите «Заменить».</source>
+        <translation>With the current catalogue the selection of position %1 differs from the one saved in the project: %2. To keep the new selection, press “Replace”.</translation>
+    </message>
+    <message>
+        <source>Позиция %1 удалена.</source>
+        <translation>Position %1 deleted.</translation>
+    </message>
+    <message>
+        <source>Проект сохранен в файл %1.</source>
+        <translation>Project saved to %1.</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения проекта перед открытием другого?</source>
+        <translation>Save the changes to the project before opening another one?</translation>
+    </message>
+    <message>
+        <source>Открыт проект %1: позиций %2.</source>
+        <translation>Project %1 opened, positions: %2.</translation>
+    </message>
+    <message>
+        <source>В проекте нет позиций: ведомость оборудования была бы пустой.</source>
+        <translation>The project has no positions: the equipment schedule would be empty.</translation>
+    </message>
+    <message>
+        <source>Ведомость оборудования записана в файл %1.</source>
+        <translation>Equipment schedule written to %1.</translation>
+    </message>
+    <message>
+        <source>В проекте нет позиций: перепроверять нечего.</source>
+        <translation>The project has no positions: there is nothing to recheck.</translation>
+    </message>
+    <message>
+        <source>Перепроверка позиций на текущем каталоге…</source>
+        <translation>Rechecking the positions against the current catalogue…</translation>
+    </message>
+    <message>
+        <source>Перепроверка отменена, проект не изменен.</source>
+        <translation>Recheck cancelled, the project is unchanged.</translation>
+    </message>
+    <message>
+        <source>Перепроверено позиций: %1. Подбор ни одной не изменился.</source>
+        <translation>Positions rechecked: %1. No selection changed.</translation>
+    </message>
+    <message>
+        <source>Перепроверка прервана: проект изменился.</source>
+        <translation>Recheck stopped: the project changed.</translation>
+    </message>
+    <message>
+        <source>Проект изменился во время перепроверки, ее результат не принят. Перепроверьте проект еще раз.</source>
+        <translation>The project changed during the recheck, so its result was not applied. Recheck the project again.</translation>
+    </message>
+    <message>
+        <source>Изменился подбор позиций: %1. Оставлен прежний подбор.</source>
+        <translation>Positions whose selection changed: %1. The previous selections were kept.</translation>
+    </message>
+    <message>
+        <source>Изменился подбор позиций: %1, принято: %2.</source>
+        <translation>Positions whose selection changed: %1, accepted: %2.</translation>
+    </message>
+    <message>
+        <source>Каталог обновлен. Перепроверить позиции проекта на новом каталоге?</source>
+        <translation>The catalogue was updated. Recheck the project&apos;s positions against the new catalogue?</translation>
+    </message>
+    <message>
+        <source>Проект изменен. Сохранить изменения?</source>
+        <translation>The project has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Проект «%1» изменен. Сохранить изменения?</source>
+        <translation>Project “%1” has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Экспорт спецификации</source>
+        <translation>Export schedule</translation>
+    </message>
+</context>
+<context>
+    <name>Recheck</name>
+    <message>
+        <source>ничего</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>возможна кавитация</source>
+        <translation>cavitation possible</translation>
+    </message>
+    <message>
+        <source>кавитации нет</source>
+        <translation>no cavitation</translation>
+    </message>
+    <message>
+        <source>без изменений</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>другое изделие: %1 → %2</source>
+        <translation>other product: %1 → %2</translation>
+    </message>
+    <message>
+        <source>ничего не подобрано</source>
+        <translation>nothing selected</translation>
+    </message>
+    <message>
+        <source>ничего не подобрано: %1</source>
+        <translation>nothing selected: %1</translation>
+    </message>
+    <message>
+        <source>другие значения: %1</source>
+        <translation>other figures: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecheckDialog</name>
+    <message>
+        <source>Перепроверка проекта</source>
+        <translation>Project recheck</translation>
+    </message>
+    <message>
+        <source>На текущем каталоге изменился подбор позиций (%1 из %2). Отметьте те, что принять; у остальных останется прежний подбор.</source>
+        <translation>With the current catalogue the selection changed for %1 of %2 positions. Tick the ones to accept; the others keep their previous selection.</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Обозначение</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Изменение</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Изменившиеся позиции</source>
+        <translation>Changed positions</translation>
+    </message>
+    <message>
+        <source>принять</source>
+        <translation>accept</translation>
+    </message>
+    <message>
+        <source>Принять отмеченные</source>
+        <translation>Accept ticked</translation>
+    </message>
+    <message>
+        <source>Оставить прежний подбор</source>
+        <translation>Keep previous selections</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>Дата подбора: %1</source>
+        <translation>Date of selection: %1</translation>
+    </message>
+    <message>
+        <source>Результат подбора клапана</source>
+        <translation>Valve selection result</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMail</name>
+    <message>
+        <source>Подбор клапана</source>
+        <translation>Valve selection</translation>
+    </message>
+</context>
+<context>
+    <name>ResultPanels</name>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Трехпозиц.</source>
+        <translation>Three-point</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analogue</translation>
+    </message>
+    <message>
+        <source>0-10 В</source>
+        <translation>0-10 V</translation>
+    </message>
+    <message>
+        <source>2-10 В</source>
+        <translation>2-10 V</translation>
+    </message>
+    <message>
+        <source>0-20 мА</source>
+        <translation>0-20 mA</translation>
+    </message>
+    <message>
+        <source>4-20 мА</source>
+        <translation>4-20 mA</translation>
+    </message>
+    <message>
+        <source>Норм.открытый</source>
+        <translation>Normally open</translation>
+    </message>
+    <message>
+        <source>Норм.закрытый</source>
+        <translation>Normally closed</translation>
+    </message>
+    <message>
+        <source>Спиральный</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>Стержневой</source>
+        <translation>Rod</translation>
+    </message>
+    <message>
+        <source>Медь</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Нерж.сталь</source>
+        <translation>Stainless steel</translation>
+    </message>
+    <message>
+        <source>Медь с ПВХ</source>
+        <translation>PVC-coated copper</translation>
+    </message>
+    <message>
+        <source>Для данного регулятора возможна кавитация!</source>
+        <translation>Cavitation is possible in this controller!</translation>
+    </message>
+    <message>
+        <source>Для данного клапана возможна кавитация!</source>
+        <translation>Cavitation is possible in this valve!</translation>
+    </message>
+    <message>
+        <source>Фланцевый</source>
+        <translation>Flanged</translation>
+    </message>
+    <message>
+        <source>Резьбовой</source>
+        <translation>Threaded</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>вода</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>гликоль</source>
+        <translation>glycol</translation>
+    </message>
+    <message>
+        <source>пар</source>
+        <translation>steam</translation>
+    </message>
+    <message>
+        <source>Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv</source>
+        <translation>The equipment schedule can only be saved as an .odt, .pdf or .csv file</translation>
+    </message>
+    <message>
+        <source>%1 [нет в каталоге]</source>
+        <translation>%1 [not in catalogue]</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Обозначение</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Кол-во</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Среда</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Изделие</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Ду</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>Kvs, м³/ч</source>
+        <translation>Kvs, m³/h</translation>
+    </message>
+    <message>
+        <source>Привод</source>
+        <translation>Actuator</translation>
+    </message>
+    <message>
+        <source>Контроллер</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Kv, м³/ч</source>
+        <translation>Kv, m³/h</translation>
+    </message>
+    <message>
+        <source>dPv, бар</source>
+        <translation>dPv, bar</translation>
+    </message>
+    <message>
+        <source>V, м/с</source>
+        <translation>V, m/s</translation>
+    </message>
+    <message>
+        <source>Ед. G</source>
+        <translation>G unit</translation>
+    </message>
+    <message>
+        <source>Ед. ΔP</source>
+        <translation>ΔP unit</translation>
+    </message>
+    <message>
+        <source>[нет в каталоге] — изделия или привода нет в каталоге рабочей папки: позиция подобрана по другому каталогу. Перепроверьте проект перед заказом.</source>
+        <translation>[not in catalogue] — the product or actuator is not in the working folder&apos;s catalogue: the position was sized with another catalogue. Recheck the project before ordering.</translation>
+    </message>
+    <message>
+        <source>Кол-во, шт</source>
+        <translation>Qty, pcs</translation>
+    </message>
+    <message>
+        <source>Проект: %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Ведомость оборудования</source>
+        <translation>Equipment schedule</translation>
+    </message>
+    <message>
+        <source>Сводка для заказа</source>
+        <translation>Order summary</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionForm</name>
+    <message>
+        <source>Клапан:<byte value="xd"/>
+Условный проход ДУ, мм:<byte value="xd"/>
+Тип присоединения:<byte value="xd"/>
+Макс. рабочее давление, бар:<byte value="xd"/>
+Макс. раб. температура, °С:<byte value="xd"/>
+Пропускная способн. Kvs, м³/ч:<byte value="xd"/>
+Рег. характеристика:<byte value="xd"/>
+Тип конструкции:<byte value="xd"/>
+Протечка относительно Kvs,%:</source>
+        <translation>Valve:<byte value="xd"/>
+Nominal size DN, mm:<byte value="xd"/>
+Connection:<byte value="xd"/>
+Max. working pressure, bar:<byte value="xd"/>
+Max. working temperature, °C:<byte value="xd"/>
+Flow coefficient Kvs, m³/h:<byte value="xd"/>
+Characteristic:<byte value="xd"/>
+Design:<byte value="xd"/>
+Leakage, % of Kvs:</translation>
+    </message>
+    <message>
+        <source>Регулятор перепада давления:<byte value="xd"/>
+Условный проход ДУ, мм:<byte value="xd"/>
+Тип присоединения:<byte value="xd"/>
+Макс. рабочее давление, бар:<byte value="xd"/>
+Макс. раб. температура, °С:<byte value="xd"/>
+Пропускная способн. Kvs, м³/ч:<byte value="xd"/>
+Протечка относительно Kvs,%:<byte value="xd"/>
+Диапазон, бар:</source>
+        <translation>Differential pressure controller:<byte value="xd"/>
+Nominal size DN, mm:<byte value="xd"/>
+Connection:<byte value="xd"/>
+Max. working pressure, bar:<byte value="xd"/>
+Max. working temperature, °C:<byte value="xd"/>
+Flow coefficient Kvs, m³/h:<byte value="xd"/>
+Leakage, % of Kvs:<byte value="xd"/>
+Setting range, bar:</translation>
+    </message>
+    <message>
+        <source>Редукционный клапан:<byte value="xd"/>
+Условный проход ДУ, мм:<byte value="xd"/>
+Тип присоединения:<byte value="xd"/>
+Макс. рабочее давление, бар:<byte value="xd"/>
+Макс. раб. температура, °С:<byte value="xd"/>
+Пропускная способн. Kvs, м³/ч:<byte value="xd"/>
+Протечка относительно Kvs,%:<byte value="xd"/>
+Диапазон, бар:</source>
+        <translation>Pressure reducing valve:<byte value="xd"/>
+Nominal size DN, mm:<byte value="xd"/>
+Connection:<byte value="xd"/>
+Max. working pressure, bar:<byte value="xd"/>
+Max. working temperature, °C:<byte value="xd"/>
+Flow coefficient Kvs, m³/h:<byte value="xd"/>
+Leakage, % of Kvs:<byte value="xd"/>
+Setting range, bar:</translation>
+    </message>
+    <message>
+        <source>Привод:<byte value="xd"/>
+Тип исполнения:<byte value="xd"/>
+Напряжение,В:<byte value="xd"/>
+Входной сигнал<byte value="xd"/>
+Потенциометр:<byte value="xd"/>
+Концевые выкл.:<byte value="xd"/>
+Возвратная пружина:<byte value="xd"/>
+Нагрев.элемент</source>
+        <translation>Actuator:<byte value="xd"/>
+Control:<byte value="xd"/>
+Voltage, V:<byte value="xd"/>
+Input signal<byte value="xd"/>
+Potentiometer:<byte value="xd"/>
+Limit switches:<byte value="xd"/>
+Spring return:<byte value="xd"/>
+Heater</translation>
+    </message>
+    <message>
+        <source>Привод:<byte value="xd"/>
+Тип позиционера:<byte value="xd"/>
+Исполнение:</source>
+        <translation>Actuator:<byte value="xd"/>
+Positioner type:<byte value="xd"/>
+Normal position:</translation>
+    </message>
+    <message>
+        <source>Привод:<byte value="xd"/>
+Длина капилляра,м:<byte value="xd"/>
+Металл чувств.эл-та:<byte value="xd"/>
+Метелл капилляра:<byte value="xd"/>
+Тип чувств.эл-та:<byte value="xd"/>
+Диапазон темп-р,оС:</source>
+        <translation>Actuator:<byte value="xd"/>
+Capillary length, m:<byte value="xd"/>
+Sensor metal:<byte value="xd"/>
+Capillary metal:<byte value="xd"/>
+Sensor type:<byte value="xd"/>
+Temperature range, °C:</translation>
+    </message>
+    <message>
+        <source>Контроллер:<byte value="xd"/>
+Тип исполнения:<byte value="xd"/>
+Датчики температуры (шт):<byte value="xd"/>
+- теплоносителя (SX40):<byte value="xd"/>
+- наружного воздуха (SX50):<byte value="xd"/>
+- воздуха в помещении (SX60):</source>
+        <translation>Controller:<byte value="xd"/>
+Variant:<byte value="xd"/>
+Temperature sensors (pcs):<byte value="xd"/>
+- flow temperature (SX40):<byte value="xd"/>
+- outdoor (SX50):<byte value="xd"/>
+- room (SX60):</translation>
+    </message>
+    <message>
+        <source>Расчетная пропускная способность клапана Kv (Kv*K), м³/ч:<byte value="xd"/>
+Расчетная потеря давления на открытом клапане dPv,бар:<byte value="xd"/>
+Расчетная скорость теплоносителя через клапан V,м/с:<byte value="xd"/>
+Давление насыщенных паров Pнас, при данной температуре, бар:</source>
+        <translation>Calculated flow coefficient Kv (Kv*K), m³/h:<byte value="xd"/>
+Calculated pressure loss across the open valve dPv, bar:<byte value="xd"/>
+Calculated velocity through the valve V, m/s:<byte value="xd"/>
+Saturated vapour pressure Psat at this temperature, bar:</translation>
+    </message>
+    <message>
+        <source>Подбор регулятора</source>
+        <translation>Valve selection</translation>
+    </message>
+    <message>
+        <source>Тип:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Регулирующий клапан</source>
+        <translation>Control valve</translation>
+    </message>
+    <message>
+        <source>Регулятор перепада давления</source>
+        <translation>Differential pressure controller</translation>
+    </message>
+    <message>
+        <source>Редукционный клапан</source>
+        <translation>Pressure reducing valve</translation>
+    </message>
+    <message>
+        <source>Среда:</source>
+        <translation>Medium:</translation>
+    </message>
+    <message>
+        <source>Вода</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Пар</source>
+        <translation>Steam</translation>
+    </message>
+    <message>
+        <source>Гликолевый раствор</source>
+        <translation>Glycol solution</translation>
+    </message>
+    <message>
+        <source>Присоединение:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>Фланцевое</source>
+        <translation>Flanged</translation>
+    </message>
+    <message>
+        <source>Резьбовое</source>
+        <translation>Threaded</translation>
+    </message>
+    <message>
+        <source>Исполнение:</source>
+        <translation>Design:</translation>
+    </message>
+    <message>
+        <source>Двухходовой</source>
+        <translation>Two-way</translation>
+    </message>
+    <message>
+        <source>Трехходовой</source>
+        <translation>Three-way</translation>
+    </message>
+    <message>
+        <source>Трехходовой клапан для:</source>
+        <translation>Three-way valve for:</translation>
+    </message>
+    <message>
+        <source>Смешение</source>
+        <translation>Mixing</translation>
+    </message>
+    <message>
+        <source>Разделение</source>
+        <translation>Diverting</translation>
+    </message>
+    <message>
+        <source>Сбалансированные по давлению</source>
+        <translation>Pressure-balanced</translation>
+    </message>
+    <message>
+        <source>Учитывать коэффициент запаса K</source>
+        <translation>Apply safety factor K</translation>
+    </message>
+    <message>
+        <source>Учитывать возможную кавитацию</source>
+        <translation>Check for cavitation</translation>
+    </message>
+    <message>
+        <source>Плотность среды:</source>
+        <translation>Medium density:</translation>
+    </message>
+    <message>
+        <source>кг\м³</source>
+        <translation>kg/m³</translation>
+    </message>
+    <message>
+        <source>Расчитать</source>
+        <translation>Calculate…</translation>
+    </message>
+    <message>
+        <source>Входное избыточное давл. в регулируемом контуре *(Р1):</source>
+        <translation>Inlet gauge pressure in the controlled circuit *(P1):</translation>
+    </message>
+    <message>
+        <source>Выходное избыточное давл. в регулируемом контуре *(Р2):</source>
+        <translation>Outlet gauge pressure in the controlled circuit *(P2):</translation>
+    </message>
+    <message>
+        <source>Температура среды в месте установки клапана *(Т):</source>
+        <translation>Medium temperature at the valve *(T):</translation>
+    </message>
+    <message>
+        <source>Относительный перепад давления *(δ):</source>
+        <translation>Relative pressure drop *(δ):</translation>
+    </message>
+    <message>
+        <source>Требуемый перепад давления (настройка) :</source>
+        <translation>Required differential pressure (setting):</translation>
+    </message>
+    <message>
+        <source>Расход среды *(G):</source>
+        <translation>Flow rate *(G):</translation>
+    </message>
+    <message>
+        <source>Подбор привода</source>
+        <translation>Actuator selection</translation>
+    </message>
+    <message>
+        <source>Тип привода:</source>
+        <translation>Actuator type:</translation>
+    </message>
+    <message>
+        <source>Электропривод</source>
+        <translation>Electric actuator</translation>
+    </message>
+    <message>
+        <source>Термостат</source>
+        <translation>Thermostatic actuator</translation>
+    </message>
+    <message>
+        <source>Пневмопривод</source>
+        <translation>Pneumatic actuator</translation>
+    </message>
+    <message>
+        <source>Управляющий сигнал:</source>
+        <translation>Control signal:</translation>
+    </message>
+    <message>
+        <source>Трехпозиционный</source>
+        <translation>Three-point</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analogue</translation>
+    </message>
+    <message>
+        <source>Напряжение питания:</source>
+        <translation>Supply voltage:</translation>
+    </message>
+    <message>
+        <source>24 В</source>
+        <translation>24 V</translation>
+    </message>
+    <message>
+        <source>220 В</source>
+        <translation>220 V</translation>
+    </message>
+    <message>
+        <source>Тип сигнала:</source>
+        <translation>Signal type:</translation>
+    </message>
+    <message>
+        <source>Дополнительные опции:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Концевые выключатели</source>
+        <translation>Limit switches</translation>
+    </message>
+    <message>
+        <source>Потенциометр</source>
+        <translation>Potentiometer</translation>
+    </message>
+    <message>
+        <source>Возвратная пружина</source>
+        <translation>Spring return</translation>
+    </message>
+    <message>
+        <source>Нагревательный элемент</source>
+        <translation>Heater</translation>
+    </message>
+    <message>
+        <source>Поддерживаемая температура:</source>
+        <translation>Set temperature:</translation>
+    </message>
+    <message>
+        <source>Тип чувствительного эл-та:</source>
+        <translation>Sensor type:</translation>
+    </message>
+    <message>
+        <source>Стержневой (для систем ГВС с циркуляцией)</source>
+        <translation>Rod (for DHW systems with circulation)</translation>
+    </message>
+    <message>
+        <source>Спиральный (для систем ГВС без циркуляции)</source>
+        <translation>Coil (for DHW systems without circulation)</translation>
+    </message>
+    <message>
+        <source>Металл чувствительно эл-та:</source>
+        <translation>Sensor metal:</translation>
+    </message>
+    <message>
+        <source>Медь</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Нержавеющая сталь</source>
+        <translation>Stainless steel</translation>
+    </message>
+    <message>
+        <source>Металл капилляра:</source>
+        <translation>Capillary metal:</translation>
+    </message>
+    <message>
+        <source>Медь с ПВХ</source>
+        <translation>PVC-coated copper</translation>
+    </message>
+    <message>
+        <source>Длинна капилляра:</source>
+        <translation>Capillary length:</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Тип позиционера:</source>
+        <translation>Positioner type:</translation>
+    </message>
+    <message>
+        <source>Нормально открытый</source>
+        <translation>Normally open</translation>
+    </message>
+    <message>
+        <source>Нормально закрытый</source>
+        <translation>Normally closed</translation>
+    </message>
+    <message>
+        <source>Подбор автоматики</source>
+        <translation>Controls selection</translation>
+    </message>
+    <message>
+        <source>Модель контроллера: ZR310</source>
+        <translation>Controller model: ZR310</translation>
+    </message>
+    <message>
+        <source>Тип исполнения:</source>
+        <translation>Variant:</translation>
+    </message>
+    <message>
+        <source>Управление одним контуром (ГВС или отопление)</source>
+        <translation>One circuit (DHW or heating)</translation>
+    </message>
+    <message>
+        <source>Управление двумя контурами (ГВС и отопление)</source>
+        <translation>Two circuits (DHW and heating)</translation>
+    </message>
+    <message>
+        <source>Управление двумя контурами (отопление и отопление)</source>
+        <translation>Two circuits (heating and heating)</translation>
+    </message>
+    <message>
+        <source>Датчики для контроллера ZR310:</source>
+        <translation>Sensors for the ZR310 controller:</translation>
+    </message>
+    <message>
+        <source>шт.</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>Датчик температуры теплоносителя</source>
+        <translation>Flow temperature sensor</translation>
+    </message>
+    <message>
+        <source>Датчик температуры наружного воздуха</source>
+        <translation>Outdoor temperature sensor</translation>
+    </message>
+    <message>
+        <source>Датчик температуры воздуха в помещении</source>
+        <translation>Room temperature sensor</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Другая конфигурация</source>
+        <translation>Other options…</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Sizing check</translation>
+    </message>
+    <message>
+        <source>Результат подбора регулятора</source>
+        <translation>Valve selection result</translation>
+    </message>
+    <message>
+        <source>Результат подбора привода</source>
+        <translation>Actuator selection result</translation>
+    </message>
+    <message>
+        <source>Результат подбора автоматики</source>
+        <translation>Controls selection result</translation>
+    </message>
+    <message>
+        <source>Расчетные данные</source>
+        <translation>Calculated data</translation>
+    </message>
+    <message>
+        <source>Техническая информация</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>Чертежи 2D</source>
+        <translation>2D drawings</translation>
+    </message>
+    <message>
+        <source>Чертежи 3D</source>
+        <translation>3D drawings</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Экспорт в MS Word</source>
+        <translation>Export document</translation>
+    </message>
+    <message>
+        <source>Отправить e-mail</source>
+        <translation>Send by e-mail</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Проект</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Проверить обновление</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Перепад давления на клапане *(ΔP):</source>
+        <translation>Pressure drop across the valve *(ΔP):</translation>
+    </message>
+    <message>
+        <source>Параметры выбора регулятора (*.crp)|*.crp||</source>
+        <translation>Valve selection inputs (*.crp)|*.crp||</translation>
+    </message>
+</context>
+<context>
     <name>SelectionMessage</name>
     <message>
         <source>Поле «%1» не содержит числа</source>
@@ -528,6 +1882,281 @@ For help in selecting equipment, contact a control valve sales specialist.</tran
     </message>
 </context>
 <context>
+    <name>SelectionReport</name>
+    <message>
+        <source>Условный проход ДУ, мм: %1</source>
+        <translation>Nominal size DN, mm: %1</translation>
+    </message>
+    <message>
+        <source>Тип присоединения: %1</source>
+        <translation>Connection: %1</translation>
+    </message>
+    <message>
+        <source>Максимальное рабочее давление, бар: %1</source>
+        <translation>Maximum working pressure, bar: %1</translation>
+    </message>
+    <message>
+        <source>Максимальная рабочая температура, °С: %1</source>
+        <translation>Maximum working temperature, °C: %1</translation>
+    </message>
+    <message>
+        <source>Пропускная способность Kvs, м³/ч: %1</source>
+        <translation>Flow coefficient Kvs, m³/h: %1</translation>
+    </message>
+    <message>
+        <source>Протечка относительно Kvs,%: %1</source>
+        <translation>Leakage, % of Kvs: %1</translation>
+    </message>
+    <message>
+        <source>Электропривод: %1</source>
+        <translation>Electric actuator: %1</translation>
+    </message>
+    <message>
+        <source>Трехпозиционный</source>
+        <translation>Three-point</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analogue</translation>
+    </message>
+    <message>
+        <source>Напряжение,В: %1</source>
+        <translation>Voltage, V: %1</translation>
+    </message>
+    <message>
+        <source>0-10 В</source>
+        <translation>0-10 V</translation>
+    </message>
+    <message>
+        <source>2-10 В</source>
+        <translation>2-10 V</translation>
+    </message>
+    <message>
+        <source>0-20 мА</source>
+        <translation>0-20 mA</translation>
+    </message>
+    <message>
+        <source>4-20 мА</source>
+        <translation>4-20 mA</translation>
+    </message>
+    <message>
+        <source>Входной сигнал: %1</source>
+        <translation>Input signal: %1</translation>
+    </message>
+    <message>
+        <source>Дополнительные опции: отсутствуют</source>
+        <translation>Options: none</translation>
+    </message>
+    <message>
+        <source>Дополнительные опции:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Потенциометр</source>
+        <translation>Potentiometer</translation>
+    </message>
+    <message>
+        <source>Концевые выключатели</source>
+        <translation>Limit switches</translation>
+    </message>
+    <message>
+        <source>Возвратная пружина</source>
+        <translation>Spring return</translation>
+    </message>
+    <message>
+        <source>Нагревательный элемент</source>
+        <translation>Heater</translation>
+    </message>
+    <message>
+        <source>Превмопривод: %1</source>
+        <translation>Pneumatic actuator: %1</translation>
+    </message>
+    <message>
+        <source>Тип позиционера: %1</source>
+        <translation>Positioner type: %1</translation>
+    </message>
+    <message>
+        <source>Исполнение: %1</source>
+        <translation>Normal position: %1</translation>
+    </message>
+    <message>
+        <source>Термостат: %1</source>
+        <translation>Thermostatic actuator: %1</translation>
+    </message>
+    <message>
+        <source>Длина капилляра,м: %1</source>
+        <translation>Capillary length, m: %1</translation>
+    </message>
+    <message>
+        <source>Металл чувств.эл-та: %1</source>
+        <translation>Sensor metal: %1</translation>
+    </message>
+    <message>
+        <source>Металл капилляра: %1</source>
+        <translation>Capillary metal: %1</translation>
+    </message>
+    <message>
+        <source>Диапазон темп-р,°С: %1</source>
+        <translation>Temperature range, °C: %1</translation>
+    </message>
+    <message>
+        <source>Контроллер: %1</source>
+        <translation>Controller: %1</translation>
+    </message>
+    <message>
+        <source>Датчики температуры (шт):</source>
+        <translation>Temperature sensors (pcs):</translation>
+    </message>
+    <message>
+        <source>	- теплоносителя (SX40): %1</source>
+        <translation>	- flow temperature (SX40): %1</translation>
+    </message>
+    <message>
+        <source>	- наружного воздуха (SX50): %1</source>
+        <translation>	- outdoor (SX50): %1</translation>
+    </message>
+    <message>
+        <source>	- воздуха в помещении (SX60): %1</source>
+        <translation>	- room (SX60): %1</translation>
+    </message>
+    <message>
+        <source>Клапан: %1</source>
+        <translation>Valve: %1</translation>
+    </message>
+    <message>
+        <source>Регулировочная характеристика: %1</source>
+        <translation>Characteristic: %1</translation>
+    </message>
+    <message>
+        <source>Тип конструкции: %1</source>
+        <translation>Design: %1</translation>
+    </message>
+    <message>
+        <source>Диапазон давления, бар: %1</source>
+        <translation>Setting range, bar: %1</translation>
+    </message>
+    <message>
+        <source>РПД: %1</source>
+        <translation>Differential pressure controller: %1</translation>
+    </message>
+    <message>
+        <source>РK: %1</source>
+        <translation>Pressure reducing valve: %1</translation>
+    </message>
+    <message>
+        <source>Тип исполнения: %1</source>
+        <comment>electric actuator</comment>
+        <translation>Control: %1</translation>
+    </message>
+    <message>
+        <source>Тип исполнения: %1</source>
+        <comment>controller</comment>
+        <translation>Variant: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Бар</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>кПа</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>кгс/см²</source>
+        <translation>kgf/cm²</translation>
+    </message>
+    <message>
+        <source>м³/ч</source>
+        <translation>m³/h</translation>
+    </message>
+    <message>
+        <source>л/ч</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>л/с</source>
+        <translation>l/s</translation>
+    </message>
+    <message>
+        <source>т/ч</source>
+        <translation>t/h</translation>
+    </message>
+    <message>
+        <source>кг/ч</source>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>кг/с</source>
+        <translation>kg/s</translation>
+    </message>
+    <message>
+        <source>0-10 B</source>
+        <translation>0-10 V</translation>
+    </message>
+    <message>
+        <source>2-10 B</source>
+        <translation>2-10 V</translation>
+    </message>
+    <message>
+        <source>0-20 мА</source>
+        <translation>0-20 mA</translation>
+    </message>
+    <message>
+        <source>4-20 мА</source>
+        <translation>4-20 mA</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Обновление</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Соединение с сервером...</source>
+        <translation>Connecting to the server...</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Загрузка файла: %1</source>
+        <translation>Downloading: %1</translation>
+    </message>
+    <message>
+        <source>Загружено файлов: %1 из %2</source>
+        <translation>Files downloaded: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Сервер:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Логин:</source>
+        <translation>Login:</translation>
+    </message>
+    <message>
+        <source>Пароль:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Путь:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>UpdateSettings</name>
     <message>
         <source>Сервер:</source>
@@ -556,6 +2185,44 @@ For help in selecting equipment, contact a control valve sales specialist.</tran
     <message>
         <source>Файл настроек обновления %1 не прочитан: это не обычный файл или он больше %2 КБ. Соединение не устанавливалось.</source>
         <translation>The update settings file %1 was not read: it is not a regular file, or it is larger than %2 KB. No connection was made.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>Не удалось скопировать в папку %1 установленные файлы: %2</source>
+        <translation>Could not copy the installed files to %1: %2</translation>
+    </message>
+    <message>
+        <source>Установленные файлы не скопированы через символические ссылки в папке %1: %2</source>
+        <translation>Installed files were not copied through symbolic links in %1: %2</translation>
+    </message>
+    <message>
+        <source>Обновление каталога было прервано, и прежние файлы вернуть не удалось: %1</source>
+        <translation>A catalogue update was interrupted, and the previous files could not be restored: %1</translation>
+    </message>
+    <message>
+        <source>Обновление каталога было прервано; прежние файлы восстановлены.</source>
+        <translation>A catalogue update was interrupted; the previous files were restored.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку данных: %1</source>
+        <translation>Could not create the data folder: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать %1</source>
+        <translation>Could not write %1</translation>
+    </message>
+    <message>
+        <source>Не удалось перейти в рабочую папку: %1</source>
+        <translation>Could not enter the working folder: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>и еще %n</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

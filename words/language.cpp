@@ -88,6 +88,18 @@ Language InstallLanguage(std::optional<Language> commandLine, std::optional<Lang
   return language;
 }
 
+QString TranslateInto(Language language, const char* context, const char* source) {
+  if (language != Language::Russian) {
+    QTranslator translator;
+    if (translator.load(QStringLiteral("selvio_") + LanguageCode(language),
+                        QStringLiteral(":/i18n"))) {
+      const QString translated = translator.translate(context, source);
+      if (!translated.isEmpty()) return translated;
+    }
+  }
+  return QString::fromUtf8(source);
+}
+
 Language InstalledLanguage() { return Installed().language; }
 
 void UninstallLanguage() {

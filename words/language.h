@@ -40,6 +40,11 @@ QString MessageLocale();
 Language InstallLanguage(std::optional<Language> commandLine = std::nullopt,
                          std::optional<Language> remembered = std::nullopt);
 
+// `source` of translation context `context` in `language`, whatever language is installed, and
+// without an application: for the few texts shown before the application exists or in a
+// language other than the one in use. The source itself when the translation has none.
+QString TranslateInto(Language language, const char* context, const char* source);
+
 // The language installed last; Russian before any and after UninstallLanguage.
 Language InstalledLanguage();
 

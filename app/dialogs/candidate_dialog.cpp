@@ -1,5 +1,6 @@
 #include "app/dialogs/candidate_dialog.h"
 
+#include <QCoreApplication>
 #include <cstddef>
 #include <utility>
 
@@ -13,8 +14,8 @@ namespace {
 // The entry's line of the result panel that tells its capacity, as the panel prints it; the
 // entry's own text has no room for it.
 QString KvsHint(float kvs) {
-  return QString::fromUtf8("Пропускная способн. Kvs, м³/ч: ") +
-         FormatNumber("%.1f", static_cast<double>(kvs));
+  return QCoreApplication::translate("CandidateDialog", "Пропускная способн. Kvs, м³/ч: %1")
+      .arg(FormatNumber("%.1f", static_cast<double>(kvs)));
 }
 
 }  // namespace
@@ -28,13 +29,16 @@ CandidateDialog::CandidateDialog(std::vector<CandidateEntry> entries, int chosen
 DialogTemplate CandidateDialog::Template() const {
   using namespace candidate_dialog_ids;
   return {141,
-          QString::fromUtf8("Клапаны"),
-          {{kCandidatesCaption, ControlType::Label, QString::fromUtf8("Подходящие клапаны:"), 0, 0},
-           {kActuatorsCaption, ControlType::Label, QString::fromUtf8("Подходящие приводы:"), 0, 1},
+          QCoreApplication::translate("CandidateDialog", "Клапаны"),
+          {{kCandidatesCaption, ControlType::Label,
+            QCoreApplication::translate("CandidateDialog", "Подходящие клапаны:"), 0, 0},
+           {kActuatorsCaption, ControlType::Label,
+            QCoreApplication::translate("CandidateDialog", "Подходящие приводы:"), 0, 1},
            {kCandidates, ControlType::List, {}, 1, 0},
            {kActuators, ControlType::List, {}, 1, 1},
            {kConfirm, ControlType::Button, QStringLiteral("OK"), 2, 0},
-           {kDismiss, ControlType::Button, QString::fromUtf8("Отмена"), 2, 1}},
+           {kDismiss, ControlType::Button, QCoreApplication::translate("CandidateDialog", "Отмена"),
+            2, 1}},
           kDismiss};
 }
 

@@ -1,5 +1,6 @@
 #include "app/dialogs/flow_dialog.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -13,21 +14,24 @@ HeatLoadFlowDialog::HeatLoadFlowDialog(HeatLoadTexts texts) : texts_(std::move(t
 
 DialogTemplate HeatLoadFlowDialog::Template() const {
   using namespace flow_dialog_ids;
-  return {
-      131,
-      QString::fromUtf8("Расчет расхода по тепловой нагрузке"),
-      // The two temperatures of the schedule read as "95 – 70"; the heat load's edit sits under
-      // the first one.
-      {{kScheduleCaption, ControlType::Label, QString::fromUtf8("Температурный график, °С:"), 0, 0},
-       {kSupplyTemperature, ControlType::Edit, {}, 0, 1},
-       {kScheduleSeparator, ControlType::Label, QString::fromUtf8("–"), 0, 2},
-       {kReturnTemperature, ControlType::Edit, {}, 0, 3},
-       {kHeatPowerCaption, ControlType::Label, QString::fromUtf8("Тепловая мощность:"), 1, 0},
-       {kHeatPower, ControlType::Edit, {}, 1, 1},
-       {kHeatPowerUnit, ControlType::Label, QString::fromUtf8("кВт"), 1, 2, 2},
-       {ids::kOk, ControlType::Button, QStringLiteral("OK"), 2, 1},
-       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 3}},
-      ids::kOk};
+  return {131,
+          QCoreApplication::translate("HeatLoadFlowDialog", "Расчет расхода по тепловой нагрузке"),
+          // The two temperatures of the schedule read as "95 – 70"; the heat load's edit sits under
+          // the first one.
+          {{kScheduleCaption, ControlType::Label,
+            QCoreApplication::translate("HeatLoadFlowDialog", "Температурный график, °С:"), 0, 0},
+           {kSupplyTemperature, ControlType::Edit, {}, 0, 1},
+           {kScheduleSeparator, ControlType::Label, QString::fromUtf8("–"), 0, 2},
+           {kReturnTemperature, ControlType::Edit, {}, 0, 3},
+           {kHeatPowerCaption, ControlType::Label,
+            QCoreApplication::translate("HeatLoadFlowDialog", "Тепловая мощность:"), 1, 0},
+           {kHeatPower, ControlType::Edit, {}, 1, 1},
+           {kHeatPowerUnit, ControlType::Label,
+            QCoreApplication::translate("HeatLoadFlowDialog", "кВт"), 1, 2, 2},
+           {ids::kOk, ControlType::Button, QStringLiteral("OK"), 2, 1},
+           {ids::kCancel, ControlType::Button,
+            QCoreApplication::translate("HeatLoadFlowDialog", "Отмена"), 2, 3}},
+          ids::kOk};
 }
 
 void HeatLoadFlowDialog::Initialise(DialogControls& controls) {
@@ -46,14 +50,16 @@ void HeatLoadFlowDialog::OnOk(DialogControls& controls) {
   const float back = ScanFloat(typed.returnTemperature).value_or(0.0f);    // °C
   const float power = ScanFloat(typed.heatPower).value_or(0.0f);           // kW
   if (std::fabs(supply - back) == 0.0f) {
-    controls.ShowMessage(
-        QString::fromUtf8("Температуры графика равны: расход по тепловой нагрузке не определен. "
-                          "Введите две разные температуры."));
+    controls.ShowMessage(QCoreApplication::translate(
+        "HeatLoadFlowDialog",
+        "Температуры графика равны: расход по тепловой нагрузке не определен. "
+        "Введите две разные температуры."));
     return;
   }
   const float flow = WaterFlowFromHeatLoad(power, supply, back);
   if (!std::isfinite(flow)) {
-    controls.ShowMessage(QString::fromUtf8(
+    controls.ShowMessage(QCoreApplication::translate(
+        "HeatLoadFlowDialog",
         "Расход по тепловой нагрузке не удается вычислить. Проверьте температуры графика и "
         "тепловую мощность."));
     return;

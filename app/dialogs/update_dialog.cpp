@@ -1,5 +1,7 @@
 #include "app/dialogs/update_dialog.h"
 
+#include <QCoreApplication>
+
 #include "app/form/control_ids.h"
 #include "platform/working_files.h"
 #include "update/catalogue_update.h"
@@ -9,13 +11,14 @@ namespace selvio {
 
 DialogTemplate CUpdateProgressDlg::Template() const {
   using namespace update_ids;
-  return {
-      kProgressDialog,
-      QString::fromUtf8("Обновление"),
-      {{kProgressFile, ControlType::Label, QString::fromUtf8("Соединение с сервером..."), 0, 0, 2},
-       {kProgressCount, ControlType::Label, QString(), 1, 0, 2},
-       {ids::kCancel, ControlType::Button, QString::fromUtf8("Отмена"), 2, 1}},
-      ids::kCancel};
+  return {kProgressDialog,
+          QCoreApplication::translate("UpdateDialog", "Обновление"),
+          {{kProgressFile, ControlType::Label,
+            QCoreApplication::translate("UpdateDialog", "Соединение с сервером..."), 0, 0, 2},
+           {kProgressCount, ControlType::Label, QString(), 1, 0, 2},
+           {ids::kCancel, ControlType::Button,
+            QCoreApplication::translate("UpdateDialog", "Отмена"), 2, 1}},
+          ids::kCancel};
 }
 
 void CUpdateProgressDlg::Initialise(DialogControls& controls) {
@@ -27,11 +30,12 @@ void CUpdateProgressDlg::Shown(DialogControls& controls) {
   const auto observe = [this, &controls, &shown](const UpdateProgress& progress) {
     if (progress.file != shown.file || progress.done != shown.done) {
       shown = progress;
-      controls.SetText(update_ids::kProgressFile,
-                       QString::fromUtf8("Загрузка файла: %1").arg(progress.file));
       controls.SetText(
-          update_ids::kProgressCount,
-          QString::fromUtf8("Загружено файлов: %1 из %2").arg(progress.done).arg(progress.total));
+          update_ids::kProgressFile,
+          QCoreApplication::translate("UpdateDialog", "Загрузка файла: %1").arg(progress.file));
+      controls.SetText(update_ids::kProgressCount,
+                       QCoreApplication::translate("UpdateDialog", "Загружено файлов: %1 из %2")
+                           .arg(QString::number(progress.done), QString::number(progress.total)));
     }
     controls.ProcessEvents();
     return !cancelled_;
@@ -51,19 +55,25 @@ UpdateDialog::UpdateDialog(Catalogue& catalogue, ReloadHandler onReload,
 
 DialogTemplate UpdateDialog::Template() const {
   using namespace update_ids;
-  return {kDialog,
-          QString::fromUtf8("Обновление"),
-          {{kServerLabel, ControlType::Label, QString::fromUtf8("Сервер:"), 0, 0},
-           {kServer, ControlType::Edit, QString(), 0, 1, 2},
-           {kLoginLabel, ControlType::Label, QString::fromUtf8("Логин:"), 1, 0},
-           {kLogin, ControlType::Edit, QString(), 1, 1, 2},
-           {kPasswordLabel, ControlType::Label, QString::fromUtf8("Пароль:"), 2, 0},
-           {kPassword, ControlType::Edit, QString(), 2, 1, 2},
-           {kPathLabel, ControlType::Label, QString::fromUtf8("Путь:"), 3, 0},
-           {kPath, ControlType::Edit, QString(), 3, 1, 2},
-           {kUpdate, ControlType::Button, QString::fromUtf8("Обновить"), 4, 1},
-           {ids::kOk, ControlType::Button, QString::fromUtf8("Закрыть"), 4, 2}},
-          ids::kOk};
+  return {
+      kDialog,
+      QCoreApplication::translate("UpdateDialog", "Обновление"),
+      {{kServerLabel, ControlType::Label, QCoreApplication::translate("UpdateDialog", "Сервер:"), 0,
+        0},
+       {kServer, ControlType::Edit, QString(), 0, 1, 2},
+       {kLoginLabel, ControlType::Label, QCoreApplication::translate("UpdateDialog", "Логин:"), 1,
+        0},
+       {kLogin, ControlType::Edit, QString(), 1, 1, 2},
+       {kPasswordLabel, ControlType::Label, QCoreApplication::translate("UpdateDialog", "Пароль:"),
+        2, 0},
+       {kPassword, ControlType::Edit, QString(), 2, 1, 2},
+       {kPathLabel, ControlType::Label, QCoreApplication::translate("UpdateDialog", "Путь:"), 3, 0},
+       {kPath, ControlType::Edit, QString(), 3, 1, 2},
+       {kUpdate, ControlType::Button, QCoreApplication::translate("UpdateDialog", "Обновить"), 4,
+        1},
+       {ids::kOk, ControlType::Button, QCoreApplication::translate("UpdateDialog", "Закрыть"), 4,
+        2}},
+      ids::kOk};
 }
 
 void UpdateDialog::Initialise(DialogControls& controls) {

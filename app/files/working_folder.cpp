@@ -193,14 +193,17 @@ RefreshProblems RefreshFromInstallation(const DataFolders& folders, FormControls
 QString FailedCopiesMessage(const QStringList& failed, const QString& user) {
   QStringList shown = failed.mid(0, kListedFailures);
   if (failed.size() > kListedFailures) {
-    shown << QString::fromUtf8("и еще %1").arg(failed.size() - kListedFailures);
+    const int more = static_cast<int>(failed.size() - kListedFailures);
+    shown << QCoreApplication::translate("WorkingFolder", "и еще %n", nullptr, more);
   }
-  return QString::fromUtf8("Не удалось скопировать в папку %1 установленные файлы: %2")
+  return QCoreApplication::translate("WorkingFolder",
+                                     "Не удалось скопировать в папку %1 установленные файлы: %2")
       .arg(Shown(user), shown.join(QStringLiteral(", ")));
 }
 
 QString LinksMessage(const std::set<QString>& links, const QString& user) {
-  return QString::fromUtf8(
+  return QCoreApplication::translate(
+             "WorkingFolder",
              "Установленные файлы не скопированы через символические ссылки в папке %1: %2")
       .arg(Shown(user), QStringList(links.begin(), links.end()).join(QStringLiteral(", ")));
 }
@@ -213,12 +216,14 @@ QStringList RecoverUpdate(const QString& folder) {
   if (lock.Taken() != UpdateLock::State::Held) return {};
   const Recovery recovery = RecoverInterruptedUpdate(folder);
   if (!recovery.unrestored.isEmpty()) {
-    return {QString::fromUtf8(
+    return {QCoreApplication::translate(
+                "WorkingFolder",
                 "Обновление каталога было прервано, и прежние файлы вернуть не удалось: %1")
                 .arg(recovery.unrestored.join(QStringLiteral(", ")))};
   }
   if (recovery.rolledBack) {
-    return {QString::fromUtf8("Обновление каталога было прервано; прежние файлы восстановлены.")};
+    return {QCoreApplication::translate(
+        "WorkingFolder", "Обновление каталога было прервано; прежние файлы восстановлены.")};
   }
   return {};
 }
@@ -247,8 +252,9 @@ WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* ask
   }
   WorkingFolder result{folders.user, {}};
   if (!QDir().mkpath(folders.user)) {
-    result.problems
-        << QString::fromUtf8("Не удалось создать папку данных: %1").arg(Shown(folders.user));
+    result.problems << QCoreApplication::translate("WorkingFolder",
+                                                   "Не удалось создать папку данных: %1")
+                           .arg(Shown(folders.user));
     return result;
   }
   result.problems << RecoverUpdate(folders.user);
@@ -270,7 +276,8 @@ WorkingFolder PrepareWorkingFolder(const DataFolders& folders, FormControls* ask
   }
   if (!refresh.links.empty()) result.problems << LinksMessage(refresh.links, folders.user);
   if (manifest != before && !WriteManifest(manifestPath, manifest)) {
-    result.problems << QString::fromUtf8("Не удалось записать %1").arg(Shown(manifestPath));
+    result.problems << QCoreApplication::translate("WorkingFolder", "Не удалось записать %1")
+                           .arg(Shown(manifestPath));
   }
   return result;
 }
@@ -280,7 +287,8 @@ bool EnterWorkingFolder(FormControls& controls) {
   if (!folder.problems.isEmpty()) controls.ShowMessage(folder.problems.join(QLatin1Char('\n')));
   if (QDir::setCurrent(folder.path)) return true;
   controls.ShowMessage(
-      QString::fromUtf8("Не удалось перейти в рабочую папку: %1").arg(Shown(folder.path)));
+      QCoreApplication::translate("WorkingFolder", "Не удалось перейти в рабочую папку: %1")
+          .arg(Shown(folder.path)));
   return false;
 }
 

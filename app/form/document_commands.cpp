@@ -1,5 +1,6 @@
 #include "app/form/document_commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -26,11 +27,14 @@ void Open(const QString& path, UserPrograms& programs) {
 
 void OpenProductDocument(const QString& path, UserPrograms& programs, FormControls& controls) {
   Open(path, programs);
-  if (!DocumentExists(path)) controls.ShowMessage(Text(kDocumentMissingMessage));
+  if (!DocumentExists(path))
+    controls.ShowMessage(QCoreApplication::translate("ProductDocuments", kDocumentMissingMessage));
 }
 
 void OpenActuatorDescription(const QString& path, UserPrograms& programs, FormControls& controls) {
-  if (!DocumentExists(path)) controls.ShowMessage(Text(kActuatorDescriptionMissingMessage));
+  if (!DocumentExists(path))
+    controls.ShowMessage(
+        QCoreApplication::translate("ProductDocuments", kActuatorDescriptionMissingMessage));
   Open(path, programs);
 }
 
@@ -70,18 +74,22 @@ void DocumentCommands::ExportToWord() {
   // The word processor reads the file after this handler has returned, so the folder stays.
   QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/selvio-XXXXXX"));
   folder.setAutoRemove(false);
-  const QString path = folder.filePath(Text("Подбор клапана.odt"));
+  const QString path =
+      folder.filePath(QCoreApplication::translate("FormDocuments", "Подбор клапана.odt"));
   const WriteResult written = folder.isValid() ? WriteOdt(*document, path, LinkPolicy::ReplaceLink)
                                                : WriteResult{WriteError::NotCreated, errno, false};
   if (!written) {
     controls.ShowMessage(
-        Text("Не удалось записать документ во временную папку %1 (%2).")
+        QCoreApplication::translate("FormDocuments",
+                                    "Не удалось записать документ во временную папку %1 (%2).")
             .arg(QDir::toNativeSeparators(QDir::tempPath()), WriteFailureReason(written)));
     return;
   }
   if (!programs_->HasHandlerForType(Text(kOdtMimeType)) || !programs_->OpenFile(path)) {
-    controls.ShowMessage(Text("Не найден текстовый редактор для документов OpenDocument (.odt). "
-                              "Документ сохранен в файле %1.")
+    controls.ShowMessage(QCoreApplication::translate(
+                             "FormDocuments",
+                             "Не найден текстовый редактор для документов OpenDocument (.odt). "
+                             "Документ сохранен в файле %1.")
                              .arg(QDir::toNativeSeparators(path)));
   }
 }
@@ -95,27 +103,41 @@ void DocumentCommands::PrintReport() {
   // A file of the working folder: a link in its place is replaced, not written through.
   const WriteResult copied = WriteOdt(*document, copy, LinkPolicy::ReplaceLink);
   if (!copied) {
-    controls.ShowMessage(Text("Не удалось сохранить копию документа в файле %1 (%2).")
-                             .arg(QDir::toNativeSeparators(copy), WriteFailureReason(copied)));
+    controls.ShowMessage(
+        QCoreApplication::translate("FormDocuments",
+                                    "Не удалось сохранить копию документа в файле %1 (%2).")
+            .arg(QDir::toNativeSeparators(copy), WriteFailureReason(copied)));
   }
   const PrintOutcome outcome = printer_->PrintOnDefaultPrinter(
       [&document](QPagedPaintDevice& printer) { return PaintDocumentPages(*document, printer); });
   if (outcome == PrintOutcome::Printed) return;
-  QString message = outcome == PrintOutcome::NoPrinter
-                        ? Text("Принтер по умолчанию не найден. Документ не напечатан.")
-                        : Text("Не удалось напечатать документ.");
-  if (copied) {
-    message += Text(" Его копия сохранена в файле %1.").arg(QDir::toNativeSeparators(copy));
+  const QString shownCopy = QDir::toNativeSeparators(copy);
+  if (outcome == PrintOutcome::NoPrinter) {
+    controls.ShowMessage(
+        copied ? QCoreApplication::translate("FormDocuments",
+                                             "Принтер по умолчанию не найден. Документ не "
+                                             "напечатан. Его копия сохранена в файле %1.")
+                     .arg(shownCopy)
+               : QCoreApplication::translate(
+                     "FormDocuments", "Принтер по умолчанию не найден. Документ не напечатан."));
+  } else {
+    controls.ShowMessage(
+        copied
+            ? QCoreApplication::translate("FormDocuments",
+                                          "Не удалось напечатать документ. Его копия сохранена в "
+                                          "файле %1.")
+                  .arg(shownCopy)
+            : QCoreApplication::translate("FormDocuments", "Не удалось напечатать документ."));
   }
-  controls.ShowMessage(message);
 }
 
 void DocumentCommands::EmailReport() {
   if (!programs_->HasHandlerForScheme(QStringLiteral("mailto")) ||
       !programs_->OpenUrl(ReportMailUrl(view_.Report()))) {
     view_.Controls().ShowMessage(
-        Text("Не найдена почтовая программа. Выберите почтовую программу по умолчанию "
-             "в настройках системы."));
+        QCoreApplication::translate("FormDocuments",
+                                    "Не найдена почтовая программа. Выберите почтовую программу "
+                                    "по умолчанию в настройках системы."));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/form/mode_rules.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/form/control_ids.h"
@@ -22,7 +23,8 @@ void ApplyLiquid(FormControls& controls, bool askDensity) {
   ShowDensityField(controls, askDensity);
   if (controls.IsChecked(ids::kControlValve)) controls.Show(ids::kThreeWay, true);
   RefillFlowUnits(controls, VolumeFlowUnits());
-  controls.SetText(ids::kDropCaption, QString::fromUtf8("Перепад давления на клапане *(ΔP):"));
+  controls.SetText(ids::kDropCaption, QCoreApplication::translate(
+                                          "SelectionForm", "Перепад давления на клапане *(ΔP):"));
   controls.Enable(ids::kCheckCavitation, true);
   for (int id : {ids::kP2Caption, ids::kP2, ids::kP2Unit}) controls.Show(id, true);
 }
@@ -47,7 +49,8 @@ void OnSteam(FormControls& controls) {
   controls.SetChecked(ids::kTwoWay, true);
   controls.SetChecked(ids::kThreeWay, false);
   controls.Show(ids::kThreeWay, false);
-  controls.SetText(ids::kDropCaption, QString::fromUtf8("Относительный перепад давления *(δ):"));
+  controls.SetText(ids::kDropCaption, QCoreApplication::translate(
+                                          "SelectionForm", "Относительный перепад давления *(δ):"));
   OnTwoWay(controls);
   RefillFlowUnits(controls, MassFlowUnits());
   controls.SetChecked(ids::kCheckCavitation, false);

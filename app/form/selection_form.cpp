@@ -1,5 +1,6 @@
 #include "app/form/selection_form.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <utility>
 
@@ -29,8 +30,9 @@ namespace selvio {
 namespace {
 
 FileDialogRequest SelectionFileDialog() {
-  return {QString::fromUtf8("Параметры выбора регулятора (*.crp)|*.crp||"), QStringLiteral("*.crp"),
-          QStringLiteral("crp"), QString()};
+  return {
+      QCoreApplication::translate("SelectionForm", "Параметры выбора регулятора (*.crp)|*.crp||"),
+      QStringLiteral("*.crp"), QStringLiteral("crp"), QString()};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/project/project_file.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,9 +17,6 @@
 
 namespace selvio {
 namespace {
-
-const char* const kTooManyPositions =
-    "В файле проекта позиций: %1, а в проекте их может быть не больше %2";
 
 // A float as the shortest decimal that reads back as the same float; null when not finite.
 QJsonValue FigureJson(float value) {
@@ -81,7 +79,9 @@ class FieldReader {
 
   FieldReader Object(const char* name) const {
     const QJsonValue value = Value(name);
-    if (!value.isUndefined() && !value.isObject()) Fail(name, "должно быть объектом");
+    if (!value.isUndefined() && !value.isObject()) {
+      Fail(name, QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» должно быть объектом"));
+    }
     return FieldReader(value.toObject(), Path(name) + '.', position_, error_);
   }
 
@@ -90,7 +90,10 @@ class FieldReader {
     if (value.isUndefined()) return;
     const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!value.isDouble() || number != std::floor(number) || number < low || number > high) {
-      Fail(name, QString::fromUtf8("должно быть целым числом от %1 до %2").arg(low).arg(high));
+      Fail(name,
+           QT_TRANSLATE_NOOP("ProjectFile",
+                             "Позиция %1: поле «%2» должно быть целым числом от %3 до %4"),
+           {QString::number(low), QString::number(high)});
       return;
     }
     out = static_cast<std::int32_t>(number);
@@ -108,28 +111,36 @@ class FieldReader {
     } else if (value.isDouble()) {
       out = static_cast<float>(value.toDouble());
     } else {
-      Fail(name, "должно быть числом или null");
+      Fail(name,
+           QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» должно быть числом или null"));
     }
   }
 
   void Flag(const char* name, bool& out) const {
     const QJsonValue value = Value(name);
     if (value.isUndefined()) return;
-    if (!value.isBool()) Fail(name, "должно быть true или false");
+    if (!value.isBool()) {
+      Fail(name,
+           QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» должно быть true или false"));
+    }
     out = value.toBool();
   }
 
   void Text(const char* name, QString& out) const {
     const QJsonValue value = Value(name);
     if (value.isUndefined()) return;
-    if (!value.isString()) Fail(name, "должно быть строкой");
+    if (!value.isString()) {
+      Fail(name, QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» должно быть строкой"));
+    }
     out = value.toString();
   }
 
   // A position's label, as the project window would take it.
   void Label(const char* name, QString& out) const {
     Text(name, out);
-    if (const std::optional<QString> fault = LabelFault(out)) Fail(name, *fault);
+    if (const std::optional<QString> fault = LabelFault(out)) {
+      Fail(name, QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» %3"), {*fault});
+    }
   }
 
   // A text of the selection record: at most 99 UTF-16 code units, none of them zero.
@@ -143,17 +154,21 @@ class FieldReader {
       for (const QJsonValue unit : value.toArray()) {
         const double code = unit.toDouble(-1);
         if (code != std::floor(code) || code < 0 || code > 0xFFFF) {
-          Fail(name, "должно содержать коды знаков от 0 до 65535");
+          Fail(name, QT_TRANSLATE_NOOP("ProjectFile",
+                                       "Позиция %1: поле «%2» должно содержать коды знаков от 0 "
+                                       "до 65535"));
           return;
         }
         text += QChar(static_cast<char16_t>(code));
       }
     } else {
-      Fail(name, "должно быть строкой");
+      Fail(name, QT_TRANSLATE_NOOP("ProjectFile", "Позиция %1: поле «%2» должно быть строкой"));
       return;
     }
     if (text.size() >= kTextFieldUnits || text.contains(QChar(0))) {
-      Fail(name, "должно быть строкой не длиннее 99 знаков без нулевого знака");
+      Fail(name, QT_TRANSLATE_NOOP("ProjectFile",
+                                   "Позиция %1: поле «%2» должно быть строкой не длиннее 99 знаков "
+                                   "без нулевого знака"));
       return;
     }
     SetFieldText(out, text);
@@ -165,15 +180,24 @@ class FieldReader {
   QJsonValue Value(const char* name) const {
     const QJsonValue value = object_.value(QLatin1String(name));
     if (value.isUndefined()) {
-      SetError(QString::fromUtf8("Позиция %1: нет поля «%2»").arg(position_).arg(Path(name)));
+      SetError(QCoreApplication::translate("ProjectFile", "Позиция %1: нет поля «%2»")
+                   .arg(QString::number(position_), Path(name)));
     }
     return value;
   }
 
-  void Fail(const char* name, const QString& problem) const {
-    SetError(QString::fromUtf8("Позиция %1: поле «%2» %3").arg(position_).arg(Path(name), problem));
+  // `sentence` names the position as "%1", the field as "%2", and takes `more` from "%3" on.
+  void Fail(const char* name, const char* sentence, const QStringList& more = {}) const {
+    QString text = QCoreApplication::translate("ProjectFile", sentence);
+    if (more.isEmpty()) {
+      text = text.arg(QString::number(position_), Path(name));
+    } else if (more.size() == 1) {
+      text = text.arg(QString::number(position_), Path(name), more[0]);
+    } else {
+      text = text.arg(QString::number(position_), Path(name), more[0], more[1]);
+    }
+    SetError(text);
   }
-  void Fail(const char* name, const char* problem) const { Fail(name, QString::fromUtf8(problem)); }
 
   void SetError(const QString& error) const {
     if (error_.isEmpty()) error_ = error;
@@ -219,7 +243,8 @@ ShownSelection ReadShown(const FieldReader& f) {
 ProjectPosition ReadPosition(const QJsonValue& value, int number, QString& error) {
   ProjectPosition position;
   if (!value.isObject()) {
-    error = QString::fromUtf8("Позиция %1: должна быть объектом").arg(number);
+    error =
+        QCoreApplication::translate("ProjectFile", "Позиция %1: должна быть объектом").arg(number);
     return position;
   }
   const FieldReader fields(value.toObject(), QString(), number, error);
@@ -266,37 +291,43 @@ ReadProject ParseProjectFile(const QByteArray& bytes) {
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
   if (parse.error != QJsonParseError::NoError) {
     return {std::nullopt,
-            QString::fromUtf8("Файл проекта поврежден или обрезан: ошибка в байте %1 из %2")
-                .arg(parse.offset)
-                .arg(bytes.size())};
+            QCoreApplication::translate(
+                "ProjectFile", "Файл проекта поврежден или обрезан: ошибка в байте %1 из %2")
+                .arg(QString::number(parse.offset), QString::number(bytes.size()))};
   }
   const QJsonObject file = document.object();
   if (!document.isObject() || file.value("format").toString() != QLatin1String(kProjectFormat)) {
-    return {std::nullopt, QString::fromUtf8("Это не файл проекта")};
+    return {std::nullopt, QCoreApplication::translate("ProjectFile", "Это не файл проекта")};
   }
   const QJsonValue version = file.value("version");
   if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble())) {
-    return {std::nullopt, QString::fromUtf8("Файл проекта поврежден: не указана версия формата")};
+    return {std::nullopt, QCoreApplication::translate(
+                              "ProjectFile", "Файл проекта поврежден: не указана версия формата")};
   }
   if (version.toDouble() > kProjectFileVersion) {
-    return {std::nullopt,
-            QString::fromUtf8("Файл проекта записан более новой версией программы (версия "
+    return {std::nullopt, QCoreApplication::translate(
+                              "ProjectFile",
+                              "Файл проекта записан более новой версией программы (версия "
                               "формата %1, эта версия читает версию %2)")
-                .arg(version.toDouble())
-                .arg(kProjectFileVersion)};
+                              .arg(version.toDouble())
+                              .arg(kProjectFileVersion)};
   }
   if (version.toDouble() != kProjectFileVersion) {
-    return {
-        std::nullopt,
-        QString::fromUtf8("Неизвестная версия формата файла проекта: %1").arg(version.toDouble())};
+    return {std::nullopt, QCoreApplication::translate(
+                              "ProjectFile", "Неизвестная версия формата файла проекта: %1")
+                              .arg(version.toDouble())};
   }
   if (!file.value("positions").isArray()) {
-    return {std::nullopt, QString::fromUtf8("Файл проекта поврежден: нет списка позиций")};
+    return {std::nullopt, QCoreApplication::translate(
+                              "ProjectFile", "Файл проекта поврежден: нет списка позиций")};
   }
   const QJsonArray positions = file.value("positions").toArray();
   if (positions.size() > kMaxProjectPositions) {
     return {std::nullopt,
-            QString::fromUtf8(kTooManyPositions).arg(positions.size()).arg(kMaxProjectPositions)};
+            QCoreApplication::translate("ProjectFile",
+                                        "В файле проекта позиций: %1, а в проекте их может быть "
+                                        "не больше %2")
+                .arg(QString::number(positions.size()), QString::number(kMaxProjectPositions))};
   }
   Project project;
   project.positions.reserve(static_cast<std::size_t>(positions.size()));

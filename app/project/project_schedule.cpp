@@ -1,5 +1,7 @@
 #include "app/project/project_schedule.h"
 
+#include <QCoreApplication>
+
 #include "app/files/file_messages.h"
 #include "app/form/units.h"
 #include "output/report_document.h"
@@ -21,11 +23,11 @@ float FieldNumber(const TextField& field) {
 QString MediumText(std::int32_t medium) {
   switch (medium) {
     case 1:
-      return QString::fromUtf8("вода");
+      return QCoreApplication::translate("Schedule", "вода");
     case 2:
-      return QString::fromUtf8("гликоль");
+      return QCoreApplication::translate("Schedule", "гликоль");
     case 3:
-      return QString::fromUtf8("пар");
+      return QCoreApplication::translate("Schedule", "пар");
     default:
       return {};
   }
@@ -80,9 +82,9 @@ ScheduleRow ScheduleRowOf(const ProjectPosition& position, int number,
   row.quantity = position.quantity;
   row.medium = MediumText(in.medium);
   row.flow = FieldNumber(in.flow);
-  row.flowUnit = (steam ? MassFlowUnits() : VolumeFlowUnits()).value(in.flowUnit);
+  row.flowUnit = ShownUnit((steam ? MassFlowUnits() : VolumeFlowUnits()).value(in.flowUnit));
   row.drop = FieldNumber(in.drop);
-  row.dropUnit = PressureUnits().value(in.dropUnit);
+  row.dropUnit = ShownUnit(PressureUnits().value(in.dropUnit));
   if (steam) {
     // The relative drop δ, which the calculation reads through the unit chosen as it reads a
     // pressure.
@@ -127,7 +129,8 @@ std::optional<QString> ExportSchedule(const Project& project, const QString& pro
                                       const Catalogue* catalogue) {
   const ScheduleFormat format = FormatOf(path);
   if (format == ScheduleFormat::None) {
-    return QString::fromUtf8("Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv");
+    return QCoreApplication::translate(
+        "Schedule", "Ведомость оборудования сохраняется только в файлы .odt, .pdf и .csv");
   }
   const Schedule schedule = ScheduleOf(project, catalogue);
   constexpr LinkPolicy kLinks = LinkPolicy::FollowToFile;

@@ -1,5 +1,6 @@
 #include "app/project/recheck.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "app/form/request_capture.h"
@@ -12,7 +13,7 @@ namespace {
 
 // The products of a selection on one line: product, actuator and controller kit.
 QString ProductsText(const ShownSelection& s) {
-  if (!s.HasProduct()) return QString::fromUtf8("ничего");
+  if (!s.HasProduct()) return QCoreApplication::translate("Recheck", "ничего");
   QStringList names{s.product};
   if (!s.actuatorName.isEmpty()) names << s.actuatorName;
   if (!s.controller.isEmpty()) names << s.controller;
@@ -31,8 +32,8 @@ QString FiguresText(const ShownSelection& a, const ShownSelection& b) {
   AddFigure(changes, "dPv", ScheduleFigureText(a.dpv), ScheduleFigureText(b.dpv));
   AddFigure(changes, "V", ScheduleVelocityText(a.velocity), ScheduleVelocityText(b.velocity));
   if (a.cavitation != b.cavitation) {
-    changes << (b.cavitation ? QString::fromUtf8("возможна кавитация")
-                             : QString::fromUtf8("кавитации нет"));
+    changes << (b.cavitation ? QCoreApplication::translate("Recheck", "возможна кавитация")
+                             : QCoreApplication::translate("Recheck", "кавитации нет"));
   }
   return changes.join(QStringLiteral("; "));
 }
@@ -92,19 +93,21 @@ RecheckReport RecheckProject(const Project& project, int revision, const Catalog
 QString RecheckDescription(const ShownSelection& before, const PositionRecheck& recheck) {
   switch (recheck.change) {
     case SelectionChange::None:
-      return QString::fromUtf8("без изменений");
+      return QCoreApplication::translate("Recheck", "без изменений");
     case SelectionChange::OtherProduct:
-      return QString::fromUtf8("другое изделие: ") + ProductsText(before) + " → " +
-             ProductsText(recheck.recalculated);
+      return QCoreApplication::translate("Recheck", "другое изделие: %1 → %2")
+          .arg(ProductsText(before), ProductsText(recheck.recalculated));
     case SelectionChange::NothingFound: {
       QString message = recheck.message;
       message.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
       message.replace(QLatin1Char('\n'), QLatin1Char(' '));
-      return QString::fromUtf8("ничего не подобрано") +
-             (message.isEmpty() ? QString() : QStringLiteral(": ") + message);
+      return message.isEmpty()
+                 ? QCoreApplication::translate("Recheck", "ничего не подобрано")
+                 : QCoreApplication::translate("Recheck", "ничего не подобрано: %1").arg(message);
     }
     case SelectionChange::DifferentFigures:
-      return QString::fromUtf8("другие значения: ") + FiguresText(before, recheck.recalculated);
+      return QCoreApplication::translate("Recheck", "другие значения: %1")
+          .arg(FiguresText(before, recheck.recalculated));
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "app/window/accessible_names.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 #include "app/form/control_ids.h"
@@ -12,6 +13,8 @@ namespace selvio {
 namespace {
 
 const QString kSeparator = QStringLiteral(" — ");
+
+QString Word(const char* text) { return QCoreApplication::translate("AccessibleNames", text); }
 
 bool IsValueBlock(const ControlEntry& entry) {
   return entry.kind == ControlType::Label && entry.text[0] == '\0';
@@ -43,8 +46,8 @@ class Namer {
   QString EntryText(int id) const {
     const ControlEntry* entry = FindControlEntry(id);
     if (!entry) return {};
-    QString text = entry->kind == ControlType::Label && shownText_ ? shownText_(id)
-                                                                   : QString::fromUtf8(entry->text);
+    QString text =
+        entry->kind == ControlType::Label && shownText_ ? shownText_(id) : ControlText(*entry);
     text = text.trimmed();
     while (text.endsWith(QLatin1Char(':'))) text.chop(1);
     return text.trimmed();
@@ -58,8 +61,7 @@ class Namer {
         return EntryText(entry.id);
       case ControlType::Picture: {
         const FormPicture* picture = FindFormPicture(entry.id);
-        return EntryText(entry.caption) + kSeparator +
-               QString::fromUtf8(picture ? picture->state : "");
+        return EntryText(entry.caption) + kSeparator + (picture ? Word(picture->state) : QString());
       }
       default:
         break;
@@ -67,10 +69,12 @@ class Namer {
     const ControlEntry* caption = FindControlEntry(entry.caption);
     if (!caption) return {};
     if (caption->kind == ControlType::Edit) {
-      return BaseName(*caption) + kSeparator + QString::fromUtf8("единица измерения");
+      return BaseName(*caption) + kSeparator +
+             Word(QT_TRANSLATE_NOOP("AccessibleNames", "единица измерения"));
     }
     if (caption->kind == ControlType::CheckBox) {
-      return EntryText(caption->id) + kSeparator + QString::fromUtf8("значение");
+      return EntryText(caption->id) + kSeparator +
+             Word(QT_TRANSLATE_NOOP("AccessibleNames", "значение"));
     }
     return EntryText(caption->id);
   }
@@ -111,7 +115,7 @@ std::map<int, QString> FormAccessibleNames(const ShownLabelText& shownText) {
   for (auto& [id, name] : names) {
     const ControlEntry* entry = FindControlEntry(id);
     if (IsValueBlock(*entry) && name == namer.EntryText(entry->caption)) {
-      name += kSeparator + QString::fromUtf8("значения");
+      name += kSeparator + Word(QT_TRANSLATE_NOOP("AccessibleNames", "значения"));
     }
   }
   return names;

@@ -14,8 +14,8 @@ using ShownLabelText = std::function<QString(int id)>;
 // their caption shows now (a unit list by its edit's, an edit captioned by a check box by that
 // one's with "значение"), header pictures by their column and state. Where a name repeats,
 // the caption, then the group or area, is added until it is unique; a value block named like
-// its area's caption becomes "<caption> — значения". The logo is named by the window (it opens
-// the about box).
+// its area's caption becomes "<caption> — значения". Every word is in the language in use
+// ("значение" is "value" in English). The logo is named by the window (it opens the about box).
 std::map<int, QString> FormAccessibleNames(const ShownLabelText& shownText = {});
 
 // Whether the names depend on the text of label `id`.

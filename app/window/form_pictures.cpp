@@ -1,5 +1,6 @@
 #include "app/window/form_pictures.h"
 
+#include <QtGlobal>
 #include <array>
 
 #include "app/form/control_ids.h"
@@ -14,15 +15,19 @@ constexpr const char* kGreyedTicked = ":/selvio/header_greyed_ticked.png";
 constexpr const char* kGreyedEmpty = ":/selvio/header_greyed_empty.png";
 
 constexpr auto kPictures = std::to_array<FormPicture>({
-    {ids::kRegulatorHeader, kTicked, "выбран"},
-    {ids::kActuatorTicked, kTicked, "выбран"},
-    {ids::kActuatorEmpty, kEmpty, "не выбран"},
-    {ids::kActuatorGreyedTicked, kGreyedTicked, "выбран, недоступен"},
-    {ids::kActuatorGreyedEmpty, kGreyedEmpty, "не выбран, недоступен"},
-    {ids::kControllerTicked, kTicked, "выбран"},
-    {ids::kControllerEmpty, kEmpty, "не выбран"},
-    {ids::kControllerGreyedTicked, kGreyedTicked, "выбран, недоступен"},
-    {ids::kControllerGreyedEmpty, kGreyedEmpty, "не выбран, недоступен"},
+    {ids::kRegulatorHeader, kTicked, QT_TRANSLATE_NOOP("AccessibleNames", "выбран")},
+    {ids::kActuatorTicked, kTicked, QT_TRANSLATE_NOOP("AccessibleNames", "выбран")},
+    {ids::kActuatorEmpty, kEmpty, QT_TRANSLATE_NOOP("AccessibleNames", "не выбран")},
+    {ids::kActuatorGreyedTicked, kGreyedTicked,
+     QT_TRANSLATE_NOOP("AccessibleNames", "выбран, недоступен")},
+    {ids::kActuatorGreyedEmpty, kGreyedEmpty,
+     QT_TRANSLATE_NOOP("AccessibleNames", "не выбран, недоступен")},
+    {ids::kControllerTicked, kTicked, QT_TRANSLATE_NOOP("AccessibleNames", "выбран")},
+    {ids::kControllerEmpty, kEmpty, QT_TRANSLATE_NOOP("AccessibleNames", "не выбран")},
+    {ids::kControllerGreyedTicked, kGreyedTicked,
+     QT_TRANSLATE_NOOP("AccessibleNames", "выбран, недоступен")},
+    {ids::kControllerGreyedEmpty, kGreyedEmpty,
+     QT_TRANSLATE_NOOP("AccessibleNames", "не выбран, недоступен")},
     {ids::kLogo, ":/selvio/logo.png", ""},
     {ids::kBanner, ":/selvio/banner.png", ""},
 });

@@ -9,7 +9,9 @@ namespace selvio {
 struct FormPicture {
   int id = 0;
   const char* image = "";
-  const char* state = "";  // UTF-8; empty for the decorative pictures
+  // UTF-8, the Russian source of the translation context "AccessibleNames"; empty for the
+  // decorative pictures.
+  const char* state = "";
 };
 
 std::span<const FormPicture> FormPictures();

@@ -180,8 +180,9 @@ constexpr auto kPlacement = std::to_array<Placement>({
     {ids::kProjectWindow, Commands, kNone, 8, 0},
     {ids::kCheckUpdate, Commands, kNone, 9, 0},
     {ids::kExit, Commands, kNone, 10, 0},
-    // Row 11 stretches: the logo sits at the lower right, where the screen shows it.
-    {ids::kLogo, Commands, kNone, 12, 0},
+    // Rows 11 and 12 are the window's own (the language choice), row 13 stretches: the logo
+    // sits at the lower right, where the screen shows it.
+    {ids::kLogo, Commands, kNone, 14, 0},
 
     // The banner along the bottom edge.
     {ids::kBanner, Bottom, kNone, 0, 0},

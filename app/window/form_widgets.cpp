@@ -114,12 +114,15 @@ std::vector<QWidget*> ReadingOrder(const QtControls& controls) {
 
 }  // namespace
 
-void OrderTabs(const QtControls& controls) {
-  const std::vector<QWidget*> order = ReadingOrder(controls);
+void OrderTabs(const QtControls& controls, const std::vector<QWidget*>& windowControls) {
+  std::vector<QWidget*> order = ReadingOrder(controls);
+  // The strip's last button, "Выход", is followed by the window's own controls, then the logo.
+  const auto exit = std::find(order.begin(), order.end(), controls.Widget(ids::kExit));
+  order.insert(exit == order.end() ? exit : exit + 1, windowControls.begin(), windowControls.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void BuildFormWidgets(QWidget* form, QtControls& controls) {
+QGridLayout* BuildFormWidgets(QWidget* form, QtControls& controls) {
   std::map<FormArea, QFrame*> areas;
   for (FormArea area : kAreas) areas[area] = NewArea(form, area);
 
@@ -128,8 +131,7 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
     const ControlEntry* entry = FindControlEntry(placement.id);
     if (!entry) continue;  // the placement test names it
     QFrame* frame = areas[placement.area];
-    QWidget* widget =
-        controls.Create(entry->id, entry->kind, QString::fromUtf8(entry->text), frame);
+    QWidget* widget = controls.Create(entry->id, entry->kind, ControlText(*entry), frame);
     Decorate(widget, *entry, placement);
     static_cast<QGridLayout*>(frame->layout())
         ->addWidget(widget, placement.row, placement.column, 1, placement.columnSpan);
@@ -143,7 +145,7 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   for (auto& [area, frame] : areas) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     if (area == FormArea::Commands) {
-      grid->setRowStretch(11, 1);
+      grid->setRowStretch(kWindowCommandRow + kWindowCommandRows, 1);
     } else {
       grid->setRowStretch(rows[area], 1);
     }
@@ -176,6 +178,7 @@ void BuildFormWidgets(QWidget* form, QtControls& controls) {
   // gives the room to the result areas, and the banner stays at the bottom edge.
   areas[FormArea::Commands]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   layout->setRowStretch(1, 1);
+  return static_cast<QGridLayout*>(areas[FormArea::Commands]->layout());
 }
 
 }  // namespace selvio

@@ -17,10 +17,16 @@ bool HasDisplay() {
 
 int main(int argc, char* argv[]) {
   if (!HasDisplay()) {
-    std::fputs(
-        "selvio: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY), "
-        "окно открыть негде.\n",
-        stderr);
+    // Said before the application exists, in the language it would speak.
+    const selvio::Language language =
+        selvio::DecideLanguage({std::nullopt, qEnvironmentVariable("SELVIO_LANG"),
+                                selvio::RememberedLanguage(), selvio::MessageLocale()});
+    const QString message = selvio::TranslateInto(
+        language, "MainProgram",
+        QT_TRANSLATE_NOOP("MainProgram",
+                          "selvio: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY), "
+                          "окно открыть негде."));
+    std::fputs((message + QLatin1Char('\n')).toUtf8().constData(), stderr);
     return 1;
   }
   QApplication application(argc, argv);

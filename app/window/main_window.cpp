@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -14,6 +16,7 @@
 #include "app/window/accessible_names.h"
 #include "app/window/check_window.h"
 #include "app/window/form_widgets.h"
+#include "app/window/language_choice.h"
 #include "app/window/project_window.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/working_files.h"
@@ -34,7 +37,9 @@ MainWindow::MainWindow() {
   form_->setObjectName(QStringLiteral("form"));
   controls_ = std::make_unique<QtControls>(form_);
   controls_->SetDialogRunner(RunQtDialog);
-  BuildFormWidgets(form_, *controls_);
+  QGridLayout* commands = BuildFormWidgets(form_, *controls_);
+  languageList_ = AddLanguageChoice(commands, kWindowCommandRow,
+                                    [this](const QString& text) { controls_->ShowMessage(text); });
   NameControls();
   // The medium rules change the caption of the pressure drop: its edit is renamed with it.
   controls_->SetTextObserver([this](int id) {
@@ -73,9 +78,12 @@ void MainWindow::AddShortcuts() {
     auto* key = new QShortcut(shortcut.keys, this);
     QObject::connect(key, &QShortcut::activated, this, [this, id] { controls_->Activate(id); });
   }
-  controls_->Widget(ids::kCalculate)->setToolTip(QString::fromUtf8("Расчет (F9, Ctrl+Enter)"));
-  controls_->Widget(ids::kOpen)->setToolTip(QString::fromUtf8("Открыть (Ctrl+O)"));
-  controls_->Widget(ids::kSaveAs)->setToolTip(QString::fromUtf8("Сохранить как (Ctrl+S)"));
+  controls_->Widget(ids::kCalculate)
+      ->setToolTip(QCoreApplication::translate("MainWindow", "Расчет (F9, Ctrl+Enter)"));
+  controls_->Widget(ids::kOpen)
+      ->setToolTip(QCoreApplication::translate("MainWindow", "Открыть (Ctrl+O)"));
+  controls_->Widget(ids::kSaveAs)
+      ->setToolTip(QCoreApplication::translate("MainWindow", "Сохранить как (Ctrl+S)"));
 }
 
 QSize MainWindow::FittedSize() const {
@@ -158,7 +166,7 @@ SelvioProgram::SelvioProgram()
     AboutDialog about;
     window_.Controls().RunModalDialog(about);
   });
-  OrderTabs(window_.Controls());
+  OrderTabs(window_.Controls(), {window_.LanguageList()});
 }
 
 ProjectWindow& SelvioProgram::ProjectView() {

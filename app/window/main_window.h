@@ -16,6 +16,7 @@
 #include "platform/qt/qt_chart.h"
 #include "platform/qt/qt_controls.h"
 
+class QComboBox;
 class QScrollArea;
 
 namespace selvio {
@@ -28,12 +29,15 @@ class ProjectWindow;
 // without saving the inputs; either first asks the close guard, which may keep the window
 // open. F9 and Ctrl+Enter press "Расчет", Ctrl+O "Открыть" and Ctrl+S
 // "Сохранить как", as a click does. Every control is named for assistive technology by the
-// caption it shows now.
+// caption it shows now. Under the command strip's buttons the user chooses the window's
+// language for the next start.
 class MainWindow : public QMainWindow {
  public:
   MainWindow();
   QtControls& Controls() { return *controls_; }
   QWidget* Form() { return form_; }
+  // The list of the window's languages.
+  QComboBox* LanguageList() { return languageList_; }
   // The size that shows the whole form, within the screen's free area.
   QSize FittedSize() const;
   // Asked before the window closes; false keeps it open.
@@ -50,6 +54,7 @@ class MainWindow : public QMainWindow {
   QScrollArea* scrollArea_ = nullptr;
   QWidget* form_ = nullptr;
   std::unique_ptr<QtControls> controls_;
+  QComboBox* languageList_ = nullptr;
   std::function<bool()> closeGuard_;
 };
 

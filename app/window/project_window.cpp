@@ -1,5 +1,6 @@
 #include "app/window/project_window.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -30,6 +31,11 @@ namespace selvio {
 namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// A text of the project window in the language in use; `count` fills "%n".
+QString Words(const char* source, int count = -1) {
+  return QCoreApplication::translate("ProjectWindow", source, nullptr, count);
+}
 
 // The table's columns: the schedule's first ten and its Kv.
 enum Column {
@@ -65,7 +71,9 @@ QStringList RowCells(const ProjectPosition& position, int number, const Catalogu
                     row.medium,
                     ScheduleFlowText(row),
                     ScheduleDropText(row),
-                    row.product.isEmpty() ? Utf8("не подобрано") : ScheduleProductText(row),
+                    row.product.isEmpty()
+                        ? Words(QT_TRANSLATE_NOOP("ProjectWindow", "не подобрано"))
+                        : ScheduleProductText(row),
                     row.dn.isEmpty() ? none : row.dn,
                     ScheduleFigureText(row.kvs),
                     row.actuator.isEmpty() ? none : ScheduleActuatorText(row),
@@ -75,37 +83,43 @@ QStringList RowCells(const ProjectPosition& position, int number, const Catalogu
 }
 
 // Messages about a label typed into the table and a project that is full.
-const char* const kLabelRefused = "Обозначение позиции %1 не изменено: оно %2.";
-const char* const kProjectFull = "В проекте уже %1 позиций: больше добавить нельзя.";
+const char* const kLabelRefused =
+    QT_TRANSLATE_NOOP("ProjectWindow", "Обозначение позиции %1 не изменено: оно %2.");
+const char* const kProjectFull =
+    QT_TRANSLATE_N_NOOP("ProjectWindow", "В проекте уже %n позиций: больше добавить нельзя.");
 
 // The form's file dialogs, in the form's filter notation.
-const char* const kProjectFilter = "Проект (*.selvio)|*.selvio||";
-const char* const kScheduleFilter =
-    "Документ ODT (*.odt)|*.odt|Документ PDF (*.pdf)|*.pdf|Таблица CSV (*.csv)|*.csv||";
+const char* const kProjectFilter =
+    QT_TRANSLATE_NOOP("ProjectWindow", "Проект (*.selvio)|*.selvio||");
+const char* const kScheduleFilter = QT_TRANSLATE_NOOP(
+    "ProjectWindow",
+    "Документ ODT (*.odt)|*.odt|Документ PDF (*.pdf)|*.pdf|Таблица CSV (*.csv)|*.csv||");
 
 }  // namespace
 
 ProjectPrompts QtProjectPrompts(QWidget* parent, FormControls& files) {
   ProjectPrompts prompts;
   prompts.projectToOpen = [&files] {
-    return files.ChooseFileToOpen(
-        {Utf8(kProjectFilter), QString(), QStringLiteral("selvio"), Utf8("Открыть проект")});
+    return files.ChooseFileToOpen({Words(kProjectFilter), QString(), QStringLiteral("selvio"),
+                                   Words(QT_TRANSLATE_NOOP("ProjectWindow", "Открыть проект"))});
   };
   prompts.projectToSave = [&files](const QString& suggested) {
-    return files.ChooseFileToSave(
-        {Utf8(kProjectFilter), suggested, QStringLiteral("selvio"), Utf8("Сохранить проект")});
+    return files.ChooseFileToSave({Words(kProjectFilter), suggested, QStringLiteral("selvio"),
+                                   Words(QT_TRANSLATE_NOOP("ProjectWindow", "Сохранить проект"))});
   };
   prompts.scheduleToSave = [&files](const QString& suggested) {
     return files.ChooseFileToSave(
-        {Utf8(kScheduleFilter), suggested, QStringLiteral("odt"), Utf8(kExportScheduleCommand)});
+        {Words(kScheduleFilter), suggested, QStringLiteral("odt"), Words(kExportScheduleCommand)});
   };
   prompts.message = [parent](const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Utf8("Проект"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, Words(QT_TRANSLATE_NOOP("ProjectWindow", "Проект")), text,
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
   };
   prompts.ask = [parent](const QString& question, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Question, Utf8("Проект"), question, buttons, parent);
+    QMessageBox box(QMessageBox::Question, Words(QT_TRANSLATE_NOOP("ProjectWindow", "Проект")),
+                    question, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     const int pressed = box.exec();
     return buttons.testFlag(static_cast<QMessageBox::StandardButton>(pressed))
@@ -143,7 +157,7 @@ ProjectWindow::ProjectWindow(ProjectModel& model, SelectionForm& view, QWidget* 
 
   table_ = new QTableWidget(0, kColumns, this);
   table_->setHorizontalHeaderLabels(ColumnHeadings());
-  table_->setAccessibleName(Utf8("Позиции проекта"));
+  table_->setAccessibleName(Words(QT_TRANSLATE_NOOP("ProjectWindow", "Позиции проекта")));
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -162,37 +176,41 @@ ProjectWindow::ProjectWindow(ProjectModel& model, SelectionForm& view, QWidget* 
   layout->addWidget(table_, 1);
 
   const auto addButton = [this](QHBoxLayout* row, const char* text, auto action) {
-    auto* button = new QPushButton(Utf8(text), this);
+    auto* button = new QPushButton(Words(text), this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, action);
     row->addWidget(button);
     return button;
   };
   auto* positions = new QHBoxLayout;
-  addButton(positions, "Добавить", [this] { AddCurrent(); });
-  addButton(positions, "Заменить", [this] { ReplaceSelected(); });
-  addButton(positions, "В форму", [this] { OpenSelectedInForm(); });
-  addButton(positions, "Удалить", [this] { RemoveSelected(); });
-  addButton(positions, "Вверх", [this] {
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "Добавить"), [this] { AddCurrent(); });
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "Заменить"),
+            [this] { ReplaceSelected(); });
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "В форму"),
+            [this] { OpenSelectedInForm(); });
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "Удалить"), [this] { RemoveSelected(); });
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "Вверх"), [this] {
     MoveSelected(-1);
-  })->setAccessibleName(Utf8("Переместить вверх"));
-  addButton(positions, "Вниз", [this] {
+  })->setAccessibleName(Words(QT_TRANSLATE_NOOP("ProjectWindow", "Переместить вверх")));
+  addButton(positions, QT_TRANSLATE_NOOP("ProjectWindow", "Вниз"), [this] {
     MoveSelected(1);
-  })->setAccessibleName(Utf8("Переместить вниз"));
+  })->setAccessibleName(Words(QT_TRANSLATE_NOOP("ProjectWindow", "Переместить вниз")));
   positions->addStretch(1);
   layout->addLayout(positions);
 
   auto* files = new QHBoxLayout;
-  addButton(files, "Открыть проект", [this] { OpenProject(); });
-  addButton(files, "Сохранить проект", [this] { SaveProject(); });
+  addButton(files, QT_TRANSLATE_NOOP("ProjectWindow", "Открыть проект"), [this] { OpenProject(); });
+  addButton(files, QT_TRANSLATE_NOOP("ProjectWindow", "Сохранить проект"),
+            [this] { SaveProject(); });
   addButton(files, kExportScheduleCommand, [this] { ExportSchedule(); });
-  recheck_ = addButton(files, "Перепроверить", [this] { Recheck(); });
+  recheck_ =
+      addButton(files, QT_TRANSLATE_NOOP("ProjectWindow", "Перепроверить"), [this] { Recheck(); });
   files->addStretch(1);
   progress_ = new QProgressBar(this);
-  progress_->setAccessibleName(Utf8("Ход перепроверки"));
+  progress_->setAccessibleName(Words(QT_TRANSLATE_NOOP("ProjectWindow", "Ход перепроверки")));
   progress_->hide();
   files->addWidget(progress_);
-  cancel_ = addButton(files, "Отмена", [this] {
+  cancel_ = addButton(files, QT_TRANSLATE_NOOP("ProjectWindow", "Отмена"), [this] {
     if (job_) job_->cancelled = true;
   });
   cancel_->hide();
@@ -239,7 +257,7 @@ void ProjectWindow::SelectRow(int row) {
 }
 
 void ProjectWindow::Refresh(int selected) {
-  QString title = Utf8("Проект");
+  QString title = Words(QT_TRANSLATE_NOOP("ProjectWindow", "Проект"));
   if (!model_.Name().isEmpty()) title += Utf8(" — ") + model_.Name();
   if (model_.IsModified()) title += Utf8(" *");
   setWindowTitle(title);
@@ -298,7 +316,7 @@ void ProjectWindow::OnItemChanged(int row, int column) {
   if (column == kLabel) {
     // A refused label leaves the one the model holds, which Refresh puts back into the cell.
     if (const std::optional<QString> fault = LabelFault(text.trimmed())) {
-      prompts_.message(Utf8(kLabelRefused).arg(row + 1).arg(*fault));
+      prompts_.message(Words(kLabelRefused).arg(QString::number(row + 1), *fault));
     } else {
       model_.SetLabel(row, text.trimmed());
     }
@@ -306,7 +324,9 @@ void ProjectWindow::OnItemChanged(int row, int column) {
     bool number = false;
     const int quantity = text.trimmed().toInt(&number);
     if (!number || !model_.SetQuantity(row, quantity)) {
-      prompts_.message(Utf8("Количество — целое число от 1 до %1.").arg(kMaxPositionQuantity));
+      prompts_.message(
+          QCoreApplication::translate("ProjectWindow", "Количество — целое число от 1 до %1.")
+              .arg(kMaxPositionQuantity));
     }
   }
   Refresh(row);
@@ -314,40 +334,44 @@ void ProjectWindow::OnItemChanged(int row, int column) {
 
 void ProjectWindow::AddCurrent() {
   if (model_.Count() >= kMaxProjectPositions) {
-    prompts_.message(Utf8(kProjectFull).arg(kMaxProjectPositions));
+    prompts_.message(Words(kProjectFull, kMaxProjectPositions));
     return;
   }
-  std::optional<ProjectPosition> position =
-      CaptureFormPosition(view_, Utf8("Позиция %1").arg(model_.Count() + 1));
+  std::optional<ProjectPosition> position = CaptureFormPosition(
+      view_, QCoreApplication::translate("ProjectWindow", "Позиция %1").arg(model_.Count() + 1));
   if (!position) {
-    prompts_.message(Utf8("Сначала выполните расчет: в проект добавляется рассчитанный подбор."));
+    prompts_.message(QCoreApplication::translate(
+        "ProjectWindow", "Сначала выполните расчет: в проект добавляется рассчитанный подбор."));
     return;
   }
   const int row = model_.Add(std::move(*position));
   Refresh(row);
-  SetStatus(Utf8("Позиция %1 добавлена.").arg(row + 1));
+  SetStatus(QCoreApplication::translate("ProjectWindow", "Позиция %1 добавлена.").arg(row + 1));
 }
 
 void ProjectWindow::ReplaceSelected() {
   const int row = SelectedRow();
   if (row < 0) {
-    prompts_.message(Utf8("Выберите позицию, которую заменить."));
+    prompts_.message(
+        QCoreApplication::translate("ProjectWindow", "Выберите позицию, которую заменить."));
     return;
   }
   const std::optional<ProjectPosition> position = CaptureFormPosition(view_, QString());
   if (!position) {
-    prompts_.message(Utf8("Сначала выполните расчет: позиция заменяется рассчитанным подбором."));
+    prompts_.message(QCoreApplication::translate(
+        "ProjectWindow", "Сначала выполните расчет: позиция заменяется рассчитанным подбором."));
     return;
   }
   model_.Replace(row, *position);
   Refresh(row);
-  SetStatus(Utf8("Позиция %1 заменена.").arg(row + 1));
+  SetStatus(QCoreApplication::translate("ProjectWindow", "Позиция %1 заменена.").arg(row + 1));
 }
 
 void ProjectWindow::OpenSelectedInForm() {
   const int row = SelectedRow();
   if (row < 0) {
-    prompts_.message(Utf8("Выберите позицию, которую открыть в форме."));
+    prompts_.message(
+        QCoreApplication::translate("ProjectWindow", "Выберите позицию, которую открыть в форме."));
     return;
   }
   const ProjectPosition position = model_.At(row);
@@ -357,13 +381,16 @@ void ProjectWindow::OpenSelectedInForm() {
     form->activateWindow();
   }
   if (change == SelectionChange::None) {
-    SetStatus(Utf8("Позиция %1 открыта в форме.").arg(row + 1));
+    SetStatus(
+        QCoreApplication::translate("ProjectWindow", "Позиция %1 открыта в форме.").arg(row + 1));
     return;
   }
   const SettingsRecord inputs = view_.CalculatedInputs().value_or(position.inputs);
   const PositionRecheck now{row, change, ShownSelectionOf(view_.Result(), inputs), QString()};
-  prompts_.message(Utf8("Подбор позиции %1 на текущем каталоге отличается от сохраненного в "
-                        "проекте: %2. Чтобы сохранить новый подбор, нажмите «Заменить».")
+  prompts_.message(QCoreApplication::translate(
+                       "ProjectWindow",
+                       "Подбор позиции %1 на текущем каталоге отличается от сохраненного в "
+                       "проекте: %2. Чтобы сохранить новый подбор, нажмите «Заменить».")
                        .arg(row + 1)
                        .arg(RecheckDescription(position.shown, now)));
 }
@@ -372,7 +399,7 @@ void ProjectWindow::RemoveSelected() {
   const int row = SelectedRow();
   if (row < 0 || !model_.Remove(row)) return;
   Refresh(std::min(row, model_.Count() - 1));
-  SetStatus(Utf8("Позиция %1 удалена.").arg(row + 1));
+  SetStatus(QCoreApplication::translate("ProjectWindow", "Позиция %1 удалена.").arg(row + 1));
 }
 
 void ProjectWindow::MoveSelected(int step) {
@@ -389,7 +416,8 @@ bool ProjectWindow::SaveProject() {
     return false;
   }
   Refresh(SelectedRow());
-  SetStatus(Utf8("Проект сохранен в файл %1.").arg(QFileInfo(*path).fileName()));
+  SetStatus(QCoreApplication::translate("ProjectWindow", "Проект сохранен в файл %1.")
+                .arg(QFileInfo(*path).fileName()));
   return true;
 }
 
@@ -406,7 +434,9 @@ bool ProjectWindow::SaveChangesFirst(const QString& question) {
 }
 
 void ProjectWindow::OpenProject() {
-  if (!SaveChangesFirst(Utf8("Сохранить изменения проекта перед открытием другого?"))) return;
+  if (!SaveChangesFirst(QCoreApplication::translate(
+          "ProjectWindow", "Сохранить изменения проекта перед открытием другого?")))
+    return;
   const std::optional<QString> path = prompts_.projectToOpen();
   if (!path) return;
   if (const std::optional<QString> error = model_.Open(*path)) {
@@ -414,15 +444,19 @@ void ProjectWindow::OpenProject() {
     return;
   }
   Refresh(model_.Count() > 0 ? 0 : -1);
-  SetStatus(Utf8("Открыт проект %1: позиций %2.").arg(model_.Name()).arg(model_.Count()));
+  SetStatus(QCoreApplication::translate("ProjectWindow", "Открыт проект %1: позиций %2.")
+                .arg(model_.Name(), QString::number(model_.Count())));
 }
 
 void ProjectWindow::ExportSchedule() {
   if (model_.Count() == 0) {
-    prompts_.message(Utf8("В проекте нет позиций: ведомость оборудования была бы пустой."));
+    prompts_.message(QCoreApplication::translate(
+        "ProjectWindow", "В проекте нет позиций: ведомость оборудования была бы пустой."));
     return;
   }
-  const QString name = model_.Name().isEmpty() ? Utf8(kScheduleHeading) : model_.Name();
+  const QString name = model_.Name().isEmpty()
+                           ? QCoreApplication::translate("Schedule", kScheduleHeading)
+                           : model_.Name();
   const std::optional<QString> path = prompts_.scheduleToSave(name + QStringLiteral(".odt"));
   if (!path) return;
   if (!model_.Path().isEmpty() && IsSameFile(*path, model_.Path())) {
@@ -434,13 +468,16 @@ void ProjectWindow::ExportSchedule() {
     prompts_.message(*error);
     return;
   }
-  SetStatus(Utf8("Ведомость оборудования записана в файл %1.").arg(QFileInfo(*path).fileName()));
+  SetStatus(
+      QCoreApplication::translate("ProjectWindow", "Ведомость оборудования записана в файл %1.")
+          .arg(QFileInfo(*path).fileName()));
 }
 
 void ProjectWindow::Recheck() {
   if (thread_) return;
   if (model_.Count() == 0) {
-    prompts_.message(Utf8("В проекте нет позиций: перепроверять нечего."));
+    prompts_.message(QCoreApplication::translate("ProjectWindow",
+                                                 "В проекте нет позиций: перепроверять нечего."));
     return;
   }
   job_ = std::make_shared<RecheckJob>();
@@ -451,7 +488,8 @@ void ProjectWindow::Recheck() {
   job_->total = model_.Count();
   job_->started.start();
   recheck_->setEnabled(false);
-  SetStatus(Utf8("Перепроверка позиций на текущем каталоге…"));
+  SetStatus(
+      QCoreApplication::translate("ProjectWindow", "Перепроверка позиций на текущем каталоге…"));
   thread_ = QThread::create([job = job_] {
     RecheckHooks hooks;
     hooks.progress = [&job](int done, int) { job->done = done; };
@@ -475,21 +513,25 @@ void ProjectWindow::RecheckFinished() {
   const std::shared_ptr<RecheckJob> job = std::move(job_);
   const RecheckReport& report = job->report;
   if (!report.completed) {
-    SetStatus(Utf8("Перепроверка отменена, проект не изменен."));
+    SetStatus(
+        QCoreApplication::translate("ProjectWindow", "Перепроверка отменена, проект не изменен."));
     return;
   }
   const std::vector<int> changed = report.Changed();
   if (changed.empty()) {
-    SetStatus(Utf8("Перепроверено позиций: %1. Подбор ни одной не изменился.")
+    SetStatus(QCoreApplication::translate(
+                  "ProjectWindow", "Перепроверено позиций: %1. Подбор ни одной не изменился.")
                   .arg(report.positions.size()));
     return;
   }
   // The list would offer choices on positions that are no longer the project's.
   if (model_.Revision() != report.revision) {
-    SetStatus(Utf8("Перепроверка прервана: проект изменился."));
-    prompts_.message(
-        Utf8("Проект изменился во время перепроверки, ее результат не принят. "
-             "Перепроверьте проект еще раз."));
+    SetStatus(
+        QCoreApplication::translate("ProjectWindow", "Перепроверка прервана: проект изменился."));
+    prompts_.message(QCoreApplication::translate(
+        "ProjectWindow",
+        "Проект изменился во время перепроверки, ее результат не принят. "
+        "Перепроверьте проект еще раз."));
     return;
   }
   // Closed while the re-check ran: the list of changes comes with the project it belongs to.
@@ -497,23 +539,30 @@ void ProjectWindow::RecheckFinished() {
   raise();
   const std::vector<int> accepted = prompts_.accept(job->project, report);
   if (accepted.empty()) {
-    SetStatus(Utf8("Изменился подбор позиций: %1. Оставлен прежний подбор.").arg(changed.size()));
+    SetStatus(QCoreApplication::translate("ProjectWindow",
+                                          "Изменился подбор позиций: %1. Оставлен прежний подбор.")
+                  .arg(changed.size()));
     return;
   }
   if (!model_.ApplyRecheck(report, accepted)) {
-    prompts_.message(
-        Utf8("Проект изменился во время перепроверки, ее результат не принят. "
-             "Перепроверьте проект еще раз."));
+    prompts_.message(QCoreApplication::translate(
+        "ProjectWindow",
+        "Проект изменился во время перепроверки, ее результат не принят. "
+        "Перепроверьте проект еще раз."));
     return;
   }
   Refresh(SelectedRow());
   SetStatus(
-      Utf8("Изменился подбор позиций: %1, принято: %2.").arg(changed.size()).arg(accepted.size()));
+      QCoreApplication::translate("ProjectWindow", "Изменился подбор позиций: %1, принято: %2.")
+          .arg(changed.size())
+          .arg(accepted.size()));
 }
 
 void ProjectWindow::OfferRecheck() {
   if (model_.Count() == 0) return;
-  if (prompts_.ask(Utf8("Каталог обновлен. Перепроверить позиции проекта на новом каталоге?"),
+  if (prompts_.ask(QCoreApplication::translate(
+                       "ProjectWindow",
+                       "Каталог обновлен. Перепроверить позиции проекта на новом каталоге?"),
                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
@@ -523,8 +572,12 @@ void ProjectWindow::OfferRecheck() {
 }
 
 bool ProjectWindow::ConfirmClose() {
-  const QString name = model_.Name().isEmpty() ? QString() : Utf8(" «%1»").arg(model_.Name());
-  return SaveChangesFirst(Utf8("Проект%1 изменен. Сохранить изменения?").arg(name));
+  return SaveChangesFirst(
+      model_.Name().isEmpty()
+          ? QCoreApplication::translate("ProjectWindow", "Проект изменен. Сохранить изменения?")
+          : QCoreApplication::translate("ProjectWindow",
+                                        "Проект «%1» изменен. Сохранить изменения?")
+                .arg(model_.Name()));
 }
 
 }  // namespace selvio

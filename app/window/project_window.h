@@ -24,8 +24,10 @@ namespace selvio {
 class SelectionForm;
 class FormControls;
 
-// The button that writes the project's equipment schedule, and the title of its save dialog.
-inline constexpr const char* kExportScheduleCommand = "Экспорт спецификации";
+// The button that writes the project's equipment schedule, and the title of its save dialog: the
+// Russian source of its translation (context "ProjectWindow").
+inline constexpr const char* kExportScheduleCommand =
+    QT_TRANSLATE_NOOP("ProjectWindow", "Экспорт спецификации");
 
 // What the project window asks the user. The window's own answers come from Qt's dialogs
 // (QtProjectPrompts); tests put theirs in place.

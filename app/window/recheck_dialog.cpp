@@ -1,5 +1,6 @@
 #include "app/window/recheck_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,21 +24,23 @@ QTableWidgetItem* ReadOnlyItem(const QString& text) {
 
 RecheckDialog::RecheckDialog(const Project& project, const RecheckReport& report, QWidget* parent)
     : QDialog(parent), changed_(report.Changed()) {
-  setWindowTitle(QString::fromUtf8("Перепроверка проекта"));
+  setWindowTitle(QCoreApplication::translate("RecheckDialog", "Перепроверка проекта"));
   auto* layout = new QVBoxLayout(this);
   auto* caption = new QLabel(
-      QString::fromUtf8("На текущем каталоге изменился подбор позиций (%1 из %2). Отметьте те, "
-                        "что принять; у остальных останется прежний подбор.")
-          .arg(changed_.size())
-          .arg(report.positions.size()),
+      QCoreApplication::translate("RecheckDialog",
+                                  "На текущем каталоге изменился подбор позиций (%1 из %2). "
+                                  "Отметьте те, что принять; у остальных останется прежний подбор.")
+          .arg(QString::number(changed_.size()), QString::number(report.positions.size())),
       this);
   caption->setWordWrap(true);
   layout->addWidget(caption);
 
   table_ = new QTableWidget(static_cast<int>(changed_.size()), kColumns, this);
-  table_->setHorizontalHeaderLabels({QString::fromUtf8("№"), QString::fromUtf8("Обозначение"),
-                                     QString::fromUtf8("Изменение"), QString::fromUtf8("Принять")});
-  table_->setAccessibleName(QString::fromUtf8("Изменившиеся позиции"));
+  table_->setHorizontalHeaderLabels({QCoreApplication::translate("RecheckDialog", "№"),
+                                     QCoreApplication::translate("RecheckDialog", "Обозначение"),
+                                     QCoreApplication::translate("RecheckDialog", "Изменение"),
+                                     QCoreApplication::translate("RecheckDialog", "Принять")});
+  table_->setAccessibleName(QCoreApplication::translate("RecheckDialog", "Изменившиеся позиции"));
   table_->verticalHeader()->hide();
   table_->setWordWrap(true);
   for (int row = 0; row < static_cast<int>(changed_.size()); ++row) {
@@ -46,7 +49,7 @@ RecheckDialog::RecheckDialog(const Project& project, const RecheckReport& report
     table_->setItem(row, kNumber, ReadOnlyItem(QString::number(recheck.position + 1)));
     table_->setItem(row, kLabel, ReadOnlyItem(position.label));
     table_->setItem(row, kChange, ReadOnlyItem(RecheckDescription(position.shown, recheck)));
-    auto* accept = new QTableWidgetItem(QString::fromUtf8("принять"));
+    auto* accept = new QTableWidgetItem(QCoreApplication::translate("RecheckDialog", "принять"));
     accept->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     accept->setCheckState(Qt::Checked);
     table_->setItem(row, kAccept, accept);
@@ -59,8 +62,10 @@ RecheckDialog::RecheckDialog(const Project& project, const RecheckReport& report
   layout->addWidget(table_);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QString::fromUtf8("Принять отмеченные"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QString::fromUtf8("Оставить прежний подбор"), QDialogButtonBox::RejectRole);
+  buttons->addButton(QCoreApplication::translate("RecheckDialog", "Принять отмеченные"),
+                     QDialogButtonBox::AcceptRole);
+  buttons->addButton(QCoreApplication::translate("RecheckDialog", "Оставить прежний подбор"),
+                     QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
